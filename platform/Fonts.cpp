@@ -1,0 +1,33 @@
+#include "platform/Fonts.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <cmath>
+
+namespace trimerka {
+
+void registerFonts() {
+    static bool done = false;
+    if (done) {
+        return;
+    }
+    done = true;
+    for (const char* path : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+        const QString file = QString::fromLatin1(path);
+        if (QFile::exists(file)) {
+            QFontDatabase::addApplicationFont(file);
+        }
+    }
+}
+
+QFont tahoma(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+int pointsToPixels(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+
+} // namespace trimerka

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include <QColor>
+#include <QDateTime>
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace trimerka {
+
+// What the open and save dialogs are given before every showing.
+struct FileDialogRequest {
+    QString title;
+    QString filter;                        // one entry, e.g. "Файлы задания (*.tmk)"
+    QString defaultSuffix = QStringLiteral("tmk"); // added to a name typed without extension
+    QString directory;                     // the initial folder
+    QString fileName;                      // the preset name (save dialog only)
+};
+
+// Every service the windows take from the desktop. The program passes one instance to each window;
+// tests pass a fake that queues answers and records calls.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal open dialog; the chosen path (the first one if several are selected), or nothing when cancelled.
+    virtual std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    // Modal save dialog that asks before replacing an existing file; the path, or nothing when cancelled.
+    virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    // Modal colour chooser in its basic form. The sixteen custom colours are preset on the first showing;
+    // those the user defines stay for later showings while the program runs.
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial,
+                                              const std::array<QColor, 16>& presetCustomColors) = 0;
+    // The shell's "open" of a web or "mailto:" address; a failure is silent.
+    virtual void shellOpen(QWidget* parent, const QString& address) = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+    // The clipboard's text, or an empty text when it holds none.
+    virtual QString clipboardText() = 0;
+    // The folder that holds the running program.
+    virtual QString programFolder() = 0;
+    // The present local date and time, to the second.
+    virtual QDateTime now() = 0;
+    // Shows a window modally and returns when it is closed.
+    virtual void showModal(QDialog& dialog) = 0;
+    // The general error report: a modal message box with a stop icon and OK.
+    virtual void showError(QWidget* parent, const QString& title, const QString& message) = 0;
+};
+
+} // namespace trimerka
