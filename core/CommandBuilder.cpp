@@ -26,7 +26,9 @@ Slots readSlots(const std::string& panel) {
     return slots;
 }
 
-bool holdsLetter(const std::string& slot) { return slot != kEmptySlot; }
+bool holdsLetter(const std::string& slot) {
+    return slot != kEmptySlot;
+}
 
 } // namespace
 

@@ -11,7 +11,9 @@ const std::array<PourCommand, 6> PourCommand::all{{{VesselA, VesselB},
                                                    {VesselV, VesselB},
                                                    {VesselV, VesselA}}};
 
-std::string PourCommand::text() const { return kVesselLetters[source] + " - " + kVesselLetters[destination]; }
+std::string PourCommand::text() const {
+    return kVesselLetters[source] + " - " + kVesselLetters[destination];
+}
 
 std::optional<PourCommand> PourCommand::fromText(std::string_view text) {
     const auto chars = utf8::characters(text);

@@ -37,7 +37,13 @@ struct PourCommand {
     bool operator==(const PourCommand&) const = default;
 };
 
-enum class PourCase { SourceEmptied, DestinationFilled, FromUnlimited, IntoUnlimited, IntoUnlimitedForbidden };
+enum class PourCase {
+    SourceEmptied,
+    DestinationFilled,
+    FromUnlimited,
+    IntoUnlimited,
+    IntoUnlimitedForbidden
+};
 
 struct PourOutcome {
     int source = VesselA;

@@ -26,7 +26,8 @@ std::string CapacityCaption(int amount, int capacity) {
 }
 
 bool CompletionReached(const std::array<int, kVesselCount>& amounts,
-                       const std::array<std::string, kVesselCount>& targetText, std::uint16_t solutionControl) {
+                       const std::array<std::string, kVesselCount>& targetText,
+                       std::uint16_t solutionControl) {
     if (solutionControl != 1) {
         return false;
     }

@@ -27,7 +27,8 @@ std::string CapacityCaption(int amount, int capacity);
 
 // Yes when solution control is 1 and every amount, written in decimal, equals its target text exactly.
 bool CompletionReached(const std::array<int, kVesselCount>& amounts,
-                       const std::array<std::string, kVesselCount>& targetText, std::uint16_t solutionControl);
+                       const std::array<std::string, kVesselCount>& targetText,
+                       std::uint16_t solutionControl);
 
 // What one executed step needs of the window that carries it out.
 class StepHost {

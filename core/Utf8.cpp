@@ -40,6 +40,8 @@ std::vector<std::string_view> characters(std::string_view text) {
     return result;
 }
 
-std::size_t length(std::string_view text) { return characters(text).size(); }
+std::size_t length(std::string_view text) {
+    return characters(text).size();
+}
 
 } // namespace trimerka::utf8
