@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite: first the Release build,
+# then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+"$here/scripts/install-deps.sh"
+cd "$here"
+jobs="$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+for preset in default asan; do
+    echo "=== ${preset}"
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" -j"$jobs"
+    ctest --preset "$preset" -j"$jobs"
+done
