@@ -1,0 +1,116 @@
+#include "ui/VesselView.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "core/Error.h"
+#include "core/Task.h"
+
+namespace trimerka {
+
+namespace {
+
+QColor toQColor(Color c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
+} // namespace
+
+VesselView::VesselView(QWidget* parent)
+    : QWidget(parent), fillColor_(toQColor(kDefaultFillColor)), emptyColor_(toQColor(kDefaultEmptyColor)) {
+    setFixedSize(kAreaWidth, kAreaHeight);
+}
+
+void VesselView::setCapacity(int capacity) {
+    if (capacity == capacity_) {
+        return;
+    }
+    if (capacity < 0) {
+        throw Error("Value must be between 1 and 2147483647");
+    }
+    capacity_ = capacity;
+    amount_ = std::min(amount_, capacity_);
+    update();
+}
+
+void VesselView::setAmount(int amount) {
+    const int limited = std::clamp(amount, 0, capacity_);
+    if (limited == amount_) {
+        return;
+    }
+    const int before = percent();
+    amount_ = limited;
+    // The bar shows whole percent steps only, so a change within one step leaves the picture as it is.
+    if (percent() != before) {
+        update();
+    }
+}
+
+void VesselView::setBarHeight(int height) {
+    if (height == barHeight_) {
+        return;
+    }
+    barHeight_ = height;
+    update();
+}
+
+void VesselView::setFillColor(const QColor& color) {
+    if (color == fillColor_) {
+        return;
+    }
+    fillColor_ = color;
+    update();
+}
+
+void VesselView::setEmptyColor(const QColor& color) {
+    if (color == emptyColor_) {
+        return;
+    }
+    emptyColor_ = color;
+    update();
+}
+
+QRect VesselView::barRect() const {
+    return {0, kAreaHeight - barHeight_, kAreaWidth, barHeight_};
+}
+
+int VesselView::percentOf(int amount, int capacity) {
+    if (capacity <= 0) {
+        return 0;
+    }
+    // 100 x amount leaves the 32-bit range for amounts above 21474836.
+    return static_cast<int>(std::int64_t{100} * amount / capacity);
+}
+
+int VesselView::fillRowsOf(int barHeight, int percent) {
+    // (H - 1) x P / 100 in whole numbers, so that exact products do not lose a row to rounding.
+    int rows = static_cast<int>(std::int64_t{barHeight - 1} * percent / 100);
+    if (rows >= barHeight - 1) {
+        rows = barHeight - 2;
+    }
+    return std::max(rows, 0);
+}
+
+void VesselView::paintEvent(QPaintEvent*) {
+    if (barHeight_ <= 0) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QRect bar = barRect();
+    painter.fillRect(bar, Qt::black);
+    const QRect inner = bar.adjusted(1, 1, -1, -1);
+    if (inner.isEmpty()) {
+        return;
+    }
+    painter.fillRect(inner, emptyColor_);
+    const int rows = fillRows();
+    if (rows > 0) {
+        painter.fillRect(QRect(inner.left(), inner.bottom() - rows + 1, inner.width(), rows), fillColor_);
+    }
+}
+
+} // namespace trimerka
