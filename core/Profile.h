@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trimerka {
+
+// A value is read up to this many characters; the rest of a longer value is cut off.
+constexpr std::size_t kProfileValueMaxChars = 2047;
+// A file larger than this is read as an empty file: no real task comes near it.
+constexpr std::uintmax_t kProfileMaxReadBytes = 1024 * 1024;
+
+// The value of `key` in `section` of INI text (UTF-8): names match without regard to case and blanks around
+// them, the value loses its surrounding blanks and one pair of surrounding quotes, the first of repeated keys
+// wins; a missing section or key gives empty text.
+std::string ReadProfileString(std::string_view text, std::string_view section, std::string_view key);
+
+// An INI file held in memory as its lines (UTF-8, without line ends), for reading many keys from one parse
+// and for editing before the whole file is written back at once.
+class Profile {
+public:
+    Profile() = default;
+    // Text already in UTF-8; CRLF and LF line ends are both accepted.
+    static Profile fromText(std::string_view utf8Text);
+    // The bytes of a file in any of the accepted encodings.
+    static Profile fromBytes(std::string_view bytes);
+    // A missing, unreadable or too large file gives an empty profile, in which every key is missing.
+    static Profile load(const std::filesystem::path& path);
+
+    std::string read(std::string_view section, std::string_view key) const;
+    // Replaces the value in place when the key exists, otherwise appends the key at the end of its section,
+    // appending the section at the end of the file when it is missing. Line breaks in the value become
+    // blanks.
+    void write(std::string_view section, std::string_view key, std::string_view value);
+    // Removes every section of that name with all its lines.
+    void eraseSection(std::string_view section);
+
+    // The whole file as written: UTF-8 without a byte order mark, every line ended by LF.
+    std::string text() const;
+    const std::vector<std::string>& lines() const { return lines_; }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+// Reads a whole file's bytes; a missing file, a folder, an unreadable file or one larger than `limit` gives
+// false.
+bool ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit, std::string& bytes);
+
+// Replaces the file with `content` at once: a temporary file in the same folder is written, flushed and
+// renamed over it, keeping the file's permissions and following a symbolic link to the file it names. On
+// failure the old file stays as it was and Error "Unable to write to <path>" is raised.
+void ReplaceFileContent(const std::filesystem::path& path, std::string_view content);
+
+} // namespace trimerka
