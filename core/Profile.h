@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace trimerka {
@@ -36,6 +37,10 @@ public:
     // appending the section at the end of the file when it is missing. Line breaks in the value become
     // blanks.
     void write(std::string_view section, std::string_view key, std::string_view value);
+    // Appends a new section with these keys at the end of the file, parted from the lines before by a blank
+    // line.
+    void appendSection(std::string_view section,
+                       const std::vector<std::pair<std::string, std::string>>& keys);
     // Removes every section of that name with all its lines.
     void eraseSection(std::string_view section);
 

@@ -1,44 +1,178 @@
 #include "core/TaskFile.h"
 
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+
+#include "core/Error.h"
+#include "core/TextCodec.h"
+#include "core/Utf8.h"
+
 namespace trimerka {
+
+namespace {
+
+// An existing file is read in full before a save rewrites it; one larger than this is refused, not truncated.
+constexpr std::uintmax_t kMaxRewrittenFileBytes = 64 * 1024 * 1024;
+
+[[noreturn]] void notAnInteger(std::string_view text) {
+    throw Error("''" + std::string(text) + "'' is not a valid integer value");
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+std::string flagText(bool flag) {
+    return flag ? "1" : "0";
+}
+
+} // namespace
 
 std::string StatementLineKey(int index) {
     return "zs" + std::to_string(index);
 }
+
 std::string VesselKey(int vessel, std::string_view field) {
     std::string key = "s";
     key += kVesselKeyLetters.at(static_cast<std::size_t>(vessel));
     key += field;
     return key;
 }
+
 std::string ColumnTitleKey(int vessel) {
     return "ns" + std::to_string(vessel + 1);
 }
-std::string ColorToText(Color) {
-    return {};
+
+std::string ColorToText(Color color) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02X%02X%02X", static_cast<unsigned>(redOf(color)),
+                  static_cast<unsigned>(greenOf(color)), static_cast<unsigned>(blueOf(color)));
+    return text;
 }
-std::optional<Color> TextToColor(std::string_view) {
-    return std::nullopt;
+
+std::optional<Color> TextToColor(std::string_view text) {
+    const auto characters = utf8::characters(text);
+    if (characters.size() < 6) {
+        return std::nullopt;
+    }
+    // The digits are read blue, green, red, as the hexadecimal number of the colour's own layout.
+    std::string joined = "$00";
+    for (std::size_t first : {4, 2, 0}) {
+        joined += characters[first];
+        joined += characters[first + 1];
+    }
+    Color color = 0;
+    for (std::size_t i = 1; i < joined.size(); ++i) {
+        const int digit = hexDigit(joined[i]);
+        if (digit < 0) {
+            notAnInteger(joined);
+        }
+        color = color << 4 | static_cast<Color>(digit);
+    }
+    return color;
 }
-int TextToInt(std::string_view) {
-    return 0;
+
+int TextToInt(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == text.size()) {
+        notAnInteger(text);
+    }
+    const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<int>::min())
+                                        : std::numeric_limits<int>::max();
+    std::int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            notAnInteger(text);
+        }
+        value = value * 10 + (text[i] - '0');
+        if (value > limit) {
+            notAnInteger(text);
+        }
+    }
+    return static_cast<int>(negative ? -value : value);
 }
-std::vector<std::pair<std::string, std::string>> TaskKeyValues(const TaskDefinition&) {
-    return {};
+
+std::vector<std::pair<std::string, std::string>> TaskKeyValues(const TaskDefinition& task) {
+    std::vector<std::pair<std::string, std::string>> keys;
+    keys.reserve(task.statementLines.size() + 26);
+    keys.emplace_back(kStatementLastIndexKey,
+                      std::to_string(static_cast<long long>(task.statementLines.size()) - 1));
+    for (std::size_t i = 0; i < task.statementLines.size(); ++i) {
+        keys.emplace_back(StatementLineKey(static_cast<int>(i)), task.statementLines[i]);
+    }
+    keys.emplace_back("ns", task.commonTitle);
+    for (int v = 0; v < kVesselCount; ++v) {
+        keys.emplace_back(ColumnTitleKey(v), task.columnTitles[static_cast<std::size_t>(v)]);
+    }
+    keys.emplace_back("krres", flagText(task.solutionControl));
+    for (int v = 0; v < kVesselCount; ++v) {
+        const Vessel& vessel = task.vessels[static_cast<std::size_t>(v)];
+        keys.emplace_back(VesselKey(v, "c1"), ColorToText(vessel.fillColor));
+        keys.emplace_back(VesselKey(v, "c2"), ColorToText(vessel.emptyColor));
+        if (v == VesselA) {
+            keys.emplace_back(VesselKey(v, "ef"), flagText(task.unlimitedSource));
+            keys.emplace_back(VesselKey(v, "sl"), flagText(task.pourBackAllowed));
+        }
+        keys.emplace_back(VesselKey(v, "h"), std::to_string(vessel.height));
+        keys.emplace_back(VesselKey(v, "em"), std::to_string(vessel.capacity));
+        keys.emplace_back(VesselKey(v, "et"), std::to_string(vessel.initialAmount));
+        keys.emplace_back(VesselKey(v, "er"), std::to_string(vessel.targetAmount));
+    }
+    return keys;
 }
-std::string ComposeTaskFileText(std::string_view, const TaskDefinition&) {
-    return {};
+
+std::string ComposeTaskFileText(std::string_view existingText, const TaskDefinition& task) {
+    Profile profile = Profile::fromText(existingText);
+    profile.eraseSection(kTaskSection);
+    // The section was just erased, so writing the keys one by one appends each at the end of the new section.
+    profile.appendSection(kTaskSection, TaskKeyValues(task));
+    return profile.text();
 }
-void WriteTaskFile(const std::filesystem::path&, const TaskDefinition&) {}
-std::string ReadTaskValue(const std::filesystem::path&, std::string_view) {
-    return {};
+
+void WriteTaskFile(const std::filesystem::path& path, const TaskDefinition& task) {
+    std::string existing;
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) && !ReadFileBytes(path, kMaxRewrittenFileBytes, existing)) {
+        // What cannot be read cannot be kept: refuse rather than lose the file's other sections.
+        throw Error("Unable to write to " + path.string());
+    }
+    ReplaceFileContent(path, ComposeTaskFileText(codec::decodeFileText(existing), task));
 }
-std::string ReadStatement(const std::filesystem::path&) {
-    return {};
+
+std::string ReadTaskValue(const std::filesystem::path& path, std::string_view key) {
+    std::string bytes;
+    if (!ReadFileBytes(path, kProfileMaxReadBytes, bytes)) {
+        return {};
+    }
+    return ReadProfileString(codec::decodeFileText(bytes), kTaskSection, key);
 }
-TaskFileValues::TaskFileValues(const std::filesystem::path&) {}
+
+std::string ReadStatement(const std::filesystem::path& path) {
+    return TaskFileValues(path).statement();
+}
+
+TaskFileValues::TaskFileValues(const std::filesystem::path& path) : profile_(Profile::load(path)) {}
+
 std::string TaskFileValues::statement() const {
-    return {};
+    return RebuildStatement([this](const std::string& key) { return value(key); });
 }
 
 } // namespace trimerka
