@@ -1,0 +1,167 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include <QMainWindow>
+
+#include "core/StepLog.h"
+#include "core/Task.h"
+#include "platform/Platform.h"
+
+class QAbstractButton;
+class QAction;
+class QDialog;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+
+namespace trimerka {
+
+class TCellGrid;
+class VesselView;
+struct ExecutorTask;
+
+// The pupil's window: the three vessels, the statement, the command being composed, "Выполнить" and the step
+// log, with the toolbar and the menu that reach the other windows. It opens, restarts and closes tasks, and
+// it is the host on which one executed step runs.
+class TForm1 : public QMainWindow, public StepHost {
+    Q_OBJECT
+
+public:
+    // The client area below the menu bar.
+    static constexpr int kClientWidth = 714;
+    static constexpr int kClientHeight = 460;
+    // The statement's text size limits, in points.
+    static constexpr int kMinTextPoints = 8;
+    static constexpr int kMaxTextPoints = 19;
+
+    explicit TForm1(Platform& platform, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The other four windows, created after this one and shown modally from it.
+    void setWindows(QDialog* constructor, QDialog* about, QDialog* completed, QDialog* targetState);
+
+    // The task state kept beside the controls.
+    const std::array<std::string, kVesselCount>& targetText() const { return targetText_; }
+    std::uint16_t unlimitedSource() const { return unlimitedSource_; }
+    std::uint16_t pourBackAllowed() const { return pourBackAllowed_; }
+    std::uint16_t solutionControl() const { return solutionControl_; }
+    // The statement memo's text size in points.
+    int textPoints() const { return textPoints_; }
+
+    // Controls that the target-state window copies.
+    VesselView* vesselView(int vessel) const { return views_[vessel]; }
+    QLabel* arrowUnlimited() const { return isaef_; }
+    QLabel* arrowPourBack() const { return isasl_; }
+    QPlainTextEdit* statement() const { return fz_; }
+    TCellGrid* stepLog() const { return ng_; }
+
+    // Reset to the no-task state.
+    void DefBut();
+    // Applies a task file to the window; throws trimerka::Error at the first key that fails, having changed
+    // nothing.
+    void ApplyTaskFile(const QString& path);
+
+    // StepHost
+    std::string panelText() const override;
+    void setPanelText(const std::string& text) override;
+    void disableExecute() override;
+    int appendRow() override;
+    void setCell(int row, int column, const std::string& text) override;
+    VesselState vesselState() const override;
+    void setAmount(int vessel, int amount) override;
+    void setCaption(int vessel, const std::string& caption) override;
+    void releaseVesselButtons() override;
+    int stepCount() const override;
+    void showCompleted(int stepCount) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void createToolbar(QWidget* client);
+    void createVessels(QWidget* client);
+    void createMenu();
+
+    void vzClick();
+    void cnzClick();
+    void szClick();
+    void zzClick();
+    void helpClick();
+    void CloseProgClick();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void vsaClick(bool pressed);
+    void vsbClick(bool pressed);
+    void vsvClick(bool pressed);
+    void vipolnitClick();
+    void N3Click();
+    void N4Click();
+    void ngClick();
+    void ngKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void Panel2Resize();
+
+    void configureStepLog();
+    void selectCurrentRow();
+    void setCaptionText(int vessel, const QString& caption);
+    void toggleVessel(int vessel, bool pressed);
+    void applyTask(const ExecutorTask& task);
+    // A task that failed to load leaves nothing of itself: the error is shown and the window has no task.
+    void loadTask(const QString& path);
+    void setTextPoints(int points);
+    // What a menu item "as a button" does: a left press and release at the button's top-left corner.
+    static void pressButton(QAbstractButton* button);
+
+    Platform& platform_;
+    QDialog* constructor_ = nullptr;
+    QDialog* about_ = nullptr;
+    QDialog* completed_ = nullptr;
+    QDialog* targetState_ = nullptr;
+
+    std::array<std::string, kVesselCount> targetText_{"-", "-", "-"};
+    std::uint16_t unlimitedSource_ = 0;
+    std::uint16_t pourBackAllowed_ = 0;
+    std::uint16_t solutionControl_ = 0;
+    int textPoints_ = kMinTextPoints;
+    bool centred_ = false;
+
+    QWidget* Panel2_ = nullptr;
+    QToolButton* vz_ = nullptr;
+    QToolButton* cnz_ = nullptr;
+    QToolButton* sz_ = nullptr;
+    QToolButton* zz_ = nullptr;
+    QToolButton* help_ = nullptr;
+    QToolButton* CloseProg_ = nullptr;
+    std::array<QLabel*, kVesselCount> captions_{};
+    std::array<VesselView*, kVesselCount> views_{};
+    std::array<QPushButton*, kVesselCount> vesselButtons_{};
+    QLabel* isaef_ = nullptr;
+    QLabel* isasl_ = nullptr;
+    QPlainTextEdit* fz_ = nullptr;
+    QToolButton* SpeedButton1_ = nullptr;
+    QToolButton* SpeedButton2_ = nullptr;
+    QLabel* kmd_ = nullptr;
+    QPushButton* vipolnit_ = nullptr;
+    TCellGrid* ng_ = nullptr;
+    QLabel* put_tmk_ = nullptr;
+
+    QMenu* N3_ = nullptr;
+    QAction* N2_ = nullptr;
+    QAction* N4_ = nullptr;
+    QAction* N5_ = nullptr;
+    QAction* N6_ = nullptr;
+    QAction* N9_ = nullptr;
+    QAction* N10_ = nullptr;
+    QAction* N11_ = nullptr;
+    QAction* N12_ = nullptr;
+    QAction* N13_ = nullptr;
+};
+
+} // namespace trimerka
