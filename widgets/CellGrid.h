@@ -1,0 +1,620 @@
+#pragma once
+// Properties keep their Delphi-style names: the getter is Name() and the setter SetName(value).
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <QAbstractScrollArea>
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+class QRegion;
+
+namespace trimerka {
+
+class TCellGrid;
+class TCellInplace;
+class Platform;
+
+enum THorzAlign { haLeft, haCenter, haRight };
+enum TVertAlign { vaTop, vaCenter, vaBottom };
+enum TGutterKind { gkNone, gkBlank, gkPointer, gkNumber, gkString };
+enum TGridHittest { gtNone, gtLeftTop, gtLeft, gtTop, gtCell, gtColSizing, gtSmallBox };
+
+// A rectangle with the window-system convention: Right and Bottom lie one past the last pixel. The same
+// record holds inclusive index rectangles (SelectArea, header and merged cells), where all bounds are inside.
+struct TRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+    bool Intersects(const TRect& o) const {
+        return Left < o.Right && o.Left < Right && Top < o.Bottom && o.Top < Bottom;
+    }
+    bool Contains(QPoint p) const { return p.x() >= Left && p.x() < Right && p.y() >= Top && p.y() < Bottom; }
+    // Bounds inclusive, for index rectangles.
+    bool ContainsCell(int c, int r) const { return c >= Left && c <= Right && r >= Top && r <= Bottom; }
+    TRect Adjusted(int dl, int dt, int dr, int db) const {
+        return {Left + dl, Top + dt, Right + dr, Bottom + db};
+    }
+    TRect Translated(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
+    QRect ToQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
+    static TRect FromQRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+// One header cell: its text and its span in columns (Left..Right) and header lines (Top..Bottom), inclusive.
+struct THeaderInfo {
+    QString Str;
+    TRect Rc;
+};
+
+// One body cell merged over a block of cells (Rc inclusive: columns Left..Right, rows Top..Bottom).
+struct TMergeCell {
+    QString Caption;
+    TRect Rc;
+    QColor Color;
+    QFont Font;
+    THorzAlign HorzAlign = haCenter;
+    TVertAlign VertAlign = vaCenter;
+};
+
+// One stored cell of a column: its text and the integer mark (-2 marks a cell covered by a merged cell).
+struct TCellEntry {
+    QString Text;
+    int Mark = 0;
+    friend bool operator==(const TCellEntry&, const TCellEntry&) = default;
+};
+using TCellStrings = std::vector<TCellEntry>;
+
+class TCellColumn {
+public:
+    explicit TCellColumn(TCellGrid* Grid);
+
+    TCellGrid* Grid() const { return FGrid; }
+    int Index() const;
+    // The name design tools show: the title, or "Column N" when it is empty.
+    QString DisplayName() const;
+    // Copies every field but the grid, then reports a change of this column.
+    void Assign(const TCellColumn& Source);
+
+    const QString& Title() const { return FTitle; }
+    void SetTitle(const QString& Value);
+    const QString& Footer() const { return FFooter; }
+    void SetFooter(const QString& Value);
+    int Width() const { return FWidth; }
+    void SetWidth(int Value);
+    const QFont& Font() const { return FFont; }
+    void SetFont(const QFont& Value);
+    const QColor& Color() const { return FColor; }
+    void SetColor(const QColor& Value);
+    THorzAlign HorzAlign() const { return FHorzAlign; }
+    void SetHorzAlign(THorzAlign Value);
+    TVertAlign VertAlign() const { return FVertAlign; }
+    void SetVertAlign(TVertAlign Value);
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value);
+    int Tag() const { return FTag; }
+    void SetTag(int Value) { FTag = Value; }
+    int Tag2() const { return FTag2; }
+    void SetTag2(int Value) { FTag2 = Value; }
+    const QString& Hint() const { return FHint; }
+    void SetHint(const QString& Value) { FHint = Value; }
+    const TCellStrings& Strings() const { return FStrings; }
+    void SetStrings(const TCellStrings& Value);
+    bool CanResize() const { return FCanResize; }
+    void SetCanResize(bool Value) { FCanResize = Value; }
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool Value) { FReadOnly = Value; }
+
+private:
+    friend class TCellGrid;
+    friend class TCellColumns;
+    void AllColumnsChanged();
+    void ThisColumnChanged();
+
+    TCellGrid* FGrid;
+    QString FTitle;
+    QString FFooter;
+    int FWidth;
+    QFont FFont;
+    QColor FColor;
+    THorzAlign FHorzAlign = haLeft;
+    TVertAlign FVertAlign = vaCenter;
+    bool FVisible = true;
+    int FTag = 0;
+    int FTag2 = 0;
+    QString FHint;
+    TCellStrings FStrings;
+    bool FCanResize = true;
+    bool FReadOnly = false;
+};
+
+// The grid's columns in index order. Adding, removing or assigning columns is an all-columns change.
+class TCellColumns {
+public:
+    explicit TCellColumns(TCellGrid* Grid) : FGrid(Grid) {}
+    TCellColumns(const TCellColumns&) = delete;
+    TCellColumns& operator=(const TCellColumns&) = delete;
+
+    TCellGrid* Grid() const { return FGrid; }
+    int Count() const { return static_cast<int>(FItems.size()); }
+    // Checked access: an index outside the collection raises "Cell Index out of bound.".
+    TCellColumn& operator[](int Index);
+    const TCellColumn& operator[](int Index) const;
+    TCellColumn& Add();
+    // Places Item (a new column when null) at Index, or last when Index is negative.
+    TCellColumn& AddItem(std::unique_ptr<TCellColumn> Item, int Index);
+    TCellColumn& Insert(int Index) { return AddItem(nullptr, Index); }
+    void Delete(int Index);
+    void Clear();
+    // Makes this collection a column-by-column copy of Source.
+    void Assign(const TCellColumns& Source);
+    int IndexOf(const TCellColumn* Column) const;
+
+private:
+    friend class TCellGrid;
+    TCellGrid* FGrid;
+    std::vector<std::unique_ptr<TCellColumn>> FItems;
+};
+
+// The grid's events. Parameters passed by reference are in-out (Handled, CanChange, Allowed, Str, Key).
+using TOnDrawCellEvent =
+    std::function<void(TCellGrid* Sender, QPainter& ACanvas, int X, int Y, const TRect& Rc, bool& Handled)>;
+using TOnDrawHeaderEvent = std::function<void(TCellGrid* Sender, QPainter& ACanvas, const TRect& Rc,
+                                              const QString& Str, bool& Handled)>;
+// The sender is the grid, or its in-place editor when the character is typed there.
+using TOnFilterChar = std::function<void(QWidget* Sender, int Col, int Row, QChar Chr, bool& Allowed)>;
+using TOnHeaderClick =
+    std::function<void(TCellGrid* Sender, int Col, Qt::MouseButton Button, Qt::KeyboardModifiers Shift)>;
+using TOnGutterClick =
+    std::function<void(TCellGrid* Sender, int Row, Qt::MouseButton Button, Qt::KeyboardModifiers Shift)>;
+using TOnCellChanging = std::function<void(TCellGrid* Sender, int Col, int Row, bool& CanChange)>;
+using TOnCellChange = std::function<void(TCellGrid* Sender, int Col, int Row, QString& Str)>;
+using TOnCellAssignment = std::function<void(TCellGrid* Sender, int Col, int Row, QString& Str)>;
+using TOnColRowChanged = std::function<void(TCellGrid* Sender, int Col, int Row)>;
+using TOnRowEvent = std::function<void(TCellGrid* Sender, int ARow)>;
+// The ordinary notifications of a window.
+using TNotifyEvent = std::function<void(TCellGrid* Sender)>;
+using TKeyEvent = std::function<void(TCellGrid* Sender, int& Key, Qt::KeyboardModifiers Shift)>;
+using TKeyPressEvent = std::function<void(TCellGrid* Sender, QChar& Key)>;
+using TMouseEvent =
+    std::function<void(TCellGrid* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TCellGrid* Sender, Qt::KeyboardModifiers Shift, int X, int Y)>;
+
+// The self-drawn table: a header band of merged title cells, a gutter band, an optional footer line and a
+// body of text cells stored column by column. The viewport is the client area; all client coordinates are
+// viewport coordinates.
+class TCellGrid : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    explicit TCellGrid(QWidget* Parent = nullptr);
+    ~TCellGrid() override;
+
+    // Counts and sizes.
+    int ColCount() const { return FColumns.Count(); }
+    void SetColCount(int Value);
+    int RowCount() const { return FRowCount; }
+    void SetRowCount(int Value);
+    int DefRowHeight() const { return FDefRowHeight; }
+    void SetDefRowHeight(int Value);
+    int DefColWidth() const { return FDefColWidth; }
+    void SetDefColWidth(int Value);
+    int HeaderLine() const { return FHeaderLine; }
+    void SetHeaderLine(int Value);
+
+    // Bands.
+    TGutterKind GutterKind() const { return FGutterKind; }
+    void SetGutterKind(TGutterKind Value);
+    int GutterWidth() const { return FGutterWidth; }
+    void SetGutterWidth(int Value);
+    const QStringList& GutterStrings() const { return FGutterStrings; }
+    void SetGutterStrings(const QStringList& Value);
+    bool ShowFooter() const { return FShowFooter; }
+    void SetShowFooter(bool Value);
+
+    // Look.
+    QColor Color() const { return FColor; }
+    void SetColor(const QColor& Value);
+    QColor AlternateColor() const { return FAlternateColor; }
+    void SetAlternateColor(const QColor& Value);
+    QColor GridColor() const { return FGridColor; }
+    void SetGridColor(const QColor& Value);
+    QColor SelectionColor() const { return FSelectionColor; }
+    void SetSelectionColor(const QColor& Value);
+    bool ShowGrid() const { return FShowGrid; }
+    void SetShowGrid(bool Value);
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value);
+    QColor HeaderColor() const { return FHeaderColor; }
+    void SetHeaderColor(const QColor& Value);
+    QColor HeaderLightColor() const { return FHeaderLightColor; }
+    void SetHeaderLightColor(const QColor& Value);
+    QColor HeaderDarkColor() const { return FHeaderDarkColor; }
+    void SetHeaderDarkColor(const QColor& Value);
+    const QFont& HeaderFont() const { return FHeaderFont; }
+    void SetHeaderFont(const QFont& Value);
+    const QFont& GutterFont() const { return FGutterFont; }
+    void SetGutterFont(const QFont& Value);
+    const QFont& FooterFont() const { return FFooterFont; }
+    void SetFooterFont(const QFont& Value);
+    // The grid's own font (QWidget::font()); every column's font follows a change of it.
+    QFont Font() const { return font(); }
+    void SetFont(const QFont& Value) { setFont(Value); }
+
+    // Behaviour.
+    bool AutoColWidth() const { return FAutoColWidth; }
+    void SetAutoColWidth(bool Value);
+    bool FitToWidth() const { return FFitToWidth; }
+    void SetFitToWidth(bool Value);
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool Value) { FReadOnly = Value; }
+    bool AutoAddRow() const { return FAutoAddRow; }
+    void SetAutoAddRow(bool Value) { FAutoAddRow = Value; }
+    bool AutoFillDown() const { return FAutoFillDown; }
+    void SetAutoFillDown(bool Value) { FAutoFillDown = Value; }
+    bool AutoFillRight() const { return FAutoFillRight; }
+    void SetAutoFillRight(bool Value) { FAutoFillRight = Value; }
+    // The grid's own flag, apart from QWidget::isEnabled(): off, it ignores input and paints greyed.
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool Value);
+
+    TCellColumns& Columns() { return FColumns; }
+    const TCellColumns& Columns() const { return FColumns; }
+    void SetColumns(const TCellColumns& Value) { FColumns.Assign(Value); }
+
+    // Cells. Reading and writing check the indexes and raise "Cell Index out of bound.".
+    QString CellText(int ACol, int ARow) const;
+    void SetCellText(int ACol, int ARow, const QString& Value) { StoreCell(ACol, ARow, false, Value); }
+    int CellMark(int ACol, int ARow) const;
+    void SetCellMark(int ACol, int ARow, int Value);
+    // The one path by which a cell's text changes; ByUser fires OnCellChanging/OnCellChange and honours the
+    // column's ReadOnly.
+    void StoreCell(int ACol, int ARow, bool ByUser, const QString& Value);
+
+    void BeginUpdate();
+    void EndUpdate();
+    bool Updating() const { return FUpdating; }
+    void Clear();
+    int AddRow();
+    void InsertRow(int ARow);
+    void DeleteRow(int ARow);
+
+    int HeaderCellsCount() const { return static_cast<int>(FHeaderInfos.size()); }
+    THeaderInfo HeaderCells(int I) const;
+    TMergeCell& MergeCells(int X1, int Y1, int X2, int Y2, const QString& ACaption);
+    void ClearMergeCells();
+    const std::vector<std::unique_ptr<TMergeCell>>& MergedCells() const { return Mergeds; }
+
+    // Current cell, selection and scroll offsets. The setters do not check their values.
+    int Col() const { return FCol; }
+    void SetCol(int Value);
+    int Row() const { return FRow; }
+    void SetRow(int Value);
+    const TRect& SelectArea() const { return FSelectArea; }
+    void SetSelectArea(const TRect& Value) { SetSelectAreaEx(Value, false); }
+    int HorzOffset() const { return FHorzOffset; }
+    void SetHorzOffset(int Value);
+    int VertOffset() const { return FVertOffset; }
+    void SetVertOffset(int Value);
+    void EnsureVisible(int X, int Y);
+
+    // Geometry, in client (viewport) coordinates unless named otherwise; valid after the last layout pass.
+    int ColumnLeft(int N) const;
+    TRect CellRect(int ACol, int ARow) const;
+    TRect HeaderCellRect(const THeaderInfo& Info) const;
+    TRect CornerRect() const { return {-1, -1, FixedWidth, FixedHeight}; }
+    TRect GutterCellRect(int ARow) const;
+    TRect MergedCellRect(const TMergeCell& Cell) const;
+    TRect FooterCellRect(int ACol) const;
+    // The rows whose cells can meet CellBox, from VertOffset; Last < First when there are none.
+    int FirstVisibleRow() const;
+    int LastVisibleRow() const;
+    QColor CellColor(int ACol, int ARow) const;
+    QString GutterText(int ARow) const;
+    // The client rectangle of the selection frame (from CellRect of SelectArea's corners).
+    TRect FrameRect() const;
+
+    // Layout values of the last layout pass.
+    int GetFixedWidth() const { return FixedWidth; }
+    int GetFixedHeight() const { return FixedHeight; }
+    int GetBodyWidth() const { return BodyWidth; }
+    int GetBodyHeight() const { return BodyHeight; }
+    int GetAllWidth() const { return AllWidth; }
+    int GetAllHeight() const { return AllHeight; }
+    int GetFooterTop() const { return FooterTop; }
+    const TRect& GetCellBox() const { return CellBox; }
+    int MaxHScroll() const { return FMaxHScroll; }
+    int MaxVScroll() const { return FMaxVScroll; }
+    const TRect& GetSmallBox() const { return SmallBox; }
+
+    // The header build: "|" splits a title into header lines; equal texts merge right and down.
+    void BuildHeader();
+    void RecalcLayout();
+
+    // Immediate repaint of one cell's interior; returns the point after its text, (-1, -1) when skipped.
+    QPoint RepaintCell(int ACol, int ARow, bool KeepEnd = false);
+
+    // Events.
+    TOnDrawCellEvent OnDrawCell;
+    TOnDrawHeaderEvent OnDrawHeader;
+    TOnDrawHeaderEvent OnDrawGutter;
+    TOnDrawHeaderEvent OnDrawFooter;
+    TOnFilterChar OnFilterChar;
+    TOnHeaderClick OnHeaderClick;
+    TOnGutterClick OnGutterClick;
+    TOnCellChanging OnCellChanging;
+    TOnCellChange OnCellChange;
+    TOnCellAssignment OnCellAssignment;
+    TOnColRowChanged OnColRowChanged;
+    TOnRowEvent OnInsertRow;
+    TOnRowEvent OnDeleteRow;
+    TNotifyEvent OnClick;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+
+    // Pure parts of the header build and the layout pass, kept apart from the widget so they can be tested
+    // on their own.
+    struct HeaderColumn {
+        QString Title;
+        bool Visible = true;
+    };
+    static std::vector<THeaderInfo> BuildHeaderCells(const std::vector<HeaderColumn>& Columns,
+                                                     int HeaderLine);
+    // Splits a title into exactly HeaderLine levels.
+    static QStringList TitleLevels(const QString& Title, int HeaderLine);
+    struct FitColumn {
+        int Width = 0;
+        bool Visible = true;
+        bool CanResize = true;
+    };
+    // Grows or shrinks the resizable columns one pixel at a time, round-robin, towards Available.
+    static void FitWidths(std::vector<FitColumn>& Columns, int Available, int ForcedColumn);
+
+protected:
+    // Painting (CellGridPaint.cpp).
+    void paintEvent(QPaintEvent* Event) override;
+    void PaintGrid(QPainter& P, const QRegion& Update);
+    void PaintBodyCell(QPainter& P, int ACol, int ARow);
+    void PaintMergedCell(QPainter& P, const TMergeCell& Cell);
+    void PaintEmptyAreas(QPainter& P);
+    void PaintGutter(QPainter& P);
+    void PaintHeader(QPainter& P);
+    void PaintFooter(QPainter& P);
+    void PaintSelectionFrame(QPainter& P);
+    void PaintCaret(QPainter& P);
+    void DrawHeaderCell(QPainter& P, const TRect& R, const QString& Str, const QFont& Font,
+                        const TOnDrawHeaderEvent& Event);
+    // Places one line of text; returns the caret point after it.
+    QPoint DrawCellText(QPainter& P, const TRect& R, const QString& Text, THorzAlign HA, TVertAlign VA,
+                        bool KeepEnd) const;
+    void DrawBandText(QPainter& P, const TRect& R, const QString& Text) const;
+    // Pixel-exact primitives: a rectangle's border on columns L and R - 1, lines without their end point.
+    static void FrameRect(QPainter& P, const TRect& R, const QColor& Pen);
+    static void FillRect(QPainter& P, const TRect& R, const QColor& Brush);
+    static void Rectangle(QPainter& P, const TRect& R, const QColor& Pen, const QColor& Brush);
+    static void LineTo(QPainter& P, QPoint From, QPoint To, const QColor& Pen);
+
+    // Window events of painting, size, scroll and focus.
+    void resizeEvent(QResizeEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
+    void wheelEvent(QWheelEvent* Event) override;
+    void focusInEvent(QFocusEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
+    void changeEvent(QEvent* Event) override;
+    void scrollContentsBy(int Dx, int Dy) override;
+
+    // Scroll bars: actions of the user and the bars' positions.
+    void VertBarValueChanged(int Value);
+    void HorzBarValueChanged(int Value);
+    void SetVertBar();
+    void SetHorzBar();
+    // Called on the companion (Sync) each time this grid sets its vertical bar; nothing in a plain grid.
+    virtual void FollowVertBar(int Max, int Pos);
+    // Step 9 of the layout pass: shows or hides the bars (a companion keeps its own rule).
+    virtual void ShowScrollBars(bool Horz, bool Vert);
+
+    // Common steps shared with the pointer and key handling.
+    void EndEditing();
+    void ColRowChanged();
+    // Force repaints even when Value equals the current area.
+    void SetSelectAreaEx(const TRect& Value, bool Force);
+    void InvalidateRect(const TRect& R);
+    void InvalidateAll();
+    void InvalidateBody();
+    void InvalidateHeader();
+    void InvalidateGutter();
+    void InvalidateRightOf(int X);
+    void InvalidateBelow(int Y);
+    void InvalidateColumn(int ACol);
+    void ColumnsChanged();
+    void ColumnChanged(int ACol);
+    void ApplyMergeCells();
+    void CheckCell(int ACol, int ARow) const;
+    int ClientWidth() const;
+    int ClientHeight() const;
+
+    // The typing caret: 1 pixel wide, DefRowHeight - 2 tall, painted inverted while shown.
+    void CreateCaret();
+    void DestroyCaret();
+    void ShowCaretAt(QPoint Pos);
+    void HideCaret();
+
+    friend class TCellColumn;
+    friend class TCellColumns;
+
+    // Model.
+    TCellColumns FColumns;
+    int FRowCount = 5;
+    int FDefRowHeight = 18;
+    int FDefColWidth = 80;
+    int FHeaderLine = 1;
+    TGutterKind FGutterKind = gkBlank;
+    int FGutterWidth = 20;
+    QStringList FGutterStrings;
+    bool FShowFooter = false;
+    QColor FColor;
+    QColor FAlternateColor;
+    QColor FGridColor;
+    QColor FSelectionColor = QColor(255, 255, 202);
+    bool FShowGrid = true;
+    bool FFlat = true;
+    QColor FHeaderColor;
+    QColor FHeaderLightColor;
+    QColor FHeaderDarkColor;
+    QFont FHeaderFont;
+    QFont FGutterFont;
+    QFont FFooterFont;
+    bool FAutoColWidth = false;
+    bool FFitToWidth = false;
+    bool FReadOnly = false;
+    bool FAutoAddRow = false;
+    bool FAutoFillDown = false;
+    bool FAutoFillRight = false;
+    bool FEnabled = true;
+    std::vector<THeaderInfo> FHeaderInfos;
+    std::vector<std::unique_ptr<TMergeCell>> Mergeds;
+
+    // Layout values of the last layout pass.
+    int FixedWidth = 0;
+    int FixedHeight = 0;
+    int BodyWidth = 0;
+    int BodyHeight = 0;
+    int AllWidth = 0;
+    int AllHeight = 0;
+    int FooterTop = 0;
+    TRect CellBox;
+    int FMaxHScroll = 0;
+    int FMaxVScroll = 0;
+    int FSmallChange = 18;
+    int FLargeChange = 90;
+    int ForcedColumn = -1;
+
+    // Scroll, current cell and selection.
+    int FHorzOffset = 0;
+    int FVertOffset = 0;
+    int FCol = 0;
+    int FRow = 0;
+    int FCol2 = 0;
+    int FRow2 = 0;
+    TRect FSelectArea;
+    bool FUpdating = false;
+
+    // State of typing, editing, the fill handle and column sizing.
+    QString BuffString;
+    bool IsEditing = false;
+    TRect SmallBox{-1, -1, -1, -1};
+    TRect SmallBoxArea{-1, -1, -1, -1};
+    int SmallBoxPos = 0;
+    int SizingCol = -1;
+    int SizingColX = 0;
+    int LastHover = -1;
+    // The scroll-sync companion that follows this grid, or the grid a companion follows.
+    TCellGrid* Sync = nullptr;
+    // The in-place editor (a TCellInplace child), created by the editing code; ending editing hides it.
+    QWidget* Inplace = nullptr;
+
+    // Caret state; one caret exists only while the grid has the focus.
+    bool CaretCreated = false;
+    bool CaretShown = false;
+    QPoint CaretPos{-1, -1};
+    // The cell whose text keeps its end visible during an immediate repaint (typing).
+    int KeepEndCol = -1;
+    int KeepEndRow = -1;
+    // Guards against re-entry while the layout pass shows or hides the bars and while bars are set.
+    bool InLayout = false;
+    bool SettingBars = false;
+
+    // Pointer, keys and editing
+public:
+    // The zone at a client point; also takes the column whose right edge is under the point as SizingCol.
+    TGridHittest GetHitTestInfo(int X, int Y);
+    // The zone whose cursor is showing: the one a press acts on.
+    TGridHittest CursorZone() const { return FCursorZone; }
+    int GetSizingCol() const { return SizingCol; }
+    // Positions of a client point: -1 outside the body; the clamped cell always names a cell.
+    int RowAt(int Y) const;
+    int ColumnAt(int X) const;
+    QPoint ClampedCellAt(int X, int Y) const;
+
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    // The clipboard and the error report go through the program's platform services; without them the
+    // clipboard commands do nothing.
+    void SetPlatform(Platform* Value) { FPlatform = Value; }
+    Platform* GetPlatform() const { return FPlatform; }
+
+    TCellInplace* InplaceEditor();
+    bool Editing() const { return IsEditing; }
+    const QString& TypedText() const { return BuffString; }
+    bool CaretVisible() const { return CaretShown; }
+    QPoint CaretPoint() const { return CaretPos; }
+
+protected:
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+    void mouseDoubleClickEvent(QMouseEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    bool focusNextPrevChild(bool Next) override;
+    bool event(QEvent* Event) override;
+
+    // Called after the keyboard inserted or deleted a row, once OnInsertRow/OnDeleteRow have run.
+    virtual void KeyRowInserted(int ARow);
+    virtual void KeyRowDeleted(int ARow);
+
+private:
+    friend class TCellInplace;
+    friend class TCellGridSync;
+
+    // What a press started; switched in press, move and release.
+    enum class TGridInteraction { Idle, SelectingAll, SelectingCells, SelectingRows, SelectingColumns,
+                                  SizingColumn, DraggingFillHandle, PressedOutside };
+
+    void InitInput();
+    void Press(QMouseEvent* Event);
+    void DragTo(int X, int Y);
+    void ResizeColumnTo(int X);
+    void FillFromSmallBox();
+    // Takes (ACol, ARow) as the current cell without the setters' side effects, repainting both cells.
+    void PutCurrent(int ACol, int ARow);
+    bool HandleKey(int Key, Qt::KeyboardModifiers Shift);
+    void EnterKey();
+    void StepBackInSelection();
+    void StepForwardInSelection();
+    void MoveStep(int OldCol, int OldRow);
+    void ExtendStep();
+    void StepInsideSelection(int OldCol, int OldRow);
+    void TypeChar(QChar Chr);
+    void ShowBuffer();
+    QString SelectionText(bool ClearCells);
+    int FirstVisibleColumn() const;
+    int LastVisibleColumn() const;
+    int PrevVisibleColumn(int ACol) const;
+    int NextVisibleColumn(int ACol) const;
+    bool ColumnVisible(int ACol) const;
+    void ReportError(const char* What);
+    template <class Fn> void Guarded(Fn&& Body);
+
+    TGridInteraction FInteraction = TGridInteraction::Idle;
+    TGridHittest FCursorZone = gtCell;
+    bool FLeftPressed = false;
+    Platform* FPlatform = nullptr;
+};
+
+} // namespace trimerka
