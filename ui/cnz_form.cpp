@@ -1,0 +1,192 @@
+#include "ui/cnz_form.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSvgRenderer>
+
+#include "core/TaskFile.h"
+#include "platform/Fonts.h"
+#include "ui/ErrorReport.h"
+#include "ui/VesselView.h"
+
+namespace trimerka {
+
+namespace {
+
+constexpr int kLeft[kVesselCount] = {17, 137, 257};
+const char* const kPanelNames[kVesselCount] = {"Panel4", "Panel5", "Panel10"};
+const char* const kBarNames[kVesselCount] = {"sa", "sb", "sv"};
+const char* const kCaptionNames[kVesselCount] = {"esa", "esb", "esv"};
+const char* const kCaptionLabelNames[kVesselCount] = {"Label1", "Label2", "Label3"};
+const char* const kButtonNames[kVesselCount] = {"vsa", "vsb", "vsv"};
+const char* const kButtonCaptions[kVesselCount] = {"Сосуд \"А\"", "Сосуд \"Б\"", "Сосуд \"В\""};
+
+QPixmap picture(const QString& path, QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    if (QFile::exists(path)) {
+        QSvgRenderer renderer(path);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+    }
+    return pixmap;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(tahoma(11, bold));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect geometry, bool bold) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(tahoma(11, bold));
+    button->setGeometry(geometry);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
+
+TForm3::TForm3(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Что нужно сделать"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(tahoma(11));
+    {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, p.color(QPalette::Button));
+        setPalette(p);
+        setAutoFillBackground(true);
+    }
+
+    makeLabel(this, "Label13", QStringLiteral("Формулировка задания:"), 17, 8, true);
+
+    fz_ = new QPlainTextEdit(this);
+    fz_->setObjectName(QStringLiteral("fz"));
+    fz_->setGeometry(17, 27, 560, 102);
+    fz_->setReadOnly(true);
+    fz_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    fz_->setWordWrapMode(QTextOption::WordWrap);
+    fz_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    fz_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fz_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    fz_->setLineWidth(1);
+    // Not reached by Tab, and Tab typed inside it moves on instead of inserting anything.
+    fz_->setFocusPolicy(Qt::ClickFocus);
+    fz_->setTabChangesFocus(true);
+    {
+        QPalette p = fz_->palette();
+        p.setColor(QPalette::Base, Qt::white);
+        p.setColor(QPalette::Text, Qt::black);
+        // The selection keeps its colour while the memo has no focus.
+        for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+            p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
+        }
+        fz_->setPalette(p);
+    }
+    setTextPoints(kMinTextPoints);
+
+    for (int v = 0; v < kVesselCount; ++v) {
+        makeLabel(this, kCaptionLabelNames[v], QStringLiteral("Ёмкость:"), kLeft[v], 135, true);
+        captions_[v] = makeLabel(this, kCaptionNames[v], QString(), kLeft[v] + 57, 135, true);
+        QPalette p = captions_[v]->palette();
+        p.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        captions_[v]->setPalette(p);
+
+        auto* area = new QWidget(this);
+        area->setObjectName(QLatin1String(kPanelNames[v]));
+        area->setGeometry(kLeft[v], 154, VesselView::kAreaWidth, VesselView::kAreaHeight);
+        views_[v] = new VesselView(area);
+        views_[v]->setObjectName(QLatin1String(kBarNames[v]));
+        if (v == VesselA) {
+            // Created in this order, so the pour-back arrow lies on top where the two overlap.
+            isaef_ = new QLabel(area);
+            isaef_->setObjectName(QStringLiteral("isaef"));
+            isaef_->setGeometry(12, 130, 46, 50);
+            isaef_->setPixmap(picture(QStringLiteral(":/pictures/isaef.svg"), QSize(46, 50)));
+            isaef_->hide();
+            isasl_ = new QLabel(area);
+            isasl_->setObjectName(QStringLiteral("isasl"));
+            isasl_->setGeometry(40, 120, 46, 50);
+            isasl_->setPixmap(picture(QStringLiteral(":/pictures/isasl.svg"), QSize(46, 50)));
+            isasl_->hide();
+        }
+
+        // They only name the vessels here.
+        auto* button = makeButton(this, kButtonNames[v], QString::fromUtf8(kButtonCaptions[v]),
+                                  QRect(kLeft[v], 345, 97, 43), true);
+        button->setEnabled(false);
+    }
+
+    SpeedButton1_ = makeButton(this, "SpeedButton1", QStringLiteral("Увеличить размер текста"),
+                               QRect(388, 135, 189, 42), false);
+    SpeedButton2_ = makeButton(this, "SpeedButton2", QStringLiteral("Уменьшить размер текста"),
+                               QRect(388, 183, 189, 42), false);
+    SpeedButton3_ =
+        makeButton(this, "SpeedButton3", QStringLiteral("Закрыть"), QRect(388, 349, 189, 40), true);
+    connect(SpeedButton1_, &QPushButton::clicked, this, &TForm3::SpeedButton1Click);
+    connect(SpeedButton2_, &QPushButton::clicked, this, &TForm3::SpeedButton2Click);
+    connect(SpeedButton3_, &QPushButton::clicked, this, &TForm3::SpeedButton3Click);
+}
+
+void TForm3::fill(const TargetState& state) {
+    // Every target is converted before anything changes: a bad one leaves the window as it was.
+    std::array<int, kVesselCount> amounts{};
+    for (int v = 0; v < kVesselCount; ++v) {
+        amounts[v] = TextToInt(state.vessels[v].targetText.toStdString());
+    }
+
+    fz_->clear();
+    fz_->setPlainText(state.statement);
+    for (int v = 0; v < kVesselCount; ++v) {
+        const TargetVessel& vessel = state.vessels[v];
+        VesselView* view = views_[v];
+        view->setFillColor(vessel.fillColor);
+        view->setEmptyColor(vessel.emptyColor);
+        // The capacity first, so a target above it shows as a full bar.
+        view->setCapacity(vessel.capacity);
+        view->setAmount(amounts[v]);
+        view->setBarHeight(vessel.barHeight);
+        captions_[v]->setText(vessel.targetText + QLatin1Char('/') + QString::number(vessel.capacity));
+        captions_[v]->adjustSize();
+    }
+    isaef_->setVisible(state.unlimitedArrowShown);
+    isasl_->setVisible(state.pourBackArrowShown);
+}
+
+void TForm3::setTextPoints(int points) {
+    textPoints_ = points;
+    fz_->setFont(tahoma(pointsToPixels(points)));
+}
+
+void TForm3::SpeedButton1Click() {
+    guarded(platform_, this, [&] {
+        if (textPoints_ + 1 <= kMaxTextPoints) {
+            setTextPoints(textPoints_ + 1);
+        }
+    });
+}
+
+void TForm3::SpeedButton2Click() {
+    guarded(platform_, this, [&] {
+        if (textPoints_ - 1 >= kMinTextPoints) {
+            setTextPoints(textPoints_ - 1);
+        }
+    });
+}
+
+void TForm3::SpeedButton3Click() {
+    guarded(platform_, this, [&] { close(); });
+}
+
+} // namespace trimerka
