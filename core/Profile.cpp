@@ -350,7 +350,8 @@ void ReplaceFileContent(const std::filesystem::path& path, std::string_view cont
     std::filesystem::path temporary;
     std::FILE* file = nullptr;
     for (int attempt = 0; attempt < 100 && file == nullptr; ++attempt) {
-        temporary = folder / ("." + target.filename().string() + ".tmp" + std::to_string(random() % 1000000));
+        // A short name of its own, so that even a file with the longest allowed name can be saved.
+        temporary = folder / (".trimerka-" + std::to_string(random() % 1000000) + ".tmp");
         errno = 0;
         file = std::fopen(temporary.string().c_str(), "wbx");
         if (file == nullptr && errno != EEXIST) {

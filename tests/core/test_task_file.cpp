@@ -9,6 +9,11 @@
 #include <string>
 #include <vector>
 
+#if defined(__unix__)
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 #include "core/Error.h"
 #include "core/TaskFile.h"
 
@@ -79,6 +84,11 @@ protected:
     void TearDown() override {
         std::error_code ec;
         fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ec);
+        for (const auto& entry : fs::recursive_directory_iterator(folder_, ec)) {
+            if (entry.is_directory(ec)) {
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+            }
+        }
         fs::remove_all(folder_, ec);
     }
 
@@ -92,14 +102,6 @@ protected:
     static std::string bytesOf(const fs::path& file) {
         std::ifstream in(file, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    // Whether the folder can be written at all: as the superuser permissions do not stop a write.
-    bool writable(const fs::path& where) const {
-        const fs::path probe = where / "probe";
-        const bool created = static_cast<bool>(std::ofstream(probe));
-        fs::remove(probe);
-        return created;
     }
 
     std::vector<std::string> folderListing() const {
@@ -383,30 +385,106 @@ TEST_F(TaskFileTest, SaveWritesThroughSymbolicLinkAndKeepsPermissions) {
     EXPECT_EQ(folderListing(), (std::vector<std::string>{"link.tmk", "target.tmk"}));
 }
 
-TEST_F(TaskFileTest, FailedSaveLeavesTheFileAsItWas) {
-    const std::string old = "[trimerka]\r\nksz=0\r\nzs0=old\r\n";
-    fs::create_directory(path("locked"));
-    const fs::path inLocked = put("locked/task.tmk", old);
-    fs::permissions(path("locked"), fs::perms::owner_read | fs::perms::owner_exec);
-    const fs::path readOnly = put("readonly.tmk", old);
-    fs::permissions(readOnly, fs::perms::owner_read);
-    fs::create_directory(path("folder.tmk"));
-
-    if (!writable(path("locked"))) {
-        EXPECT_EQ(errorOf([&] { WriteTaskFile(inLocked, TaskDefinition{}); }),
-                  "Unable to write to " + inLocked.string());
-        EXPECT_EQ(bytesOf(inLocked), old);
-        EXPECT_EQ(errorOf([&] { WriteTaskFile(readOnly, TaskDefinition{}); }),
-                  "Unable to write to " + readOnly.string());
-        EXPECT_EQ(bytesOf(readOnly), old);
+#if defined(__unix__)
+// Files may grow no larger than `bytes` while it lives, so a write fails halfway even for the superuser.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
     }
-    EXPECT_EQ(errorOf([&] { WriteTaskFile(path("folder.tmk"), TaskDefinition{}); }),
-              "Unable to write to " + path("folder.tmk").string());
-    EXPECT_TRUE(fs::is_directory(path("folder.tmk")));
-    EXPECT_EQ(errorOf([&] { WriteTaskFile(path("no/such/folder/x.tmk"), TaskDefinition{}); }),
-              "Unable to write to " + path("no/such/folder/x.tmk").string());
-    EXPECT_EQ(folderListing(), (std::vector<std::string>{"folder.tmk", "locked", "readonly.tmk"}));
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*previous_)(int) = nullptr;
+};
+#endif
+
+struct FailedSaveCase {
+    const char* name;
+    const char* file; // relative to the test folder
+    // Prepares the failure; false when it cannot be arranged here (permissions do not bind the superuser).
+    bool (*arrange)(const fs::path& folder);
+    bool underFileSizeLimit;
+};
+
+const std::string kOldTask = "[trimerka]\r\nksz=0\r\nzs0=old\r\n";
+
+class FailedSave : public TaskFileTest, public testing::WithParamInterface<FailedSaveCase> {};
+
+TEST_P(FailedSave, RaisesWriteErrorAndLeavesTheFileAsItWas) {
+    const FailedSaveCase& c = GetParam();
+    const fs::path file = path(c.file);
+    if (!c.arrange(folder_)) {
+        GTEST_SKIP() << "permissions do not stop this user from writing";
+    }
+    const bool existed = fs::is_regular_file(file);
+    const std::vector<std::string> before = folderListing();
+
+    std::string error;
+    if (c.underFileSizeLimit) {
+#if defined(__unix__)
+        const FileSizeLimit limit(64);
+        error = errorOf([&] { WriteTaskFile(file, TaskDefinition{}); });
+#else
+        GTEST_SKIP() << "no file size limit here";
+#endif
+    } else {
+        error = errorOf([&] { WriteTaskFile(file, TaskDefinition{}); });
+    }
+
+    EXPECT_EQ(error, "Unable to write to " + file.string());
+    if (existed) {
+        EXPECT_EQ(bytesOf(file), kOldTask);
+    }
+    EXPECT_EQ(folderListing(), before); // no temporary file left behind
 }
+
+bool canWrite(const fs::path& where) {
+    const fs::path probe = where / "probe";
+    const bool created = static_cast<bool>(std::ofstream(probe));
+    fs::remove(probe);
+    return created;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, FailedSave,
+    testing::Values(
+        FailedSaveCase{"WriteFailsHalfway", "task.tmk",
+                       [](const fs::path& folder) {
+                           std::ofstream(folder / "task.tmk", std::ios::binary) << kOldTask;
+                           return true;
+                       },
+                       true},
+        FailedSaveCase{"ReadOnlyFolder", "locked/task.tmk",
+                       [](const fs::path& folder) {
+                           fs::create_directory(folder / "locked");
+                           std::ofstream(folder / "locked/task.tmk", std::ios::binary) << kOldTask;
+                           fs::permissions(folder / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+                           return !canWrite(folder / "locked");
+                       },
+                       false},
+        FailedSaveCase{"ReadOnlyFile", "readonly.tmk",
+                       [](const fs::path& folder) {
+                           std::ofstream(folder / "readonly.tmk", std::ios::binary) << kOldTask;
+                           fs::permissions(folder / "readonly.tmk", fs::perms::owner_read);
+                           return !std::ofstream(folder / "readonly.tmk", std::ios::app);
+                       },
+                       false},
+        FailedSaveCase{"PathIsFolder", "folder.tmk",
+                       [](const fs::path& folder) { return fs::create_directory(folder / "folder.tmk"); },
+                       false},
+        FailedSaveCase{"MissingFolder", "no/such/task.tmk", [](const fs::path&) { return true; }, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TaskFileTest, ValuesAreCutAfter2047Characters) {
     TaskDefinition task;
