@@ -1,0 +1,121 @@
+#include "ui/logo.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QToolButton>
+
+#include "platform/Fonts.h"
+#include "ui/ErrorReport.h"
+
+namespace trimerka {
+
+namespace {
+
+// A flat panel in one colour framed by a raised outer bevel and a sunken inner bevel, one pixel each.
+class BevelPanel : public QWidget {
+public:
+    BevelPanel(const QColor& color, QWidget* parent) : QWidget(parent), color_(color) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.fillRect(rect(), color_);
+        const QColor light = palette().color(QPalette::Light);
+        const QColor shadow = palette().color(QPalette::Mid);
+        bevel(painter, rect(), light, shadow);
+        bevel(painter, rect().adjusted(1, 1, -1, -1), shadow, light);
+    }
+
+private:
+    // The top row and left column but their last pixels in one colour; the right column and bottom row in
+    // the other, so the corners at the top right and bottom left take the lower colour.
+    static void bevel(QPainter& painter, const QRect& r, const QColor& top, const QColor& bottom) {
+        painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), top);
+        painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), top);
+        painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottom);
+        painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottom);
+    }
+
+    QColor color_;
+};
+
+QPixmap picture(const QString& path, QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    if (QFile::exists(path)) {
+        QSvgRenderer renderer(path);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+    }
+    return pixmap;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint at, const QFont& font,
+                  const QColor& color) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, color);
+    label->setPalette(p);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+TForm11::TForm11(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
+    setObjectName(QStringLiteral("Form11"));
+    setWindowTitle(QStringLiteral("Задание выполнено"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(tahoma(11));
+
+    auto* panel = new BevelPanel(QColor(186, 254, 189), this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(0, 0, kClientWidth, kClientHeight);
+
+    auto* image = new QLabel(panel);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setGeometry(15, 15, 130, 130);
+    image->setPixmap(picture(QStringLiteral(":/pictures/emblem.svg"), QSize(130, 130)));
+
+    makeLabel(panel, "Label1", QStringLiteral("Задание выполнено"), QPoint(164, 18), tahoma(19, true),
+              QColor(0, 0, 255));
+    Label2_ = makeLabel(panel, "Label2", QString(), QPoint(182, 47), tahoma(11, true), QColor(0, 0, 210));
+
+    CloseForm_ = new QToolButton(panel);
+    CloseForm_->setObjectName(QStringLiteral("CloseForm"));
+    CloseForm_->setText(QStringLiteral("Закрыть"));
+    CloseForm_->setFont(tahoma(11, true));
+    CloseForm_->setIcon(QIcon(QStringLiteral(":/icons/close.svg")));
+    CloseForm_->setIconSize(QSize(16, 16));
+    CloseForm_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    CloseForm_->setAutoRaise(true);
+    CloseForm_->setGeometry(315, 130, 97, 25);
+    connect(CloseForm_, &QToolButton::clicked, this, &TForm11::CloseFormClick);
+}
+
+void TForm11::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TForm11::FormShow() {
+    guarded(platform_, this, [&] {
+        const int steps = stepCounter_ ? stepCounter_() : 0;
+        Label2_->setText(QStringLiteral("Количество шагов:  ") + QString::number(steps));
+        Label2_->adjustSize();
+    });
+}
+
+void TForm11::CloseFormClick() {
+    guarded(platform_, this, [&] { close(); });
+}
+
+} // namespace trimerka
