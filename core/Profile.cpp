@@ -51,9 +51,6 @@ bool sameName(std::string_view a, std::string_view b) {
 }
 
 ParsedLine parseLine(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
     line = trimmed(line);
     ParsedLine parsed;
     if (line.empty()) {
@@ -97,11 +94,15 @@ std::string valueText(std::string_view raw) {
     return std::string(raw);
 }
 
-// Calls visit(line) for every line of the text until it returns true.
+// Calls visit(line) for every line of the text, without its line end, until it returns true. Both LF and
+// CRLF end a line; every carriage return before the LF goes with it, so a line never ends in one.
 template <typename Visit> void forEachLine(std::string_view text, Visit&& visit) {
     while (!text.empty()) {
         const auto end = text.find('\n');
-        const auto line = text.substr(0, end);
+        auto line = text.substr(0, end);
+        while (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
         if (visit(line)) {
             return;
         }
@@ -177,9 +178,6 @@ std::string ReadProfileString(std::string_view text, std::string_view section, s
 Profile Profile::fromText(std::string_view utf8Text) {
     Profile profile;
     forEachLine(utf8Text, [&](std::string_view line) {
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
         profile.lines_.emplace_back(line);
         return false;
     });

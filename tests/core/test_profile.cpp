@@ -44,6 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"LineWithoutEqualsIgnored", "[t]\nk\nk=6\n", "t", "k", "6"},
                     ReadCase{"FirstOfRepeatedKeysWins", "[t]\nk=first\nk=second\n", "t", "k", "first"},
                     ReadCase{"CrLfLineEnds", "[t]\r\nk=v\r\nm=w\r\n", "t", "k", "v"},
+                    ReadCase{"EveryCarriageReturnBeforeLineEndDropped", "[t]\r\r\nk=v\r\r\n", "t", "k", "v"},
                     ReadCase{"LastLineWithoutLineEnd", "[t]\nk=v", "t", "k", "v"},
                     ReadCase{"KeyOfAnotherSectionNotRead", "[other]\nk=1\n[t]\nm=2\n", "t", "k", ""},
                     ReadCase{"KeyAfterSectionEndsNotRead", "[t]\nm=2\n[other]\nk=1\n", "t", "k", ""},
