@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "widgets/StepLogGrid.h"
+
+using namespace trimerka;
+using namespace trimerka::testing;
+
+namespace {
+
+struct PixelCase {
+    const char* name;
+    int x;
+    int y;
+    QColor expected;
+};
+
+// The step log with six rows, scrolled to the top, current cell (0, 3) inside the selected row 3.
+std::unique_ptr<TCellGrid> selectedRowLog() {
+    auto g = makeStepLog(6);
+    g->show();
+    g->SetVertOffset(0);
+    g->SetRow(3);
+    g->SetCol(0);
+    g->SetSelectArea({0, 3, 3, 3});
+    QApplication::processEvents();
+    g->clearFocus();
+    return g;
+}
+
+QImage shot(TCellGrid& g) {
+    QApplication::processEvents();
+    return g.viewport()->grab().toImage();
+}
+
+void expectPixels(const QImage& img, const std::vector<PixelCase>& cases) {
+    for (const auto& c : cases)
+        EXPECT_EQ(QColor(img.pixel(c.x, c.y)).name(), c.expected.name())
+            << c.name << " at (" << c.x << ", " << c.y << "): got "
+            << QColor(img.pixel(c.x, c.y)).name().toStdString() << ", expected "
+            << c.expected.name().toStdString();
+}
+
+} // namespace
+
+// Body cell (c, r) of the log spans x 19 + 160 c .. 180 + 160 c and y 35 + 18 r .. 54 + 18 r; the frame
+// around row 3 is F = (19, 89, 660, 108), painted three pixels wide on its outline.
+TEST(GridPaint, StepLogWithSelectedRowWithoutFocus) {
+    auto g = selectedRowLog();
+    ASSERT_FALSE(g->hasFocus());
+    const QImage img = shot(*g);
+    const QColor dark = g->HeaderDarkColor();
+    const QColor light = g->HeaderLightColor();
+    const QColor face = g->HeaderColor();
+    expectPixels(img, {
+                          {"row 0 plain", 30, 44, kLogColor},
+                          {"row 1 alternate", 190, 62, kLogAlternate},
+                          {"row 2 plain", 350, 80, kLogColor},
+                          {"row 3 current cell keeps its alternate colour", 30, 98, kLogAlternate},
+                          {"row 3 column 1 selected", 190, 98, kLogSelection},
+                          {"row 3 column 3 selected", 510, 98, kLogSelection},
+                          {"row 4 plain", 510, 116, kLogColor},
+                          {"row 5 alternate", 190, 128, kLogAlternate},
+                          {"cell border between columns 1 and 2", 339, 62, kLogGridColor},
+                          {"cell border between rows 0 and 1", 300, 53, kLogGridColor},
+                          {"frame outer row above the selection", 300, 88, kLogGridColor},
+                          {"frame inner row inside the selection", 300, 90, kLogGridColor},
+                          {"selection just inside the frame", 300, 91, kLogSelection},
+                          {"frame lower inner row", 300, 106, kLogGridColor},
+                          {"frame lower outer row", 300, 108, kLogGridColor},
+                          {"row 4 below the frame", 300, 109, kLogColor},
+                          {"fill handle white border left", 657, 107, Qt::white},
+                          {"fill handle white border right", 662, 107, Qt::white},
+                          {"fill handle white border bottom", 659, 110, Qt::white},
+                          {"fill handle fill", 659, 108, kLogGridColor},
+                          {"empty area right of the last column", 670, 60, kLogColor},
+                          {"empty area right of the header", 670, 10, kLogColor},
+                          {"header cell left border", 19, 10, dark},
+                          {"header cell right border", 179, 10, dark},
+                          {"header cell bottom border", 100, 35, dark},
+                          {"flat header cell light left edge", 20, 10, light},
+                          {"flat header cell light top edge", 100, 0, light},
+                          {"flat header cell has no inner shadow", 178, 10, face},
+                          {"upper header cell spans columns 1 to 3", 339, 8, face},
+                          {"lower header cells are split", 339, 26, dark},
+                          {"gutter covers the body's left border", 19, 44, dark},
+                          {"corner cell light edge", 0, 10, light},
+                      });
+}
+
+TEST(GridPaint, FrameAndFillHandleTurnBlackWithFocus) {
+    auto g = selectedRowLog();
+    g->activateWindow();
+    g->setFocus();
+    QApplication::processEvents();
+    if (!g->hasFocus())
+        GTEST_SKIP() << "the platform gives no focus";
+    const QImage img = shot(*g);
+    expectPixels(img, {
+                          {"frame top", 300, 89, Qt::black},
+                          {"frame outer row", 300, 88, Qt::black},
+                          {"fill handle fill", 659, 108, Qt::black},
+                          {"fill handle border stays white", 657, 107, Qt::white},
+                      });
+}
+
+TEST(GridPaint, SingleCellSelectionShowsNoSelectionColour) {
+    auto g = selectedRowLog();
+    g->SetSelectArea({1, 2, 1, 2});
+    g->SetCol(1);
+    g->SetRow(2);
+    const QImage img = shot(*g);
+    expectPixels(img, {
+                          {"current cell plain", 200, 80, kLogColor},
+                          {"left neighbour plain", 100, 80, kLogColor},
+                          {"frame around the cell", 179, 80, kLogGridColor},
+                          {"row 3 no longer selected", 300, 98, kLogAlternate},
+                      });
+}
+
+TEST(GridPaint, NoRowsFillsTheBodyAndStillPaintsTheBands) {
+    auto g = makeStepLog(0);
+    g->show();
+    const QImage img = shot(*g);
+    const QColor dark = g->HeaderDarkColor();
+    expectPixels(img, {
+                          {"body area", 100, 60, kLogColor},
+                          {"where a frame would be", 19, 36, kLogColor},
+                          {"header border", 179, 10, dark},
+                          {"corner border", 19, 10, dark},
+                      });
+}
+
+TEST(GridPaint, RaisedHeaderHasBlackBorderAndInnerShadow) {
+    auto g = selectedRowLog();
+    g->SetFlat(false);
+    const QImage img = shot(*g);
+    expectPixels(img, {
+                          {"black right border", 179, 10, Qt::black},
+                          {"black bottom border", 100, 35, Qt::black},
+                          {"shadow inside the right border", 178, 10, g->HeaderDarkColor()},
+                          {"shadow above the bottom border", 100, 34, g->HeaderDarkColor()},
+                          {"light left edge", 20, 10, g->HeaderLightColor()},
+                      });
+}
+
+// The partial row at the bottom is blanked once the body is scrolled to its end.
+TEST(GridPaint, PartialRowBlankedAtTheEnd) {
+    auto g = makeStepLog(20);
+    g->show();
+    g->SetVertOffset(g->MaxVScroll());
+    const QImage img = shot(*g);
+    const int ch = g->viewport()->height();
+    const int blankTop = (ch - 36) / 18 * 18 + 36;
+    ASSERT_LT(blankTop, ch);
+    expectPixels(img, {
+                          {"blanked partial row", 190, blankTop, kLogColor},
+                          {"last full row border", 339, blankTop - 1, kLogGridColor},
+                      });
+}
+
+TEST(GridPaint, ImmediateRepaintReturnsTheCaretPoint) {
+    auto g = makeStepLog(3);
+    g->show();
+    g->SetVertOffset(0);
+    const TRect r = g->CellRect(1, 1);
+    const QPoint p = g->RepaintCell(1, 1);
+    EXPECT_EQ(p.y(), r.Top + 2 - 1);
+    EXPECT_GT(p.x(), r.Left + 4);
+    EXPECT_LE(p.x(), r.Right - 4);
+    g->SetRowCount(40);
+    EXPECT_EQ(g->RepaintCell(1, 39), QPoint(-1, -1)) << "a cell out of view is skipped";
+}
+
+// A cell text written by the program shows at once, without waiting for a full paint.
+TEST(GridPaint, StoredTextIsDrawnInsideTheCell) {
+    auto g = makeStepLog(2);
+    g->show();
+    g->SetVertOffset(0);
+    auto inkIn = [&](const QImage& img, const TRect& R) {
+        int dark = 0;
+        for (int y = R.Top + 2; y < R.Bottom - 2; ++y)
+            for (int x = R.Left + 4; x < R.Right - 4; ++x)
+                if (qGray(img.pixel(x, y)) < 100)
+                    ++dark;
+        return dark;
+    };
+    g->SetCellText(2, 0, QString());
+    EXPECT_EQ(inkIn(shot(*g), g->CellRect(2, 0)), 0);
+    g->SetCellText(2, 0, QStringLiteral("12345"));
+    EXPECT_GT(inkIn(shot(*g), g->CellRect(2, 0)), 10);
+}
+
+TEST(GridPaint, LookAtTheStepLog) {
+    auto g = selectedRowLog();
+    const QString path = QStringLiteral(TRIMERKA_BINARY_DIR "/grid_step_log.png");
+    EXPECT_TRUE(g->grab().save(path));
+}
