@@ -26,6 +26,8 @@
 #include "platform/Fonts.h"
 #include "ui/ErrorReport.h"
 #include "ui/VesselView.h"
+#include "ui/cnz_form.h"
+#include "ui/logo.h"
 #include "widgets/CellGrid.h"
 
 namespace trimerka {
@@ -358,11 +360,14 @@ void TForm1::createMenu() {
     }
 }
 
-void TForm1::setWindows(QDialog* constructor, QDialog* about, QDialog* completed, QDialog* targetState) {
+void TForm1::setWindows(QDialog* constructor, QDialog* about, TForm11* completed, TForm3* targetState) {
     constructor_ = constructor;
     about_ = about;
     completed_ = completed;
     targetState_ = targetState;
+    if (completed_) {
+        completed_->setStepCounter([this] { return ng_->RowCount(); });
+    }
 }
 
 void TForm1::FormCreate() {
@@ -735,6 +740,16 @@ void TForm1::zzClick() {
 void TForm1::cnzClick() {
     guarded(platform_, this, [&] {
         if (targetState_) {
+            TargetState state;
+            state.statement = fz_->toPlainText();
+            for (int v = 0; v < kVesselCount; ++v) {
+                const VesselView* view = views_[v];
+                state.vessels[v] = {view->fillColor(), view->emptyColor(), view->capacity(),
+                                    view->barHeight(), fromStd(targetText_[v])};
+            }
+            state.unlimitedArrowShown = !isaef_->isHidden();
+            state.pourBackArrowShown = !isasl_->isHidden();
+            targetState_->fill(state);
             platform_.showModal(*targetState_);
         }
     });

@@ -23,6 +23,8 @@ class QToolButton;
 namespace trimerka {
 
 class TCellGrid;
+class TForm11;
+class TForm3;
 class VesselView;
 struct ExecutorTask;
 
@@ -44,7 +46,7 @@ public:
     ~TForm1() override;
 
     // The other four windows, created after this one and shown modally from it.
-    void setWindows(QDialog* constructor, QDialog* about, QDialog* completed, QDialog* targetState);
+    void setWindows(QDialog* constructor, QDialog* about, TForm11* completed, TForm3* targetState);
 
     // The task state kept beside the controls.
     const std::array<std::string, kVesselCount>& targetText() const { return targetText_; }
@@ -122,8 +124,8 @@ private:
     Platform& platform_;
     QDialog* constructor_ = nullptr;
     QDialog* about_ = nullptr;
-    QDialog* completed_ = nullptr;
-    QDialog* targetState_ = nullptr;
+    TForm11* completed_ = nullptr;
+    TForm3* targetState_ = nullptr;
 
     std::array<std::string, kVesselCount> targetText_{"-", "-", "-"};
     std::uint16_t unlimitedSource_ = 0;
