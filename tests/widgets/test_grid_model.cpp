@@ -1,0 +1,391 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QScrollBar>
+
+#include "core/Error.h"
+#include "widgets/StepLogGrid.h"
+
+using namespace trimerka;
+using namespace trimerka::testing;
+
+namespace {
+
+struct Cell {
+    const char* str;
+    TRect rc;
+};
+
+struct HeaderCase {
+    const char* name;
+    std::vector<TCellGrid::HeaderColumn> columns;
+    int headerLine;
+    std::vector<Cell> expected;
+};
+
+std::vector<TCellGrid::HeaderColumn> logTitles(const char* second) {
+    return {{QStringLiteral("Команда")},
+            {QString::fromUtf8(second)},
+            {QStringLiteral("Емкость|8 литров")},
+            {QStringLiteral("Емкость|4 литра")}};
+}
+
+std::string describe(const std::vector<THeaderInfo>& cells) {
+    std::string s;
+    for (const auto& c : cells)
+        s += "'" + c.Str.toStdString() + "' (" + std::to_string(c.Rc.Left) + "," + std::to_string(c.Rc.Top) +
+             "," + std::to_string(c.Rc.Right) + "," + std::to_string(c.Rc.Bottom) + ") ";
+    return s;
+}
+
+// Counts the paints of the grid's client area.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST(GridHeader, BuildsMergedCellsFromTitles) {
+    const std::vector<HeaderCase> cases = {
+        {"step log titles",
+         logTitles("Емкость|12 литров"),
+         2,
+         {{"Команда", {0, 0, 0, 1}},
+          {"Емкость", {1, 0, 3, 0}},
+          {"12 литров", {1, 1, 1, 1}},
+          {"8 литров", {2, 1, 2, 1}},
+          {"4 литра", {3, 1, 3, 1}}}},
+        {"another upper title splits the top cell",
+         logTitles("Объём|12 литров"),
+         2,
+         {{"Команда", {0, 0, 0, 1}},
+          {"Объём", {1, 0, 1, 0}},
+          {"12 литров", {1, 1, 1, 1}},
+          {"Емкость", {2, 0, 3, 0}},
+          {"8 литров", {2, 1, 2, 1}},
+          {"4 литра", {3, 1, 3, 1}}}},
+        {"a hidden middle column breaks the merge",
+         {{QStringLiteral("X|a")}, {QStringLiteral("X|b"), false}, {QStringLiteral("X|c")}},
+         2,
+         {{"X", {0, 0, 0, 0}}, {"a", {0, 1, 0, 1}}, {"X", {2, 0, 2, 0}}, {"c", {2, 1, 2, 1}}}},
+        {"empty titles merge on one line", {{QString()}, {QString()}}, 1, {{"", {0, 0, 1, 0}}}},
+        {"empty titles merge on two lines", {{QString()}, {QString()}}, 2, {{"", {0, 0, 1, 1}}}},
+        {"A|B on one line shows A", {{QStringLiteral("A|B")}}, 1, {{"A", {0, 0, 0, 0}}}},
+        {"A|B on three lines stretches B down",
+         {{QStringLiteral("A|B")}},
+         3,
+         {{"A", {0, 0, 0, 0}}, {"B", {0, 1, 0, 2}}}},
+        {"a break at the end adds no level", {{QStringLiteral("A\r\n")}}, 2, {{"A", {0, 0, 0, 1}}}},
+        {"equal texts are compared case-sensitively",
+         {{QStringLiteral("a")}, {QStringLiteral("A")}},
+         1,
+         {{"a", {0, 0, 0, 0}}, {"A", {1, 0, 1, 0}}}},
+    };
+    for (const auto& c : cases) {
+        const auto cells = TCellGrid::BuildHeaderCells(c.columns, c.headerLine);
+        std::vector<THeaderInfo> expected;
+        for (const auto& e : c.expected)
+            expected.push_back({QString::fromUtf8(e.str), e.rc});
+        EXPECT_EQ(describe(cells), describe(expected)) << c.name;
+    }
+}
+
+TEST(GridHeader, StepLogGeometry) {
+    auto g = makeStepLog(0);
+    const std::vector<TRect> clientRects = {
+        {19, -1, 180, 36}, {179, -1, 660, 18}, {179, 17, 340, 36}, {339, 17, 500, 36}, {499, 17, 660, 36}};
+    ASSERT_EQ(g->HeaderCellsCount(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(g->HeaderCellRect(g->HeaderCells(i)), clientRects[static_cast<size_t>(i)])
+            << "header cell " << i;
+    EXPECT_EQ(g->CornerRect(), (TRect{-1, -1, 20, 36}));
+    EXPECT_EQ(g->GetFixedHeight(), 36);
+    g->SetRowCount(1);
+    EXPECT_EQ(g->CellRect(0, 0), (TRect{19, 35, 180, 54}));
+    EXPECT_EQ(g->CellRect(-1, 0), TRect{});
+
+    g->Columns()[1].SetTitle(QStringLiteral("Объём|12 литров"));
+    ASSERT_EQ(g->HeaderCellsCount(), 6) << "a title change rebuilds the header";
+    EXPECT_EQ(g->HeaderCells(1).Str, QStringLiteral("Объём"));
+    EXPECT_EQ(g->HeaderCells(3).Str, QStringLiteral("Емкость"));
+    EXPECT_EQ(g->HeaderCells(3).Rc, (TRect{2, 0, 3, 0}));
+}
+
+TEST(GridRows, ShrinkToZeroAndGrowBackKeepsTheTexts) {
+    auto g = makeStepLog(3);
+    g->show();
+    g->SetRowCount(20);
+    QApplication::processEvents();
+    EXPECT_TRUE(g->verticalScrollBar()->isVisible());
+    int notifications = 0;
+    g->OnColRowChanged = [&](TCellGrid*, int, int) { ++notifications; };
+
+    g->SetRowCount(0);
+    EXPECT_EQ(g->Col(), -1);
+    EXPECT_EQ(g->Row(), -1);
+    EXPECT_EQ(g->SelectArea(), (TRect{-1, -1, -1, -1}));
+    QApplication::processEvents();
+    EXPECT_FALSE(g->verticalScrollBar()->isVisible());
+
+    g->SetRowCount(1);
+    EXPECT_EQ(g->Col(), 0);
+    EXPECT_EQ(g->Row(), 0);
+    EXPECT_EQ(g->CellText(1, 0), QStringLiteral("12")) << "the old text of row 0 shows again";
+    g->SetRowCount(3);
+    EXPECT_EQ(g->CellText(2, 2), QStringLiteral("2"));
+    EXPECT_EQ(notifications, 3);
+}
+
+TEST(GridRows, AddInsertDelete) {
+    auto g = makeStepLog(3); // column 2 holds 0, 1, 2
+    g->InsertRow(1);
+    ASSERT_EQ(g->RowCount(), 4);
+    EXPECT_EQ(g->CellText(2, 1), QString());
+    EXPECT_EQ(g->CellText(2, 2), QStringLiteral("1"));
+    g->InsertRow(4);
+    EXPECT_EQ(g->RowCount(), 4) << "inserting past the last row does nothing";
+
+    g->SetRow(3);
+    g->DeleteRow(0);
+    EXPECT_EQ(g->RowCount(), 3);
+    EXPECT_EQ(g->Row(), 2) << "the current last row follows the deletion";
+    EXPECT_EQ(g->CellText(2, 0), QString());
+    EXPECT_EQ(g->CellText(2, 1), QStringLiteral("1"));
+    EXPECT_EQ(g->Columns()[2].Strings().size(), 4u) << "the list keeps its length";
+    EXPECT_EQ(g->Columns()[2].Strings().back().Text, QString());
+
+    const int added = g->AddRow();
+    EXPECT_EQ(added, 3);
+    EXPECT_EQ(g->CellText(2, 3), QString())
+        << "a new row starts empty even when an old text was stored there";
+}
+
+TEST(GridCells, CheckedAccessorsRaiseOutOfBound) {
+    auto g = makeStepLog(0);
+    g->SetRowCount(20);
+    struct Case {
+        const char* name;
+        std::function<void()> call;
+    };
+    const std::vector<Case> cases = {
+        {"read past the last column", [&] { (void)g->CellText(4, 0); }},
+        {"read a negative column", [&] { (void)g->CellText(-1, 0); }},
+        {"read past the last row", [&] { (void)g->CellText(0, 20); }},
+        {"write past the last row", [&] { g->SetCellText(0, 20, QStringLiteral("x")); }},
+        {"write a negative row", [&] { g->SetCellText(0, -1, QStringLiteral("x")); }},
+        {"read a mark past the last column", [&] { (void)g->CellMark(4, 0); }},
+        {"write a mark past the last row", [&] { g->SetCellMark(0, 20, 1); }},
+    };
+    for (const auto& c : cases) {
+        try {
+            c.call();
+            ADD_FAILURE() << c.name << ": no error";
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), "Cell Index out of bound.") << c.name;
+        }
+    }
+    EXPECT_TRUE(g->Columns()[0].Strings().empty()) << "a failed write changes nothing";
+    g->SetCellText(0, 19, QStringLiteral("x"));
+    EXPECT_EQ(g->Columns()[0].Strings().size(), 20u);
+    EXPECT_EQ(g->CellText(0, 19), QStringLiteral("x"));
+    EXPECT_EQ(g->CellText(0, 5), QString());
+    EXPECT_EQ(g->CellMark(1, 5), 0);
+}
+
+TEST(GridCells, UserEditsGoThroughTheEvents) {
+    struct Case {
+        const char* name;
+        bool columnReadOnly;
+        bool canChange;
+        QString changedTo; // what OnCellChange makes of the text; empty keeps it
+        QString expected;
+        int changingCalls;
+    };
+    const std::vector<Case> cases = {
+        {"plain edit", false, true, {}, QStringLiteral("new"), 1},
+        {"read-only column refuses", true, true, {}, QStringLiteral("old"), 0},
+        {"OnCellChanging refuses", false, false, {}, QStringLiteral("old"), 1},
+        {"OnCellChange rewrites", false, true, QStringLiteral("NEW"), QStringLiteral("NEW"), 1},
+    };
+    for (const auto& c : cases) {
+        TCellGrid g;
+        g.SetColCount(2);
+        g.SetCellText(1, 2, QStringLiteral("old"));
+        g.Columns()[1].SetReadOnly(c.columnReadOnly);
+        int changing = 0;
+        g.OnCellChanging = [&](TCellGrid*, int col, int row, bool& can) {
+            ++changing;
+            EXPECT_EQ(col, 1);
+            EXPECT_EQ(row, 2);
+            can = c.canChange;
+        };
+        g.OnCellChange = [&](TCellGrid*, int, int, QString& s) {
+            if (!c.changedTo.isEmpty())
+                s = c.changedTo;
+        };
+        g.StoreCell(1, 2, true, QStringLiteral("new"));
+        EXPECT_EQ(g.CellText(1, 2), c.expected) << c.name;
+        EXPECT_EQ(changing, c.changingCalls) << c.name;
+    }
+}
+
+TEST(GridCells, UnchangedTextFiresAndRepaintsNothing) {
+    auto g = makeStepLog(2);
+    g->show();
+    QApplication::processEvents();
+    PaintCounter counter;
+    g->viewport()->installEventFilter(&counter);
+    int events = 0;
+    g->OnCellChanging = [&](TCellGrid*, int, int, bool&) { ++events; };
+    g->OnCellChange = [&](TCellGrid*, int, int, QString&) { ++events; };
+
+    g->StoreCell(2, 1, true, g->CellText(2, 1));
+    g->SetCellText(2, 1, g->CellText(2, 1));
+    QApplication::processEvents();
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(counter.paints, 0);
+
+    g->SetCellText(2, 1, QStringLiteral("7"));
+    EXPECT_EQ(counter.paints, 1) << "a changed text is drawn at once";
+    g->viewport()->removeEventFilter(&counter);
+}
+
+TEST(GridCells, MergedCellsMarkTheCellsTheyCover) {
+    TCellGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(4);
+    g.SetCellText(1, 1, QStringLiteral("hidden"));
+    TMergeCell& m = g.MergeCells(2, 2, 1, 1, QStringLiteral("joined"));
+    EXPECT_EQ(m.Rc, (TRect{1, 1, 2, 2}));
+    EXPECT_EQ(m.HorzAlign, haCenter);
+    EXPECT_EQ(g.CellText(1, 1), QString());
+    EXPECT_EQ(g.CellMark(2, 2), -2);
+    EXPECT_EQ(g.CellMark(0, 1), 0);
+    // A merged cell that no longer fits the rows is cut to them instead of failing every layout pass.
+    g.MergeCells(0, 3, 0, 9, QString());
+    EXPECT_NO_THROW(g.SetRowCount(2));
+    g.ClearMergeCells();
+    EXPECT_EQ(g.CellMark(2, 1), 0);
+    EXPECT_TRUE(g.MergedCells().empty());
+}
+
+TEST(GridCells, ClearEmptiesTheTextsButKeepsTheShape) {
+    auto g = makeStepLog(3);
+    g->Clear();
+    EXPECT_EQ(g->RowCount(), 3);
+    EXPECT_EQ(g->ColCount(), 4);
+    EXPECT_EQ(g->CellText(1, 0), QString());
+    EXPECT_EQ(g->HeaderCellsCount(), 5);
+}
+
+TEST(GridCells, GutterTexts) {
+    TCellGrid g;
+    g.SetGutterKind(gkNumber);
+    EXPECT_EQ(g.GutterText(0), QStringLiteral("1"));
+    EXPECT_EQ(g.GutterText(14), QStringLiteral("15"));
+    g.SetGutterKind(gkString);
+    g.SetGutterStrings({QStringLiteral("a")});
+    EXPECT_EQ(g.GutterText(0), QStringLiteral("a"));
+    EXPECT_EQ(g.GutterText(1), QString());
+    g.SetGutterKind(gkPointer);
+    EXPECT_EQ(g.GutterText(0), QString());
+}
+
+TEST(GridCells, CurrentCellSettersNotify) {
+    auto g = makeStepLog(5);
+    std::vector<std::pair<int, int>> seen;
+    g->OnColRowChanged = [&](TCellGrid*, int c, int r) { seen.emplace_back(c, r); };
+    g->SetSelectArea({0, 1, 3, 1});
+    g->SetRow(2);
+    EXPECT_EQ(g->SelectArea(), (TRect{g->Col(), 2, g->Col(), 2})) << "moving the row collapses the selection";
+    g->SetCol(3);
+    g->SetCol(3);
+    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{0, 2}, {3, 2}}));
+    g->SetColCount(2);
+    EXPECT_EQ(g->Col(), 1) << "the current column is limited to the columns left";
+    EXPECT_EQ(seen.back(), (std::pair<int, int>{1, 2}));
+}
+
+TEST(GridLayout, MaxVScrollIsRoundedUpToWholeRows) {
+    TCellGrid g;
+    g.SetColCount(1);
+    g.SetRowCount(10);
+    // Header 18 + body 180 in a client area 158 high: 40 pixels of overflow.
+    g.resize(200, 160);
+    g.show();
+    QApplication::processEvents();
+    ASSERT_EQ(g.viewport()->height(), 158);
+    EXPECT_EQ(g.MaxVScroll(), 54);
+}
+
+TEST(GridLayout, ScrollBarsShowOnlyWhenTheBodyOverflows) {
+    struct Case {
+        const char* name;
+        int rows;
+        int width;
+        bool horz;
+        bool vert;
+    };
+    const std::vector<Case> cases = {
+        {"everything fits", 5, 80, false, false},
+        {"too many rows", 30, 80, false, true},
+        {"too wide", 5, 400, true, false},
+        {"both", 30, 400, true, true},
+    };
+    for (const auto& c : cases) {
+        TCellGrid g;
+        g.SetColCount(1);
+        g.Columns()[0].SetWidth(c.width);
+        g.SetRowCount(c.rows);
+        g.show();
+        QApplication::processEvents();
+        EXPECT_EQ(g.horizontalScrollBar()->isVisible(), c.horz) << c.name;
+        EXPECT_EQ(g.verticalScrollBar()->isVisible(), c.vert) << c.name;
+        EXPECT_EQ(g.GetCellBox(), (TRect{20, 18, g.viewport()->width(), g.viewport()->height()})) << c.name;
+    }
+}
+
+TEST(GridLayout, FitToWidthRoundRobin) {
+    using Cols = std::vector<TCellGrid::FitColumn>;
+    struct Case {
+        const char* name;
+        Cols columns;
+        int available;
+        int forced;
+        std::vector<int> widths;
+    };
+    const std::vector<Case> cases = {
+        {"grows from the first column", {{50}, {50}, {50}}, 155, -1, {52, 52, 51}},
+        {"shrinks from the first column", {{50}, {50}, {50}}, 146, -1, {48, 49, 49}},
+        {"fixed columns keep their widths", {{50, true, false}, {50, true, false}}, 300, -1, {50, 50}},
+        {"only resizable columns grow", {{50, true, false}, {50}}, 110, -1, {50, 60}},
+        {"hidden columns stay", {{50, false}, {50}}, 60, -1, {50, 60}},
+        {"the forced column does not shrink", {{50}, {50}}, 90, 0, {50, 40}},
+    };
+    for (const auto& c : cases) {
+        Cols cols = c.columns;
+        TCellGrid::FitWidths(cols, c.available, c.forced);
+        std::vector<int> widths;
+        for (const auto& col : cols)
+            widths.push_back(col.Width);
+        EXPECT_EQ(widths, c.widths) << c.name;
+    }
+}
+
+TEST(GridLayout, FitToWidthFillsTheClientArea) {
+    TCellGrid g;
+    g.SetColCount(3);
+    g.Columns()[2].SetCanResize(false);
+    g.SetFitToWidth(true);
+    g.show();
+    QApplication::processEvents();
+    const int available = g.viewport()->width() - g.GetFixedWidth();
+    EXPECT_EQ(g.Columns()[0].Width() + g.Columns()[1].Width() + 80, available);
+    EXPECT_EQ(g.Columns()[2].Width(), 80);
+}
