@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <cmath>
 
 namespace trimerka {
@@ -18,6 +19,8 @@ void registerFonts() {
             QFontDatabase::addApplicationFont(file);
         }
     }
+    // Controls that set no font of their own use the windows' default face, Tahoma 8 pt.
+    QGuiApplication::setFont(tahoma());
 }
 
 QFont tahoma(int pixelSize, bool bold) {

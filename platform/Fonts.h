@@ -4,7 +4,8 @@
 
 namespace trimerka {
 
-// Registers the Tahoma faces shipped with the system's Wine fonts, when they are there; harmless to repeat.
+// Registers the Tahoma faces shipped with the system's Wine fonts, when they are there, and makes Tahoma
+// 11 px the default font of every control; harmless to repeat.
 void registerFonts();
 
 // The windows' face (Tahoma, or the closest the system has) at a size in pixels: 11 px is 8 pt at 96 dpi.
