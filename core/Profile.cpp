@@ -175,6 +175,29 @@ std::string ReadProfileString(std::string_view text, std::string_view section, s
     return readFrom([&](auto&& visit) { forEachLine(text, visit); }, section, key);
 }
 
+std::string LowerCaseName(std::string_view name) {
+    std::string lower(trimmed(name));
+    for (char& c : lower) {
+        c = lowerAscii(c);
+    }
+    return lower;
+}
+
+std::vector<std::pair<std::string, std::string>> Profile::keysOf(std::string_view section) const {
+    section = trimmed(section);
+    std::vector<std::pair<std::string, std::string>> keys;
+    bool inSection = false;
+    for (const std::string& line : lines_) {
+        const ParsedLine parsed = parseLine(line);
+        if (parsed.kind == LineKind::Section) {
+            inSection = sameName(parsed.name, section);
+        } else if (inSection && parsed.kind == LineKind::Key) {
+            keys.emplace_back(parsed.name, valueText(parsed.value));
+        }
+    }
+    return keys;
+}
+
 Profile Profile::fromText(std::string_view utf8Text) {
     Profile profile;
     forEachLine(utf8Text, [&](std::string_view line) {

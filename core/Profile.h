@@ -20,6 +20,9 @@ constexpr std::uintmax_t kProfileMaxReadBytes = 1024 * 1024;
 // wins; a missing section or key gives empty text.
 std::string ReadProfileString(std::string_view text, std::string_view section, std::string_view key);
 
+// A section or key name as it is compared: without surrounding blanks, ASCII letters in lower case.
+std::string LowerCaseName(std::string_view name);
+
 // An INI file held in memory as its lines (UTF-8, without line ends), for reading many keys from one parse
 // and for editing before the whole file is written back at once.
 class Profile {
@@ -33,6 +36,8 @@ public:
     static Profile load(const std::filesystem::path& path);
 
     std::string read(std::string_view section, std::string_view key) const;
+    // Every key of every section of that name in file order, each with its value as read() gives it.
+    std::vector<std::pair<std::string, std::string>> keysOf(std::string_view section) const;
     // Replaces the value in place when the key exists, otherwise appends the key at the end of its section,
     // appending the section at the end of the file when it is missing. Line breaks in the value become
     // blanks.

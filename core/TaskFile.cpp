@@ -169,7 +169,18 @@ std::string ReadStatement(const std::filesystem::path& path) {
     return TaskFileValues(path).statement();
 }
 
-TaskFileValues::TaskFileValues(const std::filesystem::path& path) : profile_(Profile::load(path)) {}
+TaskFileValues::TaskFileValues(const std::filesystem::path& path) : TaskFileValues(Profile::load(path)) {}
+
+TaskFileValues::TaskFileValues(const Profile& profile) {
+    for (auto& [key, value] : profile.keysOf(kTaskSection)) {
+        values_.try_emplace(LowerCaseName(key), std::move(value));
+    }
+}
+
+std::string TaskFileValues::value(std::string_view key) const {
+    const auto found = values_.find(LowerCaseName(key));
+    return found == values_.end() ? std::string() : found->second;
+}
 
 std::string TaskFileValues::statement() const {
     return RebuildStatement([this](const std::string& key) { return value(key); });

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -58,13 +59,15 @@ std::string ReadStatement(const std::filesystem::path& path);
 class TaskFileValues {
 public:
     explicit TaskFileValues(const std::filesystem::path& path);
-    explicit TaskFileValues(Profile profile) : profile_(std::move(profile)) {}
+    explicit TaskFileValues(const Profile& profile);
 
-    std::string value(std::string_view key) const { return profile_.read(kTaskSection, key); }
+    // The same text as ReadTaskValue gives, found in an index instead of a scan of the file.
+    std::string value(std::string_view key) const;
     std::string statement() const;
 
 private:
-    Profile profile_;
+    // Keys in lower case; the first of repeated keys is the one kept.
+    std::unordered_map<std::string, std::string> values_;
 };
 
 template <typename ReadValue> std::string RebuildStatement(ReadValue&& readValue) {

@@ -33,9 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(codec::isValidUtf8(text));
     const Profile profile = Profile::fromText(text);
 
+    const TaskFileValues values(profile);
     for (const char* key : kKeys) {
         const std::string value = profile.read(kTaskSection, key);
         check(value == ReadProfileString(text, kTaskSection, key));
+        check(value == values.value(key));
         check(utf8::length(value) <= kProfileValueMaxChars);
         try {
             (void)TextToInt(value);
@@ -48,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     try {
-        const std::string statement = TaskFileValues(profile).statement();
+        const std::string statement = values.statement();
         check(statement.size() <= kMaxStatementLines * (1 + 4 * kProfileValueMaxChars));
     } catch (const Error&) {
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,13 @@ TEST_P(ProfileRead, GivesTheValueAReaderExpects) {
     const ReadCase& c = GetParam();
     EXPECT_EQ(ReadProfileString(c.text, c.section, c.key), c.expected);
     EXPECT_EQ(Profile::fromText(c.text).read(c.section, c.key), c.expected);
+
+    // The index of a task file reader is built from keysOf: its first match must be the same value.
+    const auto keys = Profile::fromText(c.text).keysOf(c.section);
+    const auto first = std::find_if(keys.begin(), keys.end(), [&](const auto& entry) {
+        return LowerCaseName(entry.first) == LowerCaseName(c.key);
+    });
+    EXPECT_EQ(first == keys.end() ? std::string() : first->second, c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
