@@ -5,6 +5,7 @@
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +14,15 @@
 #include "core/ExecutorTask.h"
 
 namespace trimerka {
+
+// Readable failures for whole vessels.
+void PrintTo(const ExecutorVessel& v, std::ostream* out) {
+    *out << "{capacity " << v.capacity << ", amount " << v.amount << ", height " << v.height << ", colours "
+         << (v.fillColor ? std::to_string(*v.fillColor) : "none") << "/"
+         << (v.emptyColor ? std::to_string(*v.emptyColor) : "none") << ", caption \"" << v.caption
+         << "\", target \"" << v.targetText << "\"}";
+}
+
 namespace {
 
 using KeyValues = std::vector<std::pair<std::string, std::string>>;
@@ -160,30 +170,22 @@ INSTANTIATE_TEST_SUITE_P(
             [](const ExecutorTask& t) {
                 EXPECT_EQ(t.columnTitles, (std::array<std::string, 3>{"Сосуды|А", "Сосуды|", "Сосуды|В"}));
             }},
-        AcceptedFile{"LimitedAKeepsItsFileValues",
-                     {{"sasl", "1"}},
-                     [](const ExecutorTask& t) {
-                         const ExecutorVessel& a = t.vessels[VesselA];
-                         EXPECT_EQ(t.unlimitedSource, 0);
-                         EXPECT_EQ(a.capacity, 8);
-                         EXPECT_EQ(a.amount, 8);
-                         EXPECT_EQ(a.height, 185);
-                         EXPECT_EQ(a.caption, "8/8");
-                         EXPECT_EQ(a.targetText, "4");
-                         EXPECT_FALSE(t.unlimitedArrowShown());
-                         EXPECT_FALSE(t.pourBackArrowShown());
-                     }},
+        AcceptedFile{
+            "LimitedAKeepsItsFileValues",
+            {{"sasl", "1"}},
+            [](const ExecutorTask& t) {
+                EXPECT_EQ(t.vessels[VesselA], (ExecutorVessel{8, 8, 185, 12451514, 15132390, "8/8", "4"}));
+                EXPECT_EQ(t.unlimitedSource, 0);
+                EXPECT_FALSE(t.unlimitedArrowShown());
+                EXPECT_FALSE(t.pourBackArrowShown());
+            }},
         AcceptedFile{"UnlimitedAWithPourBack",
                      {{"saef", "1"}, {"sasl", "1"}, {"saem", "bad"}, {"saet", ""}, {"sah", "-"}},
                      [](const ExecutorTask& t) {
-                         const ExecutorVessel& a = t.vessels[VesselA];
+                         EXPECT_EQ(t.vessels[VesselA],
+                                   (ExecutorVessel{99, 99, 185, 12451514, 15132390, "99/99", "99"}));
                          EXPECT_EQ(t.unlimitedSource, 1);
                          EXPECT_EQ(t.pourBackAllowed, 1);
-                         EXPECT_EQ(a.capacity, 99);
-                         EXPECT_EQ(a.amount, 99);
-                         EXPECT_EQ(a.height, 185);
-                         EXPECT_EQ(a.caption, "99/99");
-                         EXPECT_EQ(a.targetText, "99");
                          EXPECT_TRUE(t.unlimitedArrowShown());
                          EXPECT_TRUE(t.pourBackArrowShown());
                      }},
