@@ -67,7 +67,7 @@ SolverResult Solve(const VesselState& start, const std::array<std::string, kVess
         const Node node = nodes[head];
         state.amount = node.amount;
         for (std::size_t c = 0; c < PourCommand::all.size(); ++c) {
-            const auto& next = Pour(state, PourCommand::all[c]).after.amount;
+            const std::array<int, kVesselCount> next = Pour(state, PourCommand::all[c]).after.amount;
             const int s = slot(next);
             if (discovered[s] == 0 && startsOnTargets && backToStart < 0) {
                 backToStart = static_cast<int>(head);
