@@ -1,0 +1,81 @@
+#pragma once
+
+#include <memory>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "platform/Fonts.h"
+#include "support/FakePlatform.h"
+#include "widgets/CellGrid.h"
+
+namespace trimerka::testing {
+
+// An editable grid of four columns of 80 pixels and fifteen rows, cell (c, r) holding "c:r".
+inline std::unique_ptr<TCellGrid> makeSheet(int cols = 4, int rows = 15) {
+    auto g = std::make_unique<TCellGrid>();
+    g->resize(420, 200);
+    g->SetColCount(cols);
+    g->SetRowCount(rows);
+    g->SetGutterKind(gkNumber);
+    for (int c = 0; c < cols; ++c)
+        for (int r = 0; r < rows; ++r)
+            g->SetCellText(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
+    return g;
+}
+
+// Shows the grid as an active window with the keyboard focus on it.
+inline void showFocused(QWidget& window, QWidget& focus) {
+    window.show();
+    window.activateWindow();
+    (void)QTest::qWaitForWindowActive(&window);
+    focus.setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+}
+
+// Pointer events go to the viewport, as the window system delivers them.
+inline void hover(TCellGrid& g, QPoint p) {
+    QMouseEvent e(QEvent::MouseMove, p, g.viewport()->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(g.viewport(), &e);
+}
+
+inline void dragMove(TCellGrid& g, QPoint p) {
+    QMouseEvent e(QEvent::MouseMove, p, g.viewport()->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(g.viewport(), &e);
+}
+
+// A press acts on the zone shown at the last move, so a click moves there first, as a hand does.
+inline void click(TCellGrid& g, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    hover(g, p);
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, mods, p);
+}
+
+inline void drag(TCellGrid& g, QPoint from, QPoint to) {
+    hover(g, from);
+    QTest::mousePress(g.viewport(), Qt::LeftButton, Qt::NoModifier, from);
+    dragMove(g, to);
+    QTest::mouseRelease(g.viewport(), Qt::LeftButton, Qt::NoModifier, to);
+}
+
+inline QPoint cellCentre(const TCellGrid& g, int c, int r) {
+    return g.CellRect(c, r).ToQRect().center();
+}
+
+inline void typeText(QWidget& w, const QString& text) {
+    for (QChar ch : text) {
+        const int key = ch.unicode() == 8 ? Qt::Key_Backspace : 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(&w, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(&w, &release);
+    }
+}
+
+inline TRect area(int l, int t, int r, int b) {
+    return {l, t, r, b};
+}
+
+} // namespace trimerka::testing

@@ -1,0 +1,1184 @@
+#include <vector>
+
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include "core/Error.h"
+#include "support/GridInputSupport.h"
+#include "widgets/CellInplace.h"
+#include "widgets/StepLogGrid.h"
+
+namespace trimerka {
+namespace {
+
+using testing::area;
+using testing::cellCentre;
+using testing::click;
+using testing::drag;
+using testing::dragMove;
+using testing::FakePlatform;
+using testing::hover;
+using testing::makeSheet;
+using testing::makeStepLog;
+using testing::showFocused;
+using testing::typeText;
+
+// ---- The read-only step log
+
+class StepLogInput : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid = makeStepLog(15);
+        grid->SetPlatform(&platform);
+        // The main window widens every click and key to the whole current row.
+        grid->OnClick = [this](TCellGrid* g) {
+            clicks.push_back({g->Col(), g->Row(), g->SelectArea()});
+            g->SetSelectArea({0, g->Row(), g->ColCount() - 1, g->Row()});
+        };
+        grid->OnKeyDown = [this](TCellGrid* g, int&, Qt::KeyboardModifiers) {
+            ++keyDowns;
+            g->SetSelectArea({0, g->Row(), g->ColCount() - 1, g->Row()});
+        };
+        showFocused(*grid, *grid);
+        grid->SetRow(0);
+        grid->SetVertOffset(0);
+    }
+
+    struct Click {
+        int col;
+        int row;
+        TRect areaAtClick;
+    };
+    FakePlatform platform;
+    std::unique_ptr<TCellGrid> grid;
+    std::vector<Click> clicks;
+    int keyDowns = 0;
+};
+
+TEST_F(StepLogInput, ClickOnRowThreeSelectsTheCellThenTheClickWidensToTheRow) {
+    click(*grid, cellCentre(*grid, 2, 3));
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0].col, 2);
+    EXPECT_EQ(clicks[0].row, 3);
+    EXPECT_EQ(clicks[0].areaAtClick, area(2, 3, 2, 3));
+    EXPECT_EQ(grid->SelectArea(), area(0, 3, 3, 3));
+}
+
+TEST_F(StepLogInput, ClickOnTheCurrentCellOpensNoEditor) {
+    click(*grid, cellCentre(*grid, 1, 3));
+    click(*grid, cellCentre(*grid, 1, 3));
+    EXPECT_FALSE(grid->Editing());
+    EXPECT_FALSE(grid->InplaceEditor()->isVisible());
+    EXPECT_EQ(clicks.size(), 2u);
+}
+
+TEST_F(StepLogInput, PageKeysJumpToFirstAndLastRow) {
+    struct Case {
+        const char* name;
+        int startRow;
+        int key;
+        int expectedRow;
+    };
+    const Case cases[] = {
+        {"PageDownFromRow2Of15", 2, Qt::Key_PageDown, 14}, {"PageUpFromRow2", 2, Qt::Key_PageUp, 0},
+        {"PageUpFromLastRow", 14, Qt::Key_PageUp, 0},      {"DownOnLastRowStays", 14, Qt::Key_Down, 14},
+        {"UpOnFirstRowStays", 0, Qt::Key_Up, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid->SetRow(c.startRow);
+        QTest::keyClick(grid.get(), static_cast<Qt::Key>(c.key));
+        EXPECT_EQ(grid->Row(), c.expectedRow);
+        EXPECT_EQ(grid->SelectArea(), area(0, c.expectedRow, 3, c.expectedRow));
+    }
+}
+
+TEST_F(StepLogInput, DownOnTheLastRowWithAutoAddRowAddsNothingWhenReadOnly) {
+    grid->SetAutoAddRow(true);
+    grid->SetRow(14);
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(grid->RowCount(), 15);
+    EXPECT_EQ(grid->Row(), 14);
+}
+
+TEST_F(StepLogInput, WithoutRowsNoKeyActsAndOnKeyDownStaysSilent) {
+    grid->SetRowCount(0);
+    for (int key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Insert, Qt::Key_Return, Qt::Key_C}) {
+        QTest::keyClick(grid.get(), static_cast<Qt::Key>(key),
+                        key == Qt::Key_C ? Qt::ControlModifier : Qt::NoModifier);
+    }
+    EXPECT_EQ(keyDowns, 0);
+    EXPECT_EQ(grid->RowCount(), 0);
+    EXPECT_EQ(grid->Row(), -1);
+    EXPECT_TRUE(platform.clipboard.isEmpty());
+}
+
+TEST_F(StepLogInput, OnKeyDownComesAfterTheGridMoved) {
+    int rowSeen = -1;
+    grid->OnKeyDown = [&](TCellGrid* g, int&, Qt::KeyboardModifiers) { rowSeen = g->Row(); };
+    grid->SetRow(4);
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(rowSeen, 5);
+}
+
+TEST_F(StepLogInput, CtrlCOnAWholeRowCopiesItsFourTextsWithTabs) {
+    grid->SetRow(2);
+    grid->SetSelectArea({0, 2, 3, 2});
+    QTest::keyClick(grid.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(platform.clipboard, QStringLiteral("А -> Б\t10\t2\t0\r\n"));
+}
+
+TEST_F(StepLogInput, EditingKeysAreRefusedButMovingWorks) {
+    platform.clipboard = QStringLiteral("x\r\n");
+    grid->SetRow(5);
+    grid->SetSelectArea({0, 5, 3, 5});
+    QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(grid.get(), Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(grid.get(), Qt::Key_Delete);
+    QTest::keyClick(grid.get(), Qt::Key_Delete, Qt::ControlModifier);
+    QTest::keyClick(grid.get(), Qt::Key_Insert);
+    typeText(*grid, QStringLiteral("9"));
+    EXPECT_EQ(grid->RowCount(), 15);
+    EXPECT_EQ(grid->CellText(0, 5), QStringLiteral("А -> Б"));
+    EXPECT_EQ(grid->CellText(1, 5), QStringLiteral("7"));
+    EXPECT_EQ(platform.clipboard, QStringLiteral("x\r\n"));
+    QTest::keyClick(grid.get(), Qt::Key_Up);
+    EXPECT_EQ(grid->Row(), 4);
+}
+
+// ---- Hit test and cursors
+
+class SheetInput : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid = makeSheet();
+        grid->SetPlatform(&platform);
+        showFocused(*grid, *grid);
+    }
+    FakePlatform platform;
+    std::unique_ptr<TCellGrid> grid;
+};
+
+// With a 20-pixel gutter, one 18-pixel header line and columns of 80: column 0's right edge is at x = 100.
+TEST_F(SheetInput, HitTestFindsTheZoneAtAPoint) {
+    grid->SetRowCount(5);
+    struct Case {
+        const char* name;
+        QPoint p;
+        TGridHittest zone;
+        int sizingCol;
+    };
+    const Case cases[] = {
+        {"CornerAboveGutter", {5, 5}, gtLeftTop, -1},
+        {"GutterOfRow0", {5, 30}, gtLeft, -1},
+        {"GutterBelowLastRow", {5, 18 + 5 * 18 + 3}, gtNone, -1},
+        {"HeaderOfColumn0", {50, 5}, gtTop, -1},
+        {"BodyCell", {50, 30}, gtCell, -1},
+        {"RightEdgeInBody", {100, 30}, gtColSizing, 0},
+        {"RightEdgeInHeader", {101, 5}, gtColSizing, 0},
+        {"RightEdgeBelowRows", {179, 150}, gtColSizing, 1},
+        {"TwoPixelsOffTheEdge", {102, 30}, gtCell, -1},
+        {"OnTheGutterLine", {20, 30}, gtNone, -1},
+        {"OnTheHeaderLine", {50, 18}, gtNone, -1},
+        {"BelowLastRow", {50, 18 + 5 * 18 + 3}, gtNone, -1},
+        {"RightOfLastColumn", {360, 30}, gtNone, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(grid->GetHitTestInfo(c.p.x(), c.p.y()), c.zone);
+        EXPECT_EQ(grid->GetSizingCol(), c.sizingCol);
+    }
+}
+
+TEST_F(SheetInput, AnEdgeOfAFixedColumnIsPartOfTheCell) {
+    grid->Columns()[0].SetCanResize(false);
+    EXPECT_EQ(grid->GetHitTestInfo(100, 30), gtCell);
+    EXPECT_EQ(grid->GetSizingCol(), 0);
+    grid->SetAutoColWidth(true);
+    grid->Columns()[0].SetCanResize(true);
+    const int edge = grid->GetFixedWidth() + grid->Columns()[0].Width();
+    EXPECT_NE(grid->GetHitTestInfo(edge, 30), gtColSizing);
+}
+
+TEST_F(SheetInput, TheFillHandleWinsOverTheEdgeBeneathIt) {
+    (void)grid->grab();
+    const TRect box = grid->GetSmallBox();
+    ASSERT_FALSE(box.IsEmpty());
+    EXPECT_EQ(grid->GetHitTestInfo(box.Left + 3, box.Top + 3), gtSmallBox);
+}
+
+TEST_F(SheetInput, TheCursorShowsTheZoneUnderThePointer) {
+    struct Case {
+        const char* name;
+        QPoint p;
+        Qt::CursorShape shape;
+        QPoint hotSpot;
+    };
+    const Case cases[] = {
+        {"CornerArrowUpLeft", {5, 5}, Qt::BitmapCursor, {1, 1}},
+        {"GutterArrowRight", {5, 30}, Qt::BitmapCursor, {17, 15}},
+        {"HeaderArrowDown", {50, 5}, Qt::BitmapCursor, {15, 17}},
+        {"CellThickPlus", {50, 30}, Qt::BitmapCursor, {15, 15}},
+        {"EdgeSplit", {100, 30}, Qt::SplitHCursor, {}},
+        {"OutsideArrow", {400, 30}, Qt::ArrowCursor, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        hover(*grid, c.p);
+        const QCursor cursor = grid->viewport()->cursor();
+        EXPECT_EQ(cursor.shape(), c.shape);
+        if (c.shape == Qt::BitmapCursor) {
+            EXPECT_FALSE(cursor.pixmap().isNull());
+            EXPECT_EQ(cursor.hotSpot(), c.hotSpot);
+        }
+    }
+    grid->SetEnabled(false);
+    hover(*grid, {50, 30});
+    EXPECT_EQ(grid->viewport()->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(SheetInput, APressActsOnTheZoneShownAtTheLastMove) {
+    hover(*grid, {5, 30 + 18});
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(*grid, 2, 3));
+    EXPECT_EQ(grid->SelectArea(), area(0, 3, 3, 3));
+}
+
+// ---- Pointer selection
+
+TEST_F(SheetInput, PressesSelectCellsRowsColumnsAndEverything) {
+    struct Case {
+        const char* name;
+        QPoint p;
+        int col;
+        int row;
+        TRect selected;
+    };
+    const int rowTop = 18;
+    const Case cases[] = {
+        {"CellSelectsItself", {150, rowTop + 2 * 18 + 9}, 1, 2, {1, 2, 1, 2}},
+        {"GutterSelectsTheRow", {8, rowTop + 4 * 18 + 9}, 0, 4, {0, 4, 3, 4}},
+        {"HeaderSelectsTheColumn", {230, 9}, 2, 0, {2, 0, 2, 14}},
+        {"CornerSelectsEverything", {8, 9}, 0, 0, {0, 0, 3, 14}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid->SetCol(3);
+        grid->SetRow(6);
+        click(*grid, c.p);
+        EXPECT_EQ(grid->Col(), c.col);
+        EXPECT_EQ(grid->Row(), c.row);
+        EXPECT_EQ(grid->SelectArea(), c.selected);
+    }
+}
+
+TEST_F(SheetInput, BandPressesReportTheirRowOrColumn) {
+    std::vector<int> gutter;
+    std::vector<int> header;
+    grid->OnGutterClick = [&](TCellGrid*, int r, Qt::MouseButton, Qt::KeyboardModifiers) {
+        gutter.push_back(r);
+    };
+    grid->OnHeaderClick = [&](TCellGrid*, int c, Qt::MouseButton, Qt::KeyboardModifiers) {
+        header.push_back(c);
+    };
+    click(*grid, {8, 18 + 2 * 18 + 9});
+    click(*grid, {100 + 80 + 40, 9});
+    EXPECT_EQ(gutter, std::vector<int>{2});
+    EXPECT_EQ(header, std::vector<int>{2});
+}
+
+TEST_F(SheetInput, DragsExtendFromTheAnchor) {
+    struct Case {
+        const char* name;
+        QPoint from;
+        QPoint to;
+        int col;
+        int row;
+        TRect selected;
+    };
+    const Case cases[] = {
+        {"CellsDownRight", {60, 18 + 18 + 9}, {230, 18 + 3 * 18 + 9}, 0, 1, {0, 1, 2, 3}},
+        {"CellsUpLeft", {230, 18 + 3 * 18 + 9}, {140, 18 + 9}, 2, 3, {1, 0, 2, 3}},
+        {"CellsBeyondTheBodyClamp", {60, 18 + 9}, {500, 18 + 5 * 18 + 9}, 0, 0, {0, 0, 3, 5}},
+        {"GutterRows", {8, 18 + 4 * 18 + 9}, {8, 18 + 2 * 18 + 9}, 0, 4, {0, 2, 3, 4}},
+        {"HeaderColumns", {60, 9}, {230, 9}, 0, 0, {0, 0, 2, 14}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid->SetVertOffset(0);
+        drag(*grid, c.from, c.to);
+        EXPECT_EQ(grid->Col(), c.col);
+        EXPECT_EQ(grid->Row(), c.row);
+        EXPECT_EQ(grid->SelectArea(), c.selected);
+    }
+}
+
+TEST_F(SheetInput, ClickNotificationsFollowTheGridsHandling) {
+    QStringList order;
+    grid->OnMouseDown = [&](TCellGrid* g, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+        order << QStringLiteral("down %1").arg(g->Row());
+    };
+    grid->OnMouseUp = [&](TCellGrid*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { order << "up"; };
+    grid->OnClick = [&](TCellGrid*) { order << "click"; };
+    click(*grid, cellCentre(*grid, 1, 4));
+    EXPECT_EQ(order.join(QLatin1Char(',')), QStringLiteral("down 4,up,click"));
+}
+
+TEST_F(SheetInput, ADisabledGridIgnoresPressesDragsAndKeys) {
+    grid->SetEnabled(false);
+    int keyDowns = 0;
+    grid->OnKeyDown = [&](TCellGrid*, int&, Qt::KeyboardModifiers) { ++keyDowns; };
+    click(*grid, cellCentre(*grid, 2, 2));
+    drag(*grid, cellCentre(*grid, 2, 2), cellCentre(*grid, 3, 4));
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    typeText(*grid, QStringLiteral("9"));
+    EXPECT_EQ(grid->Col(), 0);
+    EXPECT_EQ(grid->Row(), 0);
+    EXPECT_EQ(grid->SelectArea(), area(0, 0, 0, 0));
+    EXPECT_EQ(grid->CellText(0, 0), QStringLiteral("0:0"));
+    EXPECT_EQ(keyDowns, 0);
+}
+
+// ---- Column sizing
+
+TEST_F(SheetInput, DraggingAColumnEdgeResizesItWithAMinimumOfFive) {
+    struct Case {
+        const char* name;
+        int toX;
+        int width;
+    };
+    // Column 1 spans x = 100..180 on the screen.
+    const Case cases[] = {
+        {"Wider", 230, 130},
+        {"Narrower", 140, 40},
+        {"TwoPixelsGiveFive", 102, 5},
+        {"LeftOfItsStartGivesFive", 60, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid->Columns()[1].SetWidth(80);
+        drag(*grid, {180, 30}, {c.toX, 30});
+        EXPECT_EQ(grid->Columns()[1].Width(), c.width);
+        EXPECT_EQ(grid->Columns()[0].Width(), 80);
+    }
+}
+
+TEST_F(SheetInput, WithFitToWidthTheRightNeighbourGivesWay) {
+    grid->SetFitToWidth(true);
+    std::vector<int> before;
+    for (int c = 0; c < 4; ++c)
+        before.push_back(grid->Columns()[c].Width());
+    const int edge = grid->GetFixedWidth() + before[0];
+    drag(*grid, {edge, 30}, {edge - 30, 30});
+    EXPECT_EQ(grid->Columns()[0].Width(), before[0] - 30);
+    EXPECT_EQ(grid->Columns()[1].Width(), before[1] + 30);
+    EXPECT_EQ(grid->Columns()[2].Width(), before[2]);
+    // The neighbour never gets narrower than 5: the column takes what is left.
+    const int edge1 = grid->GetFixedWidth() + grid->Columns()[0].Width() + grid->Columns()[1].Width();
+    const int shared = grid->Columns()[1].Width() + grid->Columns()[2].Width();
+    drag(*grid, {edge1, 30}, {edge1 + 400, 30});
+    EXPECT_EQ(grid->Columns()[2].Width(), 5);
+    EXPECT_EQ(grid->Columns()[1].Width(), shared - 5);
+    const int lastEdge = grid->GetFixedWidth() + grid->GetBodyWidth();
+    const int lastWidth = grid->Columns()[3].Width();
+    drag(*grid, {lastEdge - 1, 30}, {lastEdge - 40, 30});
+    EXPECT_EQ(grid->Columns()[3].Width(), lastWidth);
+}
+
+// ---- Fill handle
+
+TEST_F(SheetInput, TheFillHandleRepeatsTheBlockOverTheTarget) {
+    grid->SetCellText(0, 0, QStringLiteral("1"));
+    grid->SetCellText(0, 1, QStringLiteral("2"));
+    drag(*grid, cellCentre(*grid, 0, 0), cellCentre(*grid, 0, 1));
+    ASSERT_EQ(grid->SelectArea(), area(0, 0, 0, 1));
+    (void)grid->grab();
+    const TRect box = grid->GetSmallBox();
+    drag(*grid, {box.Left + 3, box.Top + 3}, cellCentre(*grid, 0, 5));
+    EXPECT_EQ(grid->SelectArea(), area(0, 0, 0, 5));
+    QStringList texts;
+    for (int r = 0; r < 7; ++r)
+        texts << grid->CellText(0, r);
+    EXPECT_EQ(texts.join(','), QStringLiteral("1,2,1,2,1,2,0:6"));
+}
+
+TEST_F(SheetInput, TheFillHandleRepeatsLeftAndUpFromTheBlock) {
+    grid->SetCellText(2, 3, QStringLiteral("a"));
+    grid->SetCellText(3, 3, QStringLiteral("b"));
+    grid->SetCol(2);
+    grid->SetRow(3);
+    grid->SetSelectArea({2, 3, 3, 3});
+    (void)grid->grab();
+    const TRect box = grid->GetSmallBox();
+    drag(*grid, {box.Left + 3, box.Top + 3}, cellCentre(*grid, 0, 2));
+    EXPECT_EQ(grid->SelectArea(), area(0, 2, 3, 3));
+    QStringList row2;
+    QStringList row3;
+    for (int c = 0; c < 4; ++c) {
+        row2 << grid->CellText(c, 2);
+        row3 << grid->CellText(c, 3);
+    }
+    EXPECT_EQ(row2.join(','), QStringLiteral("a,b,a,b"));
+    EXPECT_EQ(row3.join(','), QStringLiteral("a,b,a,b"));
+}
+
+TEST_F(SheetInput, AReadOnlyGridExtendsByTheFillHandleButFillsNothing) {
+    grid->SetReadOnly(true);
+    (void)grid->grab();
+    const TRect box = grid->GetSmallBox();
+    drag(*grid, {box.Left + 3, box.Top + 3}, cellCentre(*grid, 0, 4));
+    EXPECT_EQ(grid->SelectArea(), area(0, 0, 0, 4));
+    EXPECT_EQ(grid->CellText(0, 4), QStringLiteral("0:4"));
+}
+
+// ---- Keys
+
+TEST_F(SheetInput, KeysMoveAndExtend) {
+    struct Case {
+        const char* name;
+        int col;
+        int row;
+        int hidden;
+        int key;
+        Qt::KeyboardModifiers mods;
+        int expCol;
+        int expRow;
+        TRect expArea;
+    };
+    const auto none = Qt::NoModifier;
+    const auto shift = Qt::ShiftModifier;
+    const auto ctrl = Qt::ControlModifier;
+    const Case cases[] = {
+        {"RightMoves", 1, 2, -1, Qt::Key_Right, none, 2, 2, {2, 2, 2, 2}},
+        {"RightStopsAtLastColumn", 3, 2, -1, Qt::Key_Right, none, 3, 2, {3, 2, 3, 2}},
+        {"RightSkipsAHiddenColumn", 1, 2, 2, Qt::Key_Right, none, 3, 2, {3, 2, 3, 2}},
+        {"LeftStopsAtFirstVisible", 1, 2, 0, Qt::Key_Left, none, 1, 2, {1, 2, 1, 2}},
+        {"HomeGoesToFirstVisible", 3, 2, 0, Qt::Key_Home, none, 1, 2, {1, 2, 1, 2}},
+        {"EndGoesToLastVisible", 0, 2, 3, Qt::Key_End, none, 2, 2, {2, 2, 2, 2}},
+        {"UpMoves", 1, 2, -1, Qt::Key_Up, none, 1, 1, {1, 1, 1, 1}},
+        {"UpStopsAtRow0", 1, 0, -1, Qt::Key_Up, none, 1, 0, {1, 0, 1, 0}},
+        {"DownStopsAtLastRow", 1, 14, -1, Qt::Key_Down, none, 1, 14, {1, 14, 1, 14}},
+        {"PageDownGoesToLastRow", 1, 2, -1, Qt::Key_PageDown, none, 1, 14, {1, 14, 1, 14}},
+        {"PageUpGoesToRow0", 1, 9, -1, Qt::Key_PageUp, none, 1, 0, {1, 0, 1, 0}},
+        {"CtrlHomeGoesToTopLeft", 2, 9, -1, Qt::Key_Home, ctrl, 0, 0, {0, 0, 0, 0}},
+        {"CtrlEndGoesToBottomRight", 1, 2, -1, Qt::Key_End, ctrl, 3, 14, {3, 14, 3, 14}},
+        {"CtrlArrowDoesNothing", 1, 2, -1, Qt::Key_Right, ctrl, 1, 2, {1, 2, 1, 2}},
+        {"ShiftDownExtends", 1, 2, -1, Qt::Key_Down, shift, 1, 2, {1, 2, 1, 3}},
+        {"ShiftUpExtends", 1, 2, -1, Qt::Key_Up, shift, 1, 2, {1, 1, 1, 2}},
+        {"ShiftLeftExtends", 1, 2, -1, Qt::Key_Left, shift, 1, 2, {0, 2, 1, 2}},
+        {"ShiftRightSkipsHidden", 1, 2, 2, Qt::Key_Right, shift, 1, 2, {1, 2, 3, 2}},
+        {"ShiftUpStopsAtRow0", 1, 0, -1, Qt::Key_Up, shift, 1, 0, {1, 0, 1, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto g = makeSheet();
+        if (c.hidden >= 0)
+            g->Columns()[c.hidden].SetVisible(false);
+        g->SetCol(c.col);
+        g->SetRow(c.row);
+        QTest::keyClick(g.get(), static_cast<Qt::Key>(c.key), c.mods);
+        EXPECT_EQ(g->Col(), c.expCol);
+        EXPECT_EQ(g->Row(), c.expRow);
+        EXPECT_EQ(g->SelectArea(), c.expArea);
+    }
+}
+
+TEST_F(SheetInput, ShiftArrowsGrowFromTheMovingCorner) {
+    grid->SetCol(1);
+    grid->SetRow(1);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(grid.get(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(grid.get(), Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(grid->SelectArea(), area(1, 1, 2, 3));
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 1);
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(grid->SelectArea(), area(1, 2, 1, 2));
+}
+
+TEST_F(SheetInput, EnterStepsInsideTheSelectionBothWays) {
+    struct Case {
+        const char* name;
+        int col;
+        int row;
+        Qt::KeyboardModifiers mods;
+        int expCol;
+        int expRow;
+    };
+    // The selection is columns 1..2, rows 1..3.
+    const Case cases[] = {
+        {"ForwardDown", 1, 1, Qt::NoModifier, 1, 2},
+        {"ForwardToTheNextColumnTop", 1, 3, Qt::NoModifier, 2, 1},
+        {"ForwardWrapsToTopLeft", 2, 3, Qt::NoModifier, 1, 1},
+        {"BackwardUp", 1, 2, Qt::ShiftModifier, 1, 1},
+        {"BackwardToThePreviousColumnBottom", 2, 1, Qt::ShiftModifier, 1, 3},
+        {"BackwardWrapsToBottomRight", 1, 1, Qt::ShiftModifier, 2, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int notified = 0;
+        grid->OnColRowChanged = [&](TCellGrid*, int, int) { ++notified; };
+        grid->SetCol(c.col);
+        grid->SetRow(c.row);
+        grid->SetSelectArea({1, 1, 2, 3});
+        notified = 0;
+        QTest::keyClick(grid.get(), Qt::Key_Return, c.mods);
+        EXPECT_EQ(grid->Col(), c.expCol);
+        EXPECT_EQ(grid->Row(), c.expRow);
+        EXPECT_EQ(grid->SelectArea(), area(1, 1, 2, 3));
+        EXPECT_EQ(notified, 1);
+    }
+    grid->OnColRowChanged = nullptr;
+}
+
+TEST_F(SheetInput, EnterOnASingleCellMovesDownAndShiftEnterUp) {
+    grid->SetCol(2);
+    grid->SetRow(5);
+    QTest::keyClick(grid.get(), Qt::Key_Return);
+    EXPECT_EQ(grid->Row(), 6);
+    QTest::keyClick(grid.get(), Qt::Key_Enter, Qt::ShiftModifier);
+    QTest::keyClick(grid.get(), Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(grid->Col(), 2);
+}
+
+TEST_F(SheetInput, EnterCommitsThroughOnCellAssignmentAndFills) {
+    struct Case {
+        const char* name;
+        bool readOnly;
+        bool fillDown;
+        bool fillRight;
+        QString typed;
+        TRect selection; // empty: the single current cell (1, 11)
+        QString column1; // rows 10..14 of column 1
+        QString row11;   // columns 0..3 of row 11
+        int rowAfter;
+    };
+    const Case cases[] = {
+        {"PlainCommitUpperCases",
+         false,
+         false,
+         false,
+         "x",
+         {},
+         "1:10,X,1:12,1:13,1:14",
+         "0:11,X,2:11,3:11",
+         12},
+        {"FillDownToTheLastRow", false, true, false, "v*", {}, "1:10,V,V,V,V", "0:11,V,2:11,3:11", 11},
+        {"FillRightToTheLastColumn", false, false, true, "w>", {}, "1:10,W,1:12,1:13,1:14", "0:11,W,W,W", 11},
+        {"FillDownWinsOverRight", false, true, true, "q>*", {}, "1:10,Q>,Q>,Q>,Q>", "0:11,Q>,2:11,3:11", 11},
+        {"FillDownStopsAtTheSelection",
+         false,
+         true,
+         false,
+         "v*",
+         {0, 11, 2, 12},
+         "1:10,V,V,1:13,1:14",
+         "0:11,V,2:11,3:11",
+         11},
+        {"StarWithoutFillIsKept",
+         false,
+         false,
+         false,
+         "s*",
+         {},
+         "1:10,S*,1:12,1:13,1:14",
+         "0:11,S*,2:11,3:11",
+         12},
+        {"ReadOnlyStillCommitsAndFills",
+         true,
+         true,
+         false,
+         "",
+         {},
+         "1:10,1:11,1:11,1:11,1:11",
+         "0:11,1:11,2:11,3:11",
+         11},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto g = makeSheet();
+        g->SetAutoFillDown(c.fillDown);
+        g->SetAutoFillRight(c.fillRight);
+        g->OnCellAssignment = [&](TCellGrid*, int, int, QString& s) {
+            s = c.readOnly ? s + QStringLiteral("*") : s.toUpper();
+        };
+        g->SetCol(1);
+        g->SetRow(11);
+        if (c.selection.Right > 0)
+            g->SetSelectArea(c.selection);
+        if (c.readOnly)
+            g->SetReadOnly(true);
+        typeText(*g, c.typed);
+        QTest::keyClick(g.get(), Qt::Key_Return);
+        QStringList column;
+        QStringList row;
+        for (int r = 10; r < 15; ++r)
+            column << g->CellText(1, r);
+        for (int col = 0; col < 4; ++col)
+            row << g->CellText(col, 11);
+        EXPECT_EQ(column.join(','), c.column1);
+        EXPECT_EQ(row.join(','), c.row11);
+        EXPECT_EQ(g->Row(), c.rowAfter);
+    }
+}
+
+TEST_F(SheetInput, RowKeysInsertDeleteAndClear) {
+    struct Case {
+        const char* name;
+        bool readOnly;
+        bool autoAddRow;
+        int startRow;
+        TRect selection; // applied when not empty
+        QString typedFirst;
+        int key;
+        Qt::KeyboardModifiers mods;
+        int rowCount;
+        int row;
+        QString column0; // rows 1..4 of column 0
+        QString inserted;
+        QString deleted;
+    };
+    const auto none = Qt::NoModifier;
+    const Case cases[] = {
+        {"InsertMakesAnEmptyCurrentRow",
+         false,
+         false,
+         2,
+         {},
+         "",
+         Qt::Key_Insert,
+         none,
+         16,
+         2,
+         "0:1,,0:2,0:3",
+         "2",
+         ""},
+        {"CtrlDeleteRemovesTheRow",
+         false,
+         false,
+         2,
+         {},
+         "",
+         Qt::Key_Delete,
+         Qt::ControlModifier,
+         14,
+         2,
+         "0:1,0:3,0:4,0:5",
+         "",
+         "2"},
+        {"DeleteEmptiesTheSelection",
+         false,
+         false,
+         2,
+         {0, 2, 1, 3},
+         "",
+         Qt::Key_Delete,
+         none,
+         15,
+         2,
+         "0:1,,,0:4",
+         "",
+         ""},
+        {"DeleteAfterTypingDoesNothing",
+         false,
+         false,
+         2,
+         {},
+         "7",
+         Qt::Key_Delete,
+         none,
+         15,
+         2,
+         "0:1,7,0:3,0:4",
+         "",
+         ""},
+        {"ReadOnlyRefusesInsert",
+         true,
+         false,
+         2,
+         {},
+         "",
+         Qt::Key_Insert,
+         none,
+         15,
+         2,
+         "0:1,0:2,0:3,0:4",
+         "",
+         ""},
+        {"ReadOnlyRefusesCtrlDelete",
+         true,
+         false,
+         2,
+         {},
+         "",
+         Qt::Key_Delete,
+         Qt::ControlModifier,
+         15,
+         2,
+         "0:1,0:2,0:3,0:4",
+         "",
+         ""},
+        {"ReadOnlyRefusesDelete",
+         true,
+         false,
+         2,
+         {},
+         "",
+         Qt::Key_Delete,
+         none,
+         15,
+         2,
+         "0:1,0:2,0:3,0:4",
+         "",
+         ""},
+        {"DownOnTheLastRowAddsOne",
+         false,
+         true,
+         14,
+         {},
+         "",
+         Qt::Key_Down,
+         none,
+         16,
+         15,
+         "0:1,0:2,0:3,0:4",
+         "15",
+         ""},
+        {"DownOnTheLastRowOfAReadOnlyGridAddsNone",
+         true,
+         true,
+         14,
+         {},
+         "",
+         Qt::Key_Down,
+         none,
+         15,
+         14,
+         "0:1,0:2,0:3,0:4",
+         "",
+         ""},
+        {"UpFromAFilledLastRowMoves",
+         false,
+         true,
+         14,
+         {},
+         "",
+         Qt::Key_Up,
+         none,
+         15,
+         13,
+         "0:1,0:2,0:3,0:4",
+         "",
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto g = makeSheet();
+        g->SetAutoAddRow(c.autoAddRow);
+        QStringList inserted;
+        QStringList deleted;
+        g->OnInsertRow = [&](TCellGrid*, int r) { inserted << QString::number(r); };
+        g->OnDeleteRow = [&](TCellGrid*, int r) { deleted << QString::number(r); };
+        g->SetRow(c.startRow);
+        if (c.selection.Right > 0)
+            g->SetSelectArea(c.selection);
+        typeText(*g, c.typedFirst);
+        g->SetReadOnly(c.readOnly);
+        QTest::keyClick(g.get(), static_cast<Qt::Key>(c.key), c.mods);
+        EXPECT_EQ(g->RowCount(), c.rowCount);
+        EXPECT_EQ(g->Row(), c.row);
+        QStringList column;
+        for (int r = 1; r < 5; ++r)
+            column << g->CellText(0, r);
+        EXPECT_EQ(column.join(','), c.column0);
+        EXPECT_EQ(inserted.join(','), c.inserted);
+        EXPECT_EQ(deleted.join(','), c.deleted);
+    }
+}
+
+TEST_F(SheetInput, UpFromAnEmptyAddedRowDropsIt) {
+    grid->SetAutoAddRow(true);
+    std::vector<int> deleted;
+    grid->OnDeleteRow = [&](TCellGrid*, int r) { deleted.push_back(r); };
+    grid->SetRow(14);
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    ASSERT_EQ(grid->RowCount(), 16);
+    for (int c = 0; c < 4; ++c)
+        EXPECT_EQ(grid->CellText(c, 15), QString());
+    QTest::keyClick(grid.get(), Qt::Key_Up);
+    EXPECT_EQ(grid->RowCount(), 15);
+    EXPECT_EQ(grid->Row(), 14);
+    EXPECT_EQ(deleted, std::vector<int>{15});
+}
+
+TEST_F(SheetInput, CtrlDeleteKeepsTheLastRow) {
+    auto g = makeSheet(4, 1);
+    QTest::keyClick(g.get(), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(g->RowCount(), 1);
+}
+
+// The grid keeps the arrows even where it cannot move: they never reach the window to move the focus.
+TEST(GridFocus, ArrowsStayWithTheGrid) {
+    class Host : public QWidget {
+    public:
+        int keys = 0;
+
+    protected:
+        void keyPressEvent(QKeyEvent*) override { ++keys; }
+    };
+    Host host;
+    auto* layout = new QVBoxLayout(&host);
+    auto* grid = new TCellGrid;
+    auto* other = new QLineEdit;
+    layout->addWidget(grid);
+    layout->addWidget(other);
+    grid->SetColCount(2);
+    grid->SetRowCount(1);
+    showFocused(host, *grid);
+    ASSERT_TRUE(grid->hasFocus());
+    for (int key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), static_cast<Qt::Key>(key));
+        EXPECT_TRUE(grid->hasFocus());
+    }
+    EXPECT_EQ(host.keys, 0);
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+    EXPECT_TRUE(other->hasFocus());
+}
+
+// ---- Typing
+
+TEST_F(SheetInput, TypingReplacesTheCellTextWithTheBuffer) {
+    struct Case {
+        const char* name;
+        QString typed;
+        bool readOnly;
+        bool readOnlyColumn;
+        bool refuseDigits;
+        QString expected;
+        bool caret;
+    };
+    const Case cases[] = {
+        {"DigitReplaces", "5", false, false, false, "5", true},
+        {"CharactersAppend", "57a", false, false, false, "57a", true},
+        {"CyrillicZheIsNotTaken", QStringLiteral("Ж"), false, false, false, "1:2", false},
+        {"LatinOneIsTaken", QStringLiteral("é"), false, false, false, QStringLiteral("é"), true},
+        {"BackspaceDropsTheLast", "57\b", false, false, false, "5", true},
+        {"BackspaceAloneEmpties", "\b", false, false, false, "", true},
+        {"ReadOnlyGridTakesNothing", "5", true, false, false, "1:2", false},
+        {"ReadOnlyColumnKeepsItsText", "5", false, true, false, "1:2", true},
+        {"RefusedByTheFilter", "5x", false, false, true, "x", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto g = makeSheet();
+        showFocused(*g, *g);
+        g->SetReadOnly(c.readOnly);
+        g->Columns()[1].SetReadOnly(c.readOnlyColumn);
+        if (c.refuseDigits)
+            g->OnFilterChar = [](QWidget*, int, int, QChar ch, bool& allowed) { allowed = !ch.isDigit(); };
+        g->SetCol(1);
+        g->SetRow(2);
+        typeText(*g, c.typed);
+        EXPECT_EQ(g->CellText(1, 2), c.expected);
+        EXPECT_EQ(g->CaretVisible(), c.caret);
+    }
+}
+
+TEST_F(SheetInput, TheCaretStandsAfterTheTypedText) {
+    grid->SetCol(1);
+    grid->SetRow(2);
+    typeText(*grid, QStringLiteral("12"));
+    const TRect r = grid->CellRect(1, 2);
+    const int textWidth = QFontMetrics(grid->Columns()[1].Font()).horizontalAdvance(QStringLiteral("12"));
+    EXPECT_TRUE(grid->CaretVisible());
+    EXPECT_EQ(grid->CaretPoint(), QPoint(r.Left + 4 + textWidth + 1, r.Top + 2 - 1));
+    QTest::keyClick(grid.get(), Qt::Key_Right);
+    EXPECT_FALSE(grid->CaretVisible());
+}
+
+TEST_F(SheetInput, AMoveStartsAFreshBuffer) {
+    grid->SetCol(1);
+    grid->SetRow(2);
+    typeText(*grid, QStringLiteral("12"));
+    QTest::keyClick(grid.get(), Qt::Key_Right);
+    QTest::keyClick(grid.get(), Qt::Key_Left);
+    typeText(*grid, QStringLiteral("3"));
+    EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("3"));
+    EXPECT_EQ(grid->TypedText(), QStringLiteral("3"));
+}
+
+TEST_F(SheetInput, TypedEditsPassTheChangeEvents) {
+    grid->OnCellChanging = [](TCellGrid*, int, int r, bool& can) { can = r != 3; };
+    grid->OnCellChange = [](TCellGrid*, int, int, QString& s) { s = s + QStringLiteral("!"); };
+    grid->SetCol(0);
+    grid->SetRow(2);
+    typeText(*grid, QStringLiteral("a"));
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    typeText(*grid, QStringLiteral("b"));
+    EXPECT_EQ(grid->CellText(0, 2), QStringLiteral("a!"));
+    EXPECT_EQ(grid->CellText(0, 3), QStringLiteral("0:3"));
+}
+
+// ---- In-place editor
+
+TEST_F(SheetInput, TheSecondClickOpensTheEditorWhereTheGridAllows) {
+    struct Case {
+        const char* name;
+        bool readOnly;
+        bool readOnlyColumn;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"Editable", false, false, true},
+        {"ReadOnlyGrid", true, false, false},
+        {"ReadOnlyColumn", false, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto g = makeSheet();
+        showFocused(*g, *g);
+        g->SetReadOnly(c.readOnly);
+        g->Columns()[2].SetReadOnly(c.readOnlyColumn);
+        click(*g, cellCentre(*g, 2, 3));
+        EXPECT_FALSE(g->Editing());
+        click(*g, cellCentre(*g, 2, 3));
+        EXPECT_EQ(g->Editing(), c.opens);
+        EXPECT_EQ(g->InplaceEditor()->isVisible(), c.opens);
+        EXPECT_TRUE(g->hasFocus());
+    }
+}
+
+TEST_F(SheetInput, ADoubleClickOnACellOpensTheEditor) {
+    click(*grid, cellCentre(*grid, 1, 1));
+    EXPECT_FALSE(grid->Editing());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(*grid, 1, 1));
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_TRUE(grid->Editing());
+}
+
+TEST_F(SheetInput, TheEditorLiesOverTheCellAndStoresEveryChange) {
+    grid->Columns()[1].SetHorzAlign(haRight);
+    click(*grid, cellCentre(*grid, 1, 2));
+    click(*grid, cellCentre(*grid, 1, 2));
+    TCellInplace* editor = grid->InplaceEditor();
+    ASSERT_TRUE(editor->isVisible());
+    const TRect r = grid->CellRect(1, 2);
+    const int th = QFontMetrics(grid->Columns()[1].Font()).height();
+    EXPECT_EQ(editor->geometry().left(), r.Left + 4);
+    EXPECT_EQ(editor->geometry().width(), r.Width() + 1 - 8);
+    EXPECT_EQ(editor->geometry().height(), th);
+    EXPECT_EQ(editor->geometry().top(), r.Top + 3 + (r.Height() - 6 - th) / 2);
+    EXPECT_EQ(editor->text(), QStringLiteral("1:2"));
+    EXPECT_TRUE(editor->alignment() & Qt::AlignRight);
+    EXPECT_EQ(editor->CellX(), 1);
+    EXPECT_EQ(editor->CellY(), 2);
+
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_End);
+    typeText(*editor, QStringLiteral("Жx"));
+    EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("1:2Жx"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_FALSE(grid->Editing());
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("1:2Жx"));
+}
+
+TEST_F(SheetInput, TheEditorClosesOnItsKeysAndOnMoves) {
+    struct Case {
+        const char* name;
+        int key;
+        bool inEditor;
+    };
+    const Case cases[] = {
+        {"Enter", Qt::Key_Return, true}, {"Escape", Qt::Key_Escape, true},   {"Up", Qt::Key_Up, true},
+        {"Down", Qt::Key_Down, true},    {"GridMove", Qt::Key_Right, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        click(*grid, cellCentre(*grid, 1, 2));
+        click(*grid, cellCentre(*grid, 1, 2));
+        ASSERT_TRUE(grid->Editing());
+        QWidget* target = c.inEditor ? static_cast<QWidget*>(grid->InplaceEditor()) : grid.get();
+        if (c.inEditor)
+            grid->InplaceEditor()->setFocus();
+        QTest::keyClick(target, static_cast<Qt::Key>(c.key));
+        EXPECT_FALSE(grid->Editing());
+        EXPECT_FALSE(grid->InplaceEditor()->isVisible());
+        EXPECT_EQ(grid->Row(), 2);
+    }
+}
+
+TEST_F(SheetInput, TheEditorFiltersTypedCharacters) {
+    QWidget* sender = nullptr;
+    grid->OnFilterChar = [&](QWidget* s, int, int, QChar ch, bool& allowed) {
+        sender = s;
+        allowed = !ch.isDigit();
+    };
+    click(*grid, cellCentre(*grid, 3, 1));
+    click(*grid, cellCentre(*grid, 3, 1));
+    TCellInplace* editor = grid->InplaceEditor();
+    editor->setFocus();
+    editor->selectAll();
+    typeText(*editor, QStringLiteral("a1b2"));
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    EXPECT_EQ(grid->CellText(3, 1), QStringLiteral("a"));
+    EXPECT_EQ(sender, editor);
+}
+
+TEST_F(SheetInput, FocusElsewhereEndsTheEditing) {
+    QWidget host;
+    auto* layout = new QVBoxLayout(&host);
+    auto g = makeSheet();
+    auto* other = new QLineEdit;
+    layout->addWidget(g.get());
+    layout->addWidget(other);
+    showFocused(host, *g);
+    click(*g, cellCentre(*g, 1, 1));
+    click(*g, cellCentre(*g, 1, 1));
+    g->InplaceEditor()->setFocus();
+    ASSERT_TRUE(g->Editing());
+    other->setFocus();
+    EXPECT_FALSE(g->Editing());
+}
+
+// ---- Clipboard
+
+TEST_F(SheetInput, CopyWritesTabbedLinesOfTheVisibleColumns) {
+    struct Case {
+        const char* name;
+        TRect selection;
+        int hidden;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"OneCell", {2, 3, 2, 3}, -1, "2:3\r\n"},
+        {"Block", {1, 1, 2, 2}, -1, "1:1\t2:1\r\n1:2\t2:2\r\n"},
+        {"HiddenColumnLeftOut", {0, 0, 2, 0}, 1, "0:0\t2:0\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int col = 0; col < 4; ++col)
+            grid->Columns()[col].SetVisible(col != c.hidden);
+        grid->SetSelectArea(c.selection);
+        QTest::keyClick(grid.get(), Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(platform.clipboard, c.expected);
+    }
+}
+
+TEST_F(SheetInput, CutEmptiesTheCellsThatMayChange) {
+    grid->Columns()[1].SetReadOnly(true);
+    grid->OnCellChanging = [](TCellGrid*, int c, int r, bool& can) { can = !(c == 0 && r == 2); };
+    grid->SetSelectArea({0, 1, 1, 2});
+    QTest::keyClick(grid.get(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(platform.clipboard, QStringLiteral("0:1\t1:1\r\n0:2\t1:2\r\n"));
+    EXPECT_EQ(grid->CellText(0, 1), QString());
+    EXPECT_EQ(grid->CellText(1, 1), QStringLiteral("1:1"));
+    EXPECT_EQ(grid->CellText(0, 2), QStringLiteral("0:2"));
+    EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("1:2"));
+    EXPECT_FALSE(grid->Updating());
+}
+
+TEST_F(SheetInput, PasteFillsFromTheCurrentCellOrRepeatsOverTheSelection) {
+    struct Case {
+        const char* name;
+        QString clipboard;
+        int col;
+        int row;
+        TRect selection; // applied when not a single cell
+        int hidden;
+        QString rows0to3; // "|"-separated rows of columns 0..3
+    };
+    const QString untouched = "0:0,1:0,2:0,3:0|0:1,1:1,2:1,3:1|0:2,1:2,2:2,3:2|0:3,1:3,2:3,3:3";
+    const Case cases[] = {
+        {"TwoFieldsAtTheLastColumnKeepTheFirst",
+         "a\tb\r\n",
+         3,
+         0,
+         {3, 0, 3, 0},
+         -1,
+         "0:0,1:0,2:0,a|0:1,1:1,2:1,3:1|0:2,1:2,2:2,3:2|0:3,1:3,2:3,3:3"},
+        {"BlockGoesRightAndDown",
+         "a\tb\r\nc\r\n",
+         1,
+         1,
+         {1, 1, 1, 1},
+         -1,
+         "0:0,1:0,2:0,3:0|0:1,a,b,3:1|0:2,c,,3:2|0:3,1:3,2:3,3:3"},
+        {"WithoutAFinalBreak",
+         "a\tb",
+         0,
+         0,
+         {0, 0, 0, 0},
+         -1,
+         "a,b,2:0,3:0|0:1,1:1,2:1,3:1|0:2,1:2,2:2,3:2|0:3,1:3,2:3,3:3"},
+        {"HiddenColumnSkipped",
+         "a\tb\r\n",
+         0,
+         0,
+         {0, 0, 0, 0},
+         1,
+         "a,1:0,b,3:0|0:1,1:1,2:1,3:1|0:2,1:2,2:2,3:2|0:3,1:3,2:3,3:3"},
+        {"BlockRepeatedOverALargerSelection",
+         "1\t2\r\n3\r\n",
+         0,
+         0,
+         {0, 0, 3, 2},
+         -1,
+         "1,2,1,2|3,,3,|1,2,1,2|0:3,1:3,2:3,3:3"},
+        {"EmptyClipboardChangesNothing", "", 1, 1, {0, 0, 3, 3}, -1, untouched},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto g = makeSheet();
+        g->SetPlatform(&platform);
+        platform.clipboard = c.clipboard;
+        if (c.hidden >= 0)
+            g->Columns()[c.hidden].SetVisible(false);
+        g->SetCol(c.col);
+        g->SetRow(c.row);
+        g->SetSelectArea(c.selection);
+        QTest::keyClick(g.get(), Qt::Key_V, Qt::ControlModifier);
+        QStringList rows;
+        for (int r = 0; r < 4; ++r) {
+            QStringList cells;
+            for (int col = 0; col < 4; ++col)
+                cells << g->CellText(col, r);
+            rows << cells.join(',');
+        }
+        EXPECT_EQ(rows.join('|'), c.rows0to3);
+        EXPECT_FALSE(g->Updating());
+    }
+}
+
+TEST_F(SheetInput, APasteBelowTheLastRowIsCutToTheGrid) {
+    platform.clipboard = QStringLiteral("a\r\nb\r\nc\r\n");
+    grid->SetRow(13);
+    QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(grid->CellText(0, 13), QStringLiteral("a"));
+    EXPECT_EQ(grid->CellText(0, 14), QStringLiteral("b"));
+    EXPECT_EQ(grid->RowCount(), 15);
+}
+
+// An error raised by an application's handler ends the operation, reaches the error report, and leaves the
+// grid painting.
+TEST_F(SheetInput, AnErrorInAHandlerIsReportedAndTheGridGoesOn) {
+    grid->OnCellChange = [](TCellGrid*, int, int r, QString&) {
+        if (r == 1)
+            throw Error("boom");
+    };
+    platform.clipboard = QStringLiteral("x\r\n");
+    grid->SetSelectArea({0, 0, 0, 2});
+    QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_EQ(platform.errors[0].message, QStringLiteral("boom."));
+    EXPECT_EQ(grid->CellText(0, 0), QStringLiteral("x"));
+    EXPECT_EQ(grid->CellText(0, 2), QStringLiteral("0:2"));
+    EXPECT_FALSE(grid->Updating());
+}
+
+} // namespace
+} // namespace trimerka

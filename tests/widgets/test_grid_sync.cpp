@@ -1,0 +1,126 @@
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include "support/GridInputSupport.h"
+#include "widgets/CellGridSync.h"
+
+namespace trimerka {
+namespace {
+
+using testing::makeSheet;
+using testing::showFocused;
+
+// Two grids side by side: the companion (one column of notes) follows the sheet's rows and scrolling.
+class GridSync : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sheet = makeSheet(4, 10);
+        companion = std::make_unique<TCellGridSync>();
+        companion->resize(120, 200);
+        companion->SetColCount(1);
+        companion->SetRowCount(30);
+        companion->SetGrid(sheet.get());
+        sheet->show();
+        companion->show();
+    }
+
+    std::unique_ptr<TCellGrid> sheet;
+    std::unique_ptr<TCellGridSync> companion;
+};
+
+TEST_F(GridSync, LinkingGivesTheFollowedGridTheCompanionsRowCount) {
+    EXPECT_EQ(sheet->RowCount(), 30);
+    EXPECT_EQ(companion->Grid(), sheet.get());
+}
+
+TEST_F(GridSync, RowsFollowBothWays) {
+    struct Case {
+        const char* name;
+        bool fromCompanion;
+        int row;
+    };
+    const Case cases[] = {
+        {"SheetRowMovesCompanion", false, 7},
+        {"CompanionRowMovesSheet", true, 12},
+        {"SheetBackToTop", false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        (c.fromCompanion ? static_cast<TCellGrid*>(companion.get()) : sheet.get())->SetRow(c.row);
+        EXPECT_EQ(sheet->Row(), c.row);
+        EXPECT_EQ(companion->Row(), c.row);
+    }
+    QTest::keyClick(sheet.get(), Qt::Key_PageDown);
+    EXPECT_EQ(companion->Row(), 29);
+    QTest::keyClick(companion.get(), Qt::Key_PageUp);
+    EXPECT_EQ(sheet->Row(), 0);
+}
+
+TEST_F(GridSync, ScrollingFollowsBothWays) {
+    ASSERT_GT(sheet->MaxVScroll(), 0);
+    sheet->SetVertOffset(5 * 18);
+    EXPECT_EQ(companion->VertOffset(), 5 * 18);
+    EXPECT_EQ(companion->MaxVScroll(), sheet->MaxVScroll());
+
+    QWheelEvent wheel(QPointF(20, 60), companion->viewport()->mapToGlobal(QPointF(20, 60)), QPoint(),
+                      QPoint(0, -36), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(companion->viewport(), &wheel);
+    EXPECT_EQ(companion->VertOffset(), 7 * 18);
+    EXPECT_EQ(sheet->VertOffset(), 7 * 18);
+
+    sheet->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(sheet->VertOffset(), 8 * 18);
+    EXPECT_EQ(companion->VertOffset(), 8 * 18);
+}
+
+TEST_F(GridSync, TheCompanionShowsOnlyADisabledHorizontalBar) {
+    EXPECT_EQ(companion->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(companion->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_FALSE(companion->horizontalScrollBar()->isEnabled());
+}
+
+TEST_F(GridSync, RowsTheCompanionsKeysAddOrRemoveFollow) {
+    struct Case {
+        const char* name;
+        int startRow;
+        int key;
+        Qt::KeyboardModifiers mods;
+        int rowCount;
+        QString sheetRow5;
+    };
+    const Case cases[] = {
+        {"InsertInsertsThere", 5, Qt::Key_Insert, Qt::NoModifier, 31, ""},
+        {"CtrlDeleteDeletesThere", 5, Qt::Key_Delete, Qt::ControlModifier, 29, "0:6"},
+        {"DownOnTheLastRowAddsThere", 29, Qt::Key_Down, Qt::NoModifier, 31, "0:5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        companion->SetAutoAddRow(true);
+        companion->SetRow(c.startRow);
+        QTest::keyClick(companion.get(), static_cast<Qt::Key>(c.key), c.mods);
+        EXPECT_EQ(companion->RowCount(), c.rowCount);
+        EXPECT_EQ(sheet->RowCount(), c.rowCount);
+        EXPECT_EQ(sheet->CellText(0, 5), c.sheetRow5);
+    }
+}
+
+TEST_F(GridSync, EitherForgetsTheOtherWhenItGoes) {
+    sheet.reset();
+    EXPECT_EQ(companion->Grid(), nullptr);
+    companion->SetRow(3);
+    companion->SetVertOffset(36);
+
+    auto other = makeSheet();
+    auto follower = std::make_unique<TCellGridSync>();
+    follower->SetGrid(other.get());
+    follower.reset();
+    other->SetRow(4);
+    other->SetVertOffset(18);
+    EXPECT_EQ(other->Row(), 4);
+}
+
+} // namespace
+} // namespace trimerka
