@@ -51,15 +51,18 @@ protected:
 
     // Real pointer events through the window, so the label gets its enter and leave as on a desktop.
     QPoint inWindow(QWidget* widget, QPoint local) { return widget->mapTo(&window, local); }
-    void moveOnto(QLabel* link) { QTest::mouseMove(window.windowHandle(), inWindow(link, freshSpot())); }
+    void moveOnto(QLabel* link) {
+        spot = freshSpot();
+        QTest::mouseMove(window.windowHandle(), inWindow(link, spot));
+    }
     void moveOff(QLabel* link) {
-        QTest::mouseMove(window.windowHandle(), inWindow(link, {3, 5}) + QPoint(0, -14));
+        QTest::mouseMove(window.windowHandle(), inWindow(link, spot) + QPoint(0, -14));
     }
     void press(QLabel* link, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(window.windowHandle(), button, {}, inWindow(link, {3, 5}));
+        QTest::mousePress(window.windowHandle(), button, {}, inWindow(link, spot));
     }
     void release(QLabel* link, QPoint offset = {}, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseRelease(window.windowHandle(), button, {}, inWindow(link, QPoint(3, 5) + offset));
+        QTest::mouseRelease(window.windowHandle(), button, {}, inWindow(link, spot + offset));
     }
     void click(QLabel* link) {
         press(link);
@@ -69,6 +72,7 @@ protected:
 
     FakePlatform platform;
     TForm10 window{platform};
+    QPoint spot{3, 5};
 };
 
 void expectLook(QLabel* link, const QColor& color, bool underline, const char* step) {
@@ -130,6 +134,34 @@ TEST_F(AboutWindow, ControlsStandAtTheirPlaces) {
     }
     EXPECT_EQ(control<QLabel>("Label2")->text(), QStringLiteral("Версия: 13.3.19 (Build 29)"));
     EXPECT_EQ(control<QToolButton>("CloseForm")->text(), QStringLiteral("Закрыть"));
+}
+
+struct PixelCase {
+    const char* name;
+    QPoint at;
+    bool (*looksRight)(const QColor&);
+};
+
+// The pictures come from the compiled-in resources; a missing one leaves the bare background.
+TEST_F(AboutWindow, PicturesAreDrawnCentredInTheirFrames) {
+    showAuthorPage();
+    const QImage shot = window.grab().toImage();
+    const QColor face = window.palette().color(QPalette::Button);
+    const PixelCase pixels[] = {
+        {"emblem_drop_is_blue", {299 + 84, 8 + 95}, [](const QColor& c) { return c.blue() > c.red() + 80; }},
+        {"emblem_swirl_is_green",
+         {299 + 19 + 18, 8 + 21 + 75},
+         [](const QColor& c) { return c.green() > c.red() + 40; }},
+        {"author_figure_is_grey_blue",
+         {8 + 10 + 56, 192 + 10 + 120},
+         [](const QColor& c) { return c.blue() < 140 && c.blue() >= c.red(); }},
+    };
+    for (const PixelCase& p : pixels) {
+        EXPECT_TRUE(p.looksRight(shot.pixelColor(p.at)))
+            << p.name << " " << shot.pixelColor(p.at).name().toStdString();
+    }
+    // The emblem keeps its own size: the frame's corner shows the window's face.
+    EXPECT_EQ(shot.pixelColor(300, 9), face);
 }
 
 TEST_F(AboutWindow, ConfiguredAuthorAppearsOnTheAuthorPage) {
