@@ -272,7 +272,10 @@ void Profile::appendSection(std::string_view section,
     if (!lines_.empty() && parseLine(lines_.back()).kind != LineKind::Blank) {
         lines_.emplace_back();
     }
-    lines_.push_back("[" + std::string(trimmed(section)) + "]");
+    std::string header = "[";
+    header += trimmed(section);
+    header += ']';
+    lines_.push_back(std::move(header));
     for (const auto& [key, value] : keys) {
         lines_.push_back(keyLine(trimmed(key), value));
     }
