@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,15 @@
 
 namespace trimerka {
 namespace {
+
+// Test names and failure messages show a table row by its name.
+template <typename Case>
+requires requires(const Case& row) {
+    row.name;
+}
+void PrintTo(const Case& row, std::ostream* out) {
+    *out << row.name;
+}
 
 struct ReadCase {
     const char* name;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -18,6 +19,15 @@
 
 namespace trimerka {
 namespace {
+
+// Test names and failure messages show a table row by its name.
+template <typename Case>
+requires requires(const Case& row) {
+    row.name;
+}
+void PrintTo(const Case& row, std::ostream* out) {
+    *out << row.name;
+}
 
 namespace fs = std::filesystem;
 
