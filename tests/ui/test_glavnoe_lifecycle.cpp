@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/ExecutorTask.h"
+#include "core/Solver.h"
 #include "support/FakePlatform.h"
 #include "support/TaskFiles.h"
 #include "ui/VesselView.h"
@@ -561,6 +564,32 @@ TEST_F(LifecycleTest, TargetThatIsNoNumberShowsNoTargetWindow) {
     EXPECT_EQ(errorMessages(), QStringList{QStringLiteral("''abc'' is not a valid integer value.")});
     EXPECT_TRUE(platform.modalShown.isEmpty());
     EXPECT_TRUE(shown("cnz"));
+}
+
+TEST_F(LifecycleTest, EveryExampleTaskCanBeSolvedInTheWindow) {
+    const QDir examples(QStringLiteral(TRIMERKA_SOURCE_DIR "/examples"));
+    const QStringList files = examples.entryList({QStringLiteral("*.tmk")}, QDir::Files, QDir::Name);
+    ASSERT_GE(files.size(), 5);
+    QStringList announced;
+    platform.onModal = [&](QDialog& dialog) {
+        announced << dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text();
+    };
+    for (const QString& name : files) {
+        SCOPED_TRACE(name.toStdString());
+        announced.clear();
+        const QString file = examples.filePath(name);
+        open(file);
+        ASSERT_EQ(errorMessages(), QStringList());
+        EXPECT_EQ(form->solutionControl(), 1);
+        const SolverResult result =
+            Solve(ReadExecutorTask(std::filesystem::path(QFile::encodeName(file).toStdString())));
+        ASSERT_TRUE(result.solvable());
+        for (const PourCommand& command : result.solution) {
+            step(command.source, command.destination);
+        }
+        EXPECT_EQ(grid()->RowCount(), result.minimalSteps);
+        EXPECT_EQ(announced, QStringList{QStringLiteral("Количество шагов:  %1").arg(result.minimalSteps)});
+    }
 }
 
 } // namespace
