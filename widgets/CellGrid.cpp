@@ -985,16 +985,34 @@ TRect TCellGrid::FooterCellRect(int ACol) const {
         FixedWidth - FHorzOffset, 0);
 }
 
+namespace {
+int floorDiv(int a, int b) {
+    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
+}
+} // namespace
+
+void TCellGrid::RowsMeeting(int Top, int Bottom, int& First, int& Last) const {
+    // Row r covers client rows r * H - 1 .. r * H + H - 1, moved by FixedHeight - VertOffset.
+    const int H = FDefRowHeight;
+    const int shift = FVertOffset - FixedHeight;
+    First = std::max(floorDiv(Top + shift, H), 0);
+    Last = std::min(-floorDiv(-(Bottom + shift + 1), H) - 1, FRowCount - 1);
+    if (Bottom <= Top)
+        Last = First - 1;
+}
+
 int TCellGrid::FirstVisibleRow() const {
-    return std::max(FVertOffset / FDefRowHeight, 0);
+    int first = 0;
+    int last = 0;
+    RowsMeeting(CellBox.Top, CellBox.Bottom, first, last);
+    return first;
 }
 
 int TCellGrid::LastVisibleRow() const {
-    // Row r meets CellBox while its top, r * H - 1 moved into the client, lies above CellBox.Bottom.
-    const int H = FDefRowHeight;
-    const int span = CellBox.Bottom - FixedHeight + FVertOffset + 1;
-    const int last = span <= 0 ? -1 : (span + H - 1) / H - 1;
-    return std::min(last, FRowCount - 1);
+    int first = 0;
+    int last = 0;
+    RowsMeeting(CellBox.Top, CellBox.Bottom, first, last);
+    return last;
 }
 
 QColor TCellGrid::CellColor(int ACol, int ARow) const {

@@ -321,6 +321,8 @@ public:
     // The rows whose cells can meet CellBox, from VertOffset; Last < First when there are none.
     int FirstVisibleRow() const;
     int LastVisibleRow() const;
+    // The rows whose client rectangles meet the band of client rows Top .. Bottom - 1, limited to the grid.
+    void RowsMeeting(int Top, int Bottom, int& First, int& Last) const;
     QColor CellColor(int ACol, int ARow) const;
     QString GutterText(int ARow) const;
     // The client rectangle of the selection frame (from CellRect of SelectArea's corners).
@@ -532,6 +534,8 @@ protected:
     bool CaretCreated = false;
     bool CaretShown = false;
     QPoint CaretPos{-1, -1};
+    // The bounding rectangle of the region being painted.
+    TRect FUpdateRect;
     // The cell whose text keeps its end visible during an immediate repaint (typing).
     int KeepEndCol = -1;
     int KeepEndRow = -1;
@@ -583,8 +587,16 @@ private:
     friend class TCellGridSync;
 
     // What a press started; switched in press, move and release.
-    enum class TGridInteraction { Idle, SelectingAll, SelectingCells, SelectingRows, SelectingColumns,
-                                  SizingColumn, DraggingFillHandle, PressedOutside };
+    enum class TGridInteraction {
+        Idle,
+        SelectingAll,
+        SelectingCells,
+        SelectingRows,
+        SelectingColumns,
+        SizingColumn,
+        DraggingFillHandle,
+        PressedOutside
+    };
 
     void InitInput();
     void Press(QMouseEvent* Event);

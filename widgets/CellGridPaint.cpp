@@ -235,10 +235,12 @@ void TCellGrid::PaintEmptyAreas(QPainter& P) {
 void TCellGrid::PaintGutter(QPainter& P) {
     const TRect area{0, FixedHeight - 2, ClientWidth(), ClientHeight()};
     const int H = FDefRowHeight;
-    const int last = LastVisibleRow();
-    for (int r = FirstVisibleRow(); r <= last; ++r) {
+    int first = 0;
+    int last = -1;
+    RowsMeeting(std::max(area.Top, FUpdateRect.Top), std::min(area.Bottom, FUpdateRect.Bottom), first, last);
+    for (int r = first; r <= last; ++r) {
         const TRect R = GutterCellRect(r);
-        if (!R.Intersects(area))
+        if (!R.Intersects(area) || !R.Intersects(FUpdateRect))
             continue;
         DrawHeaderCell(P, R, GutterText(r), FGutterFont, OnDrawGutter);
         if (FGutterKind == gkPointer && r == FRow) {
@@ -259,7 +261,7 @@ void TCellGrid::PaintHeader(QPainter& P) {
     P.setFont(FHeaderFont);
     for (const THeaderInfo& info : FHeaderInfos) {
         const TRect R = HeaderCellRect(info);
-        if (R.Intersects(client))
+        if (R.Intersects(client) && R.Intersects(FUpdateRect))
             DrawHeaderCell(P, R, info.Str, FHeaderFont, OnDrawHeader);
     }
     DrawHeaderCell(P, CornerRect(), QString(), FHeaderFont, OnDrawHeader);
@@ -271,7 +273,7 @@ void TCellGrid::PaintFooter(QPainter& P) {
     const int B = FooterTop + FDefRowHeight + 1;
     for (int c = 0; c < ColCount(); ++c) {
         const TRect R = FooterCellRect(c);
-        if (R.Intersects(client))
+        if (R.Intersects(client) && R.Intersects(FUpdateRect))
             DrawHeaderCell(P, R, FColumns[c].FFooter, FFooterFont, OnDrawFooter);
     }
     DrawHeaderCell(P, {-1, FooterTop, FixedWidth, B}, QString(), FFooterFont, OnDrawFooter);
@@ -339,7 +341,9 @@ void TCellGrid::paintEvent(QPaintEvent* Event) {
     PaintGrid(P, Event->region());
 }
 
-void TCellGrid::PaintGrid(QPainter& P, const QRegion&) {
+void TCellGrid::PaintGrid(QPainter& P, const QRegion& Update) {
+    // Cells outside the update rectangle are not visited at all: what they would draw is clipped anyway.
+    FUpdateRect = TRect::FromQRect(Update.boundingRect());
     const int cw = ClientWidth();
     const int ch = ClientHeight();
     const QRegion client(0, 0, cw, ch);
@@ -357,8 +361,12 @@ void TCellGrid::PaintGrid(QPainter& P, const QRegion&) {
                        .subtracted(QRegion(F.Adjusted(2, 2, -2, -2).ToQRect()));
         P.setClipRegion(QRegion(CellBox.ToQRect()).subtracted(ring));
 
-        const int first = FirstVisibleRow();
-        const int last = LastVisibleRow();
+        const TRect box{std::max(CellBox.Left, FUpdateRect.Left), std::max(CellBox.Top, FUpdateRect.Top),
+                        std::min(CellBox.Right, FUpdateRect.Right),
+                        std::min(CellBox.Bottom, FUpdateRect.Bottom)};
+        int first = 0;
+        int last = -1;
+        RowsMeeting(box.Top, box.Bottom, first, last);
         const int dx = FixedWidth - FHorzOffset;
         int left = 0;
         for (int c = 0; c < ColCount(); ++c) {
@@ -368,7 +376,7 @@ void TCellGrid::PaintGrid(QPainter& P, const QRegion&) {
             const int x0 = left + dx - 1;
             const int x1 = left + col.FWidth + dx;
             left += col.FWidth;
-            if (x1 <= CellBox.Left || x0 >= CellBox.Right)
+            if (x1 <= box.Left || x0 >= box.Right)
                 continue;
             for (int r = first; r <= last; ++r) {
                 const auto ri = static_cast<size_t>(r);

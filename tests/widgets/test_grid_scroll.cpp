@@ -131,3 +131,24 @@ TEST(GridScroll, EnsureVisibleBringsAColumnIntoView) {
     g.EnsureVisible(0, 0);
     EXPECT_EQ(g.HorzOffset(), 0);
 }
+
+// The painter visits only the rows between these two; they must be exactly the rows that meet CellBox.
+TEST(GridScroll, VisibleRowsAreExactlyThoseMeetingTheCellBox) {
+    auto g = longLog();
+    const int offsets[] = {0, 18, 120, 126, 1000000};
+    for (const int offset : offsets) {
+        g->SetVertOffset(0);
+        turnWheel(*g, -offset);
+        const int first = g->FirstVisibleRow();
+        const int last = g->LastVisibleRow();
+        const TRect box = g->GetCellBox();
+        EXPECT_TRUE(g->CellRect(0, first).Intersects(box)) << "offset " << g->VertOffset();
+        EXPECT_TRUE(g->CellRect(0, last).Intersects(box)) << "offset " << g->VertOffset();
+        if (first > 0) {
+            EXPECT_FALSE(g->CellRect(0, first - 1).Intersects(box)) << "offset " << g->VertOffset();
+        }
+        if (last < g->RowCount() - 1) {
+            EXPECT_FALSE(g->CellRect(0, last + 1).Intersects(box)) << "offset " << g->VertOffset();
+        }
+    }
+}

@@ -1,0 +1,105 @@
+// Paint cost of the step-log grid: a full paint must cost the same with ten rows or a million, since only
+// the rows in view are visited, and appending a row to a long log must stay well under a millisecond.
+#include <memory>
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include "platform/Fonts.h"
+#include "widgets/CellGrid.h"
+
+using namespace trimerka;
+
+namespace {
+
+std::unique_ptr<TCellGrid> makeLog(int rows) {
+    auto g = std::make_unique<TCellGrid>();
+    g->resize(696, 133);
+    g->BeginUpdate();
+    g->SetColor(QColor(217, 233, 255));
+    g->SetColCount(4);
+    const QString titles[] = {QStringLiteral("Команда"), QStringLiteral("Емкость|12 литров"),
+                              QStringLiteral("Емкость|8 литров"), QStringLiteral("Емкость|4 литра")};
+    for (int c = 0; c < 4; ++c) {
+        TCellColumn& col = g->Columns()[c];
+        col.SetWidth(160);
+        col.SetHorzAlign(haCenter);
+        col.SetCanResize(false);
+        col.SetReadOnly(true);
+        col.SetColor(QColor(217, 233, 255));
+        col.SetTitle(titles[c]);
+    }
+    g->SetHeaderLine(2);
+    g->SetGutterKind(gkNumber);
+    g->SetAlternateColor(QColor(255, 234, 213));
+    g->SetGridColor(QColor(64, 0, 0));
+    g->SetSelectionColor(QColor(186, 254, 189));
+    g->SetReadOnly(true);
+    g->SetFont(tahoma(11, true));
+    g->SetRowCount(0);
+    for (int r = 0; r < rows; ++r) {
+        const int row = g->AddRow();
+        g->SetCellText(0, row, QStringLiteral("А -> Б"));
+        g->SetCellText(1, row, QString::number(r % 13));
+        g->SetCellText(2, row, QString::number(r % 9));
+        g->SetCellText(3, row, QString::number(r % 5));
+    }
+    g->EndUpdate();
+    g->show();
+    QApplication::processEvents();
+    return g;
+}
+
+// The log shows its end: the last row current and selected whole, scrolled into view.
+void showEnd(TCellGrid& g) {
+    const int last = g.RowCount() - 1;
+    g.SetRow(last);
+    g.SetSelectArea({0, last, 3, last});
+    g.EnsureVisible(0, last);
+}
+
+void BM_FullPaint(benchmark::State& state) {
+    auto g = makeLog(static_cast<int>(state.range(0)));
+    showEnd(*g);
+    QImage img(g->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        g->viewport()->render(&img);
+        benchmark::DoNotOptimize(img.constBits());
+    }
+}
+BENCHMARK(BM_FullPaint)->Arg(10)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// What the log does per executed command: one row appended, its four cells written, the row made current
+// and visible, then the next paint.
+void BM_AppendAndPaint(benchmark::State& state) {
+    auto g = makeLog(static_cast<int>(state.range(0)));
+    showEnd(*g);
+    QImage img(g->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        const int row = g->AddRow();
+        g->SetCellText(0, row, QStringLiteral("Б -> В"));
+        g->SetCellText(1, row, QStringLiteral("4"));
+        g->SetCellText(2, row, QStringLiteral("8"));
+        g->SetCellText(3, row, QStringLiteral("0"));
+        showEnd(*g);
+        g->viewport()->render(&img);
+        benchmark::DoNotOptimize(img.constBits());
+    }
+}
+BENCHMARK(BM_AppendAndPaint)->Arg(10)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    registerFonts();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
