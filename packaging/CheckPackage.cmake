@@ -1,0 +1,56 @@
+cmake_minimum_required(VERSION 3.25)
+# Builds the DEB package from the built tree and reads back its control fields and its file list. An empty
+# CPACK_INSTALL_CMAKE_PROJECTS with the install script in its place makes cpack install what is built
+# instead of building the whole project first.
+set(out ${BUILD_DIR}/packaging-test/deb)
+file(REMOVE_RECURSE ${out})
+execute_process(COMMAND ${CPACK} --config ${BUILD_DIR}/CPackConfig.cmake -G DEB -B ${out} -D CPACK_INSTALL_CMAKE_PROJECTS= -D CPACK_INSTALL_PREFIX=/usr -D CPACK_INSTALL_SCRIPTS=${BUILD_DIR}/cmake_install.cmake RESULT_VARIABLE failed
+                OUTPUT_VARIABLE log ERROR_VARIABLE log)
+if(failed)
+    message(FATAL_ERROR "cpack failed:\n${log}")
+endif()
+file(GLOB debs ${out}/*.deb)
+list(LENGTH debs count)
+if(NOT count EQUAL 1)
+    message(FATAL_ERROR "expected one package, found: ${debs}")
+endif()
+
+function(field name out_var)
+    execute_process(COMMAND ${DPKG_DEB} --field ${debs} ${name} OUTPUT_VARIABLE value
+                    OUTPUT_STRIP_TRAILING_WHITESPACE)
+    set(${out_var} "${value}" PARENT_SCOPE)
+endfunction()
+
+field(Package package)
+field(Version version)
+field(Section section)
+field(Depends depends)
+field(Maintainer maintainer)
+field(Description description)
+if(NOT package STREQUAL "trimerka" OR NOT version STREQUAL VERSION OR NOT section STREQUAL "education")
+    message(FATAL_ERROR "control fields: Package '${package}', Version '${version}', Section '${section}'")
+endif()
+if(maintainer STREQUAL "" OR description STREQUAL "")
+    message(FATAL_ERROR "control fields: Maintainer '${maintainer}', Description '${description}'")
+endif()
+# Each dependency is a Debian runtime package: Qt 6 widgets and SVG, the windowing plug-ins, the Wine fonts.
+string(REPLACE ", " ";" dependencies "${depends}")
+foreach(needed libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-wine)
+    set(found FALSE)
+    foreach(dependency ${dependencies})
+        if(dependency MATCHES "^${needed}( |$)")
+            set(found TRUE)
+        endif()
+    endforeach()
+    if(NOT found)
+        message(FATAL_ERROR "Depends lacks ${needed}: ${depends}")
+    endif()
+endforeach()
+
+execute_process(COMMAND ${DPKG_DEB} --contents ${debs} OUTPUT_VARIABLE contents)
+foreach(path usr/${BINDIR}/trimerka usr/${DATADIR}/applications/${APP_ID}.desktop
+             usr/${DATADIR}/metainfo/${APP_ID}.metainfo.xml usr/${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg)
+    if(NOT contents MATCHES " \\./${path}\n")
+        message(FATAL_ERROR "the package lacks /${path}:\n${contents}")
+    endif()
+endforeach()
