@@ -575,7 +575,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* Event) override;
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
-    bool focusNextPrevChild(bool Next) override;
     bool event(QEvent* Event) override;
 
     // Called after the keyboard inserted or deleted a row, once OnInsertRow/OnDeleteRow have run.

@@ -510,10 +510,6 @@ void TCellGrid::FillFromSmallBox() {
 
 // ---- Keys
 
-bool TCellGrid::focusNextPrevChild(bool Next) {
-    return QAbstractScrollArea::focusNextPrevChild(Next);
-}
-
 // The arrows belong to the grid: no shortcut and no focus chain may take them.
 bool TCellGrid::event(QEvent* Event) {
     // The pointer tracking, the cell cursor and the in-place editor are set up at the grid's first event.
