@@ -199,3 +199,90 @@ TEST(GridPaint, LookAtTheStepLog) {
     const QString path = QStringLiteral(TRIMERKA_BINARY_DIR "/grid_step_log.png");
     EXPECT_TRUE(g->grab().save(path));
 }
+
+// A 200 by 200 grid of two columns and three rows: footer line at 71 .. 89, the rest of the band below it.
+TEST(GridPaint, FooterBand) {
+    TCellGrid g;
+    g.SetColCount(2);
+    g.SetRowCount(3);
+    g.SetShowFooter(true);
+    g.Columns()[0].SetFooter(QStringLiteral("Σ"));
+    g.show();
+    ASSERT_EQ(g.GetFooterTop(), 71);
+    const QImage img = shot(g);
+    const QColor dark = g.HeaderDarkColor();
+    const QColor face = g.HeaderColor();
+    expectPixels(img, {
+                          {"footer top border over the last row's border", 50, 71, dark},
+                          {"footer cell face", 30, 80, face},
+                          {"footer cell light edge", 20, 80, g.HeaderLightColor()},
+                          {"footer cell right border", 99, 80, dark},
+                          {"footer corner border", 19, 80, dark},
+                          {"rest of the band", 100, 150, face},
+                          {"rest of the band right border", 179, 150, dark},
+                          {"empty area right of the columns", 190, 150, g.Color()},
+                      });
+}
+
+// The pointer triangle of the current row: x0 = 6, d = 5 in a 20-pixel gutter with 18-pixel rows.
+TEST(GridPaint, PointerTriangleMarksTheCurrentRow) {
+    TCellGrid g;
+    g.SetColCount(1);
+    g.SetRowCount(3);
+    g.SetGutterKind(gkPointer);
+    g.show();
+    const QImage img = shot(g);
+    const QColor dark = g.HeaderDarkColor();
+    expectPixels(img, {
+                          {"upright edge", 6, 27, dark},
+                          {"upright edge top", 6, 23, dark},
+                          {"upper edge next to the tip", 13, 26, dark},
+                          {"tip starts the light edge", 14, 26, g.HeaderLightColor()},
+                          {"inside the triangle", 8, 26, g.HeaderColor()},
+                          {"next row has no triangle", 6, 45, g.HeaderColor()},
+                      });
+    EXPECT_EQ(QColor(img.pixel(10, 29)).name(), g.HeaderLightColor().name())
+        << "lower edge in the light colour";
+}
+
+// "Итого;за день" is two lines, each centred by its own width; the ";" is not drawn.
+TEST(GridPaint, SemicolonBreaksABandText) {
+    TCellGrid g;
+    g.SetColCount(1);
+    g.SetRowCount(1);
+    g.SetDefRowHeight(40);
+    g.Columns()[0].SetWidth(120);
+    g.Columns()[0].SetTitle(QStringLiteral("Итого;за день"));
+    g.show();
+    const QImage img = shot(g);
+    const TRect R = g.HeaderCellRect(g.HeaderCells(0));
+    std::vector<std::pair<int, int>> lines; // inked rows as runs: first row, extent centre * 2
+    int runStart = -1;
+    int minX = 0;
+    int maxX = 0;
+    for (int y = R.Top + 2; y < R.Bottom - 3; ++y) {
+        int lo = R.Right;
+        int hi = -1;
+        for (int x = R.Left + 2; x < R.Right - 3; ++x)
+            if (qGray(img.pixel(x, y)) < 120) {
+                lo = std::min(lo, x);
+                hi = std::max(hi, x);
+            }
+        if (hi >= 0) {
+            if (runStart < 0) {
+                runStart = y;
+                minX = lo;
+                maxX = hi;
+            }
+            minX = std::min(minX, lo);
+            maxX = std::max(maxX, hi);
+        } else if (runStart >= 0) {
+            lines.emplace_back(runStart, minX + maxX);
+            runStart = -1;
+        }
+    }
+    ASSERT_EQ(lines.size(), 2u) << "two separate lines of text";
+    const int centre2 = R.Left + 2 + R.Right - 3; // twice the centre of the text rectangle
+    for (const auto& [top, c2] : lines)
+        EXPECT_NEAR(c2, centre2, 4) << "line at " << top << " is centred";
+}
