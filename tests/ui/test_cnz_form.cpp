@@ -311,8 +311,12 @@ TEST_F(TForm3Window, CloseButtonAndCloseBoxBothCloseTheWindow) {
 
 TEST_F(TForm3Window, GrabbedWindowShowsTheBarsAtTheirHeights) {
     TargetState state = eightFiveThree();
+    state.vessels[0] = TargetVessel{kFill, kEmpty, 99, 185, QStringLiteral("99")};
     state.vessels[1] = TargetVessel{kFill, kEmpty, 8, 120, QStringLiteral("4")};
+    state.unlimitedArrowShown = true;
+    state.pourBackArrowShown = true;
     form.fill(state);
+    form.show();
     const QImage image = form.grab().toImage();
     if (const QByteArray path = qgetenv("TRIMERKA_GRAB_DIR"); !path.isEmpty()) {
         image.save(QString::fromLocal8Bit(path) + QStringLiteral("/TForm3.png"));
@@ -326,14 +330,25 @@ TEST_F(TForm3Window, GrabbedWindowShowsTheBarsAtTheirHeights) {
     };
     // Б's bar: 120 high, its top at 154 + 65; half full: 59 of its 118 inner rows filled.
     const Pixel pixels[] = {
-        {"b_area_above_bar", 180, 154 + 64, face},        {"b_bar_top_edge", 180, 154 + 65, Qt::black},
-        {"b_last_empty_row", 180, 154 + 65 + 59, kEmpty}, {"b_first_filled_row", 180, 154 + 65 + 60, kFill},
-        {"b_bar_bottom_edge", 180, 154 + 184, Qt::black}, {"a_half_full_at_row_93", 20, 154 + 92, kFill},
-        {"a_empty_above", 20, 154 + 91, kEmpty},          {"v_empty_bar", 300, 154 + 183, kEmpty},
+        {"b_area_above_bar", 180, 154 + 64, face},
+        {"b_bar_top_edge", 180, 154 + 65, Qt::black},
+        {"b_last_empty_row", 180, 154 + 65 + 59, kEmpty},
+        {"b_first_filled_row", 180, 154 + 65 + 60, kFill},
+        {"b_bar_bottom_edge", 180, 154 + 184, Qt::black},
+        {"a_full_to_the_top", 20, 154 + 1, kFill},
+        {"a_outline_under_the_arrows", 60, 154 + 184, Qt::black},
+        {"v_empty_bar", 300, 154 + 183, kEmpty},
     };
     for (const Pixel& p : pixels) {
         EXPECT_EQ(QColor(image.pixel(p.x, p.y)).name().toStdString(), p.colour.name().toStdString())
             << p.name;
+    }
+    // The arrows lie over the full bar: the middle of each one's curve is blue, not the liquid's green.
+    const QPoint arrowMiddles[] = {{17 + 12 + 12, 154 + 130 + 22}, {17 + 40 + 46 - 13, 154 + 120 + 50 - 23}};
+    for (const QPoint& at : arrowMiddles) {
+        const QColor c(image.pixel(at));
+        EXPECT_GT(c.blue(), c.red() + 100) << at.x() << ", " << at.y();
+        EXPECT_GT(c.blue(), c.green()) << at.x() << ", " << at.y();
     }
 }
 
