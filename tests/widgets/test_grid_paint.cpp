@@ -200,6 +200,34 @@ TEST(GridPaint, LookAtTheStepLog) {
     EXPECT_TRUE(g->grab().save(path));
 }
 
+// Pictures to look at: the bands, a merged cell and the raised look together.
+TEST(GridPaint, LookAtTheOtherParts) {
+    TCellGrid g;
+    g.resize(420, 200);
+    g.SetColCount(4);
+    g.SetRowCount(12);
+    g.SetHeaderLine(2);
+    g.SetDefRowHeight(20);
+    g.SetGutterKind(gkPointer);
+    g.SetShowFooter(true);
+    g.SetFlat(false);
+    g.SetAlternateColor(QColor(240, 240, 255));
+    g.Columns()[0].SetTitle(QStringLiteral("Итого;за день"));
+    g.Columns()[1].SetTitle(QStringLiteral("Общий|a"));
+    g.Columns()[2].SetTitle(QStringLiteral("Общий|b"));
+    g.Columns()[3].SetTitle(QStringLiteral("Очень длинный заголовок"));
+    g.Columns()[3].SetHorzAlign(haRight);
+    g.Columns()[1].SetFooter(QStringLiteral("сумма"));
+    for (int r = 0; r < 12; ++r)
+        g.SetCellText(3, r, QStringLiteral("текст шире своей ячейки %1").arg(r));
+    g.MergeCells(1, 2, 2, 3, QStringLiteral("объединено"));
+    g.SetRow(1);
+    g.SetSelectArea({0, 1, 2, 4});
+    g.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(g.grab().save(QStringLiteral(TRIMERKA_BINARY_DIR "/grid_parts.png")));
+}
+
 // A 200 by 200 grid of two columns and three rows: footer line at 71 .. 89, the rest of the band below it.
 TEST(GridPaint, FooterBand) {
     TCellGrid g;
