@@ -190,6 +190,10 @@ struct PageCase {
     bool authorPage;
 };
 
+void PrintTo(const PageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class AboutPages : public AboutWindow, public ::testing::WithParamInterface<PageCase> {};
 
 TEST_P(AboutPages, ExactlyOnePageShowsAndItsButtonStaysDown) {
@@ -219,6 +223,10 @@ struct LookCase {
     QColor color;
     bool underline;
 };
+
+void PrintTo(const LookCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AboutLinkLooks : public AboutWindow,
                        public ::testing::WithParamInterface<std::tuple<const char*, LookCase>> {};
@@ -271,6 +279,10 @@ struct LinkCase {
     const char* link;
     QString opened;
 };
+
+void PrintTo(const LinkCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AboutLinkActions : public AboutWindow, public ::testing::WithParamInterface<LinkCase> {};
 
