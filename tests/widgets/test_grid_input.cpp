@@ -325,6 +325,23 @@ TEST_F(SheetInput, ClickNotificationsFollowTheGridsHandling) {
     EXPECT_EQ(order.join(QLatin1Char(',')), QStringLiteral("down 4,up,click"));
 }
 
+// Without rows the corner and the header select nothing, since there is no cell to make current; the
+// header still reports its column.
+TEST_F(SheetInput, BandPressesWithoutRowsSelectNothing) {
+    grid->SetRowCount(0);
+    std::vector<int> header;
+    grid->OnHeaderClick = [&](TCellGrid*, int c, Qt::MouseButton, Qt::KeyboardModifiers) {
+        header.push_back(c);
+    };
+    click(*grid, {8, 9});
+    click(*grid, {140, 9});
+    EXPECT_EQ(grid->Col(), -1);
+    EXPECT_EQ(grid->Row(), -1);
+    EXPECT_EQ(header, std::vector<int>{1});
+    grid->SetRowCount(3);
+    EXPECT_EQ(grid->Row(), 0);
+}
+
 TEST_F(SheetInput, ADisabledGridIgnoresPressesDragsAndKeys) {
     grid->SetEnabled(false);
     int keyDowns = 0;
@@ -885,6 +902,17 @@ TEST_F(SheetInput, TypingReplacesTheCellTextWithTheBuffer) {
         EXPECT_EQ(g->CellText(1, 2), c.expected);
         EXPECT_EQ(g->CaretVisible(), c.caret);
     }
+}
+
+TEST_F(SheetInput, AKeyPressHandlerThatClearsTheCharacterStopsTheTyping) {
+    grid->OnKeyPress = [](TCellGrid*, QChar& key) {
+        if (key == QLatin1Char('x'))
+            key = QChar();
+    };
+    grid->SetCol(1);
+    grid->SetRow(2);
+    typeText(*grid, QStringLiteral("1x2"));
+    EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("12"));
 }
 
 TEST_F(SheetInput, TheCaretStandsAfterTheTypedText) {
