@@ -37,6 +37,13 @@ QFont withUnderline(QFont font, bool underline) {
     return font;
 }
 
+// The two links share their looks: blue and underlined under the pointer, black once it leaves, red while
+// pressed (colour only) until the pointer moves again.
+void setLinkLook(QLabel* link, const QColor& color, bool underline) {
+    setTextColor(link, color);
+    link->setFont(withUnderline(link->font(), underline));
+}
+
 // A label drawn from its top-left corner. A label given no width takes the width of its text; one given a
 // width still grows to its text, so a longer configured name or address is never cut off.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, const QFont& font) {
@@ -212,24 +219,16 @@ void TForm10::Label108Click() {
     });
 }
 
-// The two links share their looks: blue and underlined under the pointer, black once it leaves, red while
-// pressed until the pointer moves again.
 void TForm10::Label110MouseDown() {
     guarded(platform_, this, [&] { setTextColor(Label110, kLinkPressed); });
 }
 
 void TForm10::Label110MouseMove() {
-    guarded(platform_, this, [&] {
-        setTextColor(Label110, kLinkHover);
-        Label110->setFont(withUnderline(Label110->font(), true));
-    });
+    guarded(platform_, this, [&] { setLinkLook(Label110, kLinkHover, true); });
 }
 
 void TForm10::Label110MouseLeave() {
-    guarded(platform_, this, [&] {
-        setTextColor(Label110, kBlack);
-        Label110->setFont(withUnderline(Label110->font(), false));
-    });
+    guarded(platform_, this, [&] { setLinkLook(Label110, kBlack, false); });
 }
 
 void TForm10::Label108MouseDown() {
@@ -237,17 +236,11 @@ void TForm10::Label108MouseDown() {
 }
 
 void TForm10::Label108MouseMove() {
-    guarded(platform_, this, [&] {
-        setTextColor(Label108, kLinkHover);
-        Label108->setFont(withUnderline(Label108->font(), true));
-    });
+    guarded(platform_, this, [&] { setLinkLook(Label108, kLinkHover, true); });
 }
 
 void TForm10::Label108MouseLeave() {
-    guarded(platform_, this, [&] {
-        setTextColor(Label108, kBlack);
-        Label108->setFont(withUnderline(Label108->font(), false));
-    });
+    guarded(platform_, this, [&] { setLinkLook(Label108, kBlack, false); });
 }
 
 void TForm10::CloseFormClick() {
