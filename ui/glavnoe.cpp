@@ -1,7 +1,6 @@
 #include "ui/glavnoe.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
@@ -21,7 +20,6 @@
 #include <QToolButton>
 
 #include "core/CommandBuilder.h"
-#include "core/Error.h"
 #include "core/ExecutorTask.h"
 #include "platform/Fonts.h"
 #include "ui/ErrorReport.h"
@@ -115,6 +113,7 @@ void setBackground(QWidget* widget, const QColor& color) {
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
     label->setFont(tahoma(11, bold));
     label->move(x, y);
     label->adjustSize();
@@ -204,6 +203,8 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     put_tmk_ = new QLabel(Panel9);
     put_tmk_->setObjectName(QStringLiteral("put_tmk"));
     put_tmk_->setFont(tahoma(11));
+    // A path is shown as it stands, never read as markup.
+    put_tmk_->setTextFormat(Qt::PlainText);
     put_tmk_->setGeometry(5, 2, kClientWidth - 10, 13);
 
     createMenu();

@@ -164,10 +164,12 @@ TEST_F(LifecycleTest, OpeningAppliesTheFile) {
     TaskKeys keys = testing::classicTaskKeys();
     testing::setKey(keys, "sbc1", "0080FF");
     testing::setKey(keys, "sbc2", "102030");
-    const QString file = write(keys);
+    // The status line shows a path as it stands, markup included.
+    const QString file = write(keys, QStringLiteral("<b>task<br>.tmk"));
     open(file);
     EXPECT_TRUE(platform.errors.empty());
     EXPECT_EQ(path(), file);
+    EXPECT_EQ(find<QLabel>("put_tmk")->textFormat(), Qt::PlainText);
     EXPECT_EQ(statement(), QStringLiteral(" Разделите 8 литров поровну, пользуясь сосудами 5 и 3 литра."));
     EXPECT_EQ(grid()->Columns()[1].Title(), QStringLiteral("Литры|8 л"));
     EXPECT_EQ(grid()->Columns()[3].Title(), QStringLiteral("Литры|3 л"));
