@@ -657,4 +657,18 @@ TEST_F(ConstructorTest, SolutionLabelFollowsTheEditsAtOnce) {
     }
 }
 
+TEST_F(ConstructorTest, LeavingAnEditorByTabPullsItsValueIntoRangeAndRunsItsRule) {
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    SpinEdit* capacity = spin("saem");
+    capacity->setFocus(Qt::MouseFocusReason);
+    typeOver(capacity, QStringLiteral("150"));
+    EXPECT_EQ(bar("sa")->capacity(), 150) << "applied as typed";
+    QTest::keyClick(capacity, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), spin("saet"));
+    EXPECT_EQ(capacity->text(), QStringLiteral("99"));
+    EXPECT_EQ(bar("sa")->capacity(), 99);
+    EXPECT_EQ(spin("saet")->maximum(), 99);
+}
+
 } // namespace
