@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -15,65 +16,23 @@
 #include <gtest/gtest.h>
 
 #include "platform/Fonts.h"
-#include "support/FakePlatform.h"
-#include "support/TaskFiles.h"
+#include "support/MainWindowFixture.h"
 #include "ui/VesselView.h"
 #include "ui/glavnoe.h"
 #include "ui/logo.h"
 #include "widgets/CellGrid.h"
 
-// Readable failure messages for Qt texts.
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-void PrintTo(const QStringList& texts, std::ostream* out) {
-    *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
-}
-
 namespace trimerka {
 namespace {
 
-using testing::FakePlatform;
 using testing::TaskKeys;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::MainWindowFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        form = std::make_unique<TForm1>(platform);
-        completed = new TForm11(platform, form.get());
-        form->setWindows(nullptr, nullptr, completed, nullptr);
-        form->show();
-    }
-
-    template <class T = QWidget> T* find(const char* name) const {
-        T* widget = form->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QAction* action(const char* name) const { return find<QAction>(name); }
-    QPushButton* vesselButton(int vessel) const {
-        static const char* const names[] = {"vsa", "vsb", "vsv"};
-        return find<QPushButton>(names[vessel]);
-    }
-    QString panel() const { return find<QLabel>("kmd")->text(); }
-    bool executeEnabled() const { return find<QPushButton>("vipolnit")->isEnabled(); }
-    TCellGrid* grid() const { return find<TCellGrid>("ng"); }
-
     void openTask(const TaskKeys& keys) {
-        platform.openAnswers.push_back(testing::writeTaskFile(QDir(folder.path()), "task.tmk", keys));
-        find<QToolButton>("vz")->click();
-        ASSERT_TRUE(platform.errors.empty()) << platform.errors.front().message.toStdString();
+        openKeys(keys);
+        ASSERT_EQ(errorMessages(), QStringList());
     }
-    void click(int vessel) { QTest::mouseClick(vesselButton(vessel), Qt::LeftButton); }
-    void execute() { QTest::mouseClick(find<QPushButton>("vipolnit"), Qt::LeftButton); }
-    // Opens the "Задание" menu's update as the menu bar does before the menu shows.
-    void openTaskMenu() { emit find<QMenu>("N3")->aboutToShow(); }
-
-    FakePlatform platform;
-    QTemporaryDir folder;
-    TForm11* completed = nullptr;
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(MainWindowTest, ClientAreaIsFixedBelowTheMenuBar) {
@@ -85,6 +44,8 @@ TEST_F(MainWindowTest, ClientAreaIsFixedBelowTheMenuBar) {
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    const QPoint offCentre = form->frameGeometry().center() - form->screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 1);
 }
 
 struct Placement {
@@ -334,6 +295,15 @@ TEST_F(MainWindowTest, MenuItemActsThroughItsButton) {
     action("N6")->trigger();
     ASSERT_EQ(platform.openRequests.size(), 1u);
 
+    QDialog about;
+    about.setObjectName(QStringLiteral("Form10"));
+    QDialog constructor;
+    constructor.setObjectName(QStringLiteral("Form2"));
+    form->setWindows(&constructor, &about, completed, targetState);
+    action("N9")->trigger();
+    action("N4")->trigger();
+    EXPECT_EQ(platform.modalShown, (QStringList{QStringLiteral("Form10"), QStringLiteral("Form2")}));
+
     openTask(testing::classicTaskKeys());
     // A disabled button ignores the press and release that its menu item delivers.
     find<QToolButton>("SpeedButton2")->setEnabled(false);
@@ -342,6 +312,9 @@ TEST_F(MainWindowTest, MenuItemActsThroughItsButton) {
     find<QToolButton>("SpeedButton2")->setEnabled(true);
     action("N12")->trigger();
     EXPECT_EQ(form->textPoints(), 9);
+
+    action("N2")->trigger();
+    EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(MainWindowTest, TextSizeStaysWithinEightToNineteenPoints) {

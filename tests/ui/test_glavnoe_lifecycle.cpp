@@ -19,22 +19,16 @@
 
 #include "core/ExecutorTask.h"
 #include "core/Solver.h"
-#include "support/FakePlatform.h"
-#include "support/TaskFiles.h"
+#include "support/MainWindowFixture.h"
 #include "ui/VesselView.h"
 #include "ui/cnz_form.h"
 #include "ui/glavnoe.h"
 #include "ui/logo.h"
 #include "widgets/CellGrid.h"
 
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace trimerka {
 namespace {
 
-using testing::FakePlatform;
 using testing::TaskKeys;
 
 const QString kPlaceholder = QStringLiteral("Формулировка задания .....");
@@ -57,60 +51,8 @@ std::string toWindows1251(const QString& text) {
     return bytes;
 }
 
-class LifecycleTest : public ::testing::Test {
+class LifecycleTest : public testing::MainWindowFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        platform.folder = folder.path();
-        form = std::make_unique<TForm1>(platform);
-        completed = new TForm11(platform, form.get());
-        targetState = new TForm3(platform, form.get());
-        form->setWindows(nullptr, nullptr, completed, targetState);
-        form->show();
-    }
-
-    template <class T = QWidget> T* find(const char* name) const {
-        T* widget = form->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QAction* action(const char* name) const { return find<QAction>(name); }
-    QPushButton* vesselButton(int vessel) const {
-        static const char* const names[] = {"vsa", "vsb", "vsv"};
-        return find<QPushButton>(names[vessel]);
-    }
-    QString caption(int vessel) const {
-        static const char* const names[] = {"esa", "esb", "esv"};
-        return find<QLabel>(names[vessel])->text();
-    }
-    QString panel() const { return find<QLabel>("kmd")->text(); }
-    QString statement() const { return find<QPlainTextEdit>("fz")->toPlainText(); }
-    QString path() const { return find<QLabel>("put_tmk")->text(); }
-    TCellGrid* grid() const { return form->stepLog(); }
-    bool shown(const char* name) const { return !find(name)->isHidden(); }
-
-    QString write(const TaskKeys& keys, const QString& name = QStringLiteral("task.tmk")) {
-        return testing::writeTaskFile(QDir(folder.path()), name, keys);
-    }
-    // Chooses a name in the open dialog.
-    void open(const QString& chosen) {
-        platform.openAnswers.push_back(chosen);
-        find<QToolButton>("vz")->click();
-    }
-    void openKeys(const TaskKeys& keys) { open(write(keys)); }
-    void step(int source, int destination) {
-        QTest::mouseClick(vesselButton(source), Qt::LeftButton);
-        QTest::mouseClick(vesselButton(destination), Qt::LeftButton);
-        QTest::mouseClick(find<QPushButton>("vipolnit"), Qt::LeftButton);
-    }
-    QStringList errorMessages() const {
-        QStringList messages;
-        for (const auto& error : platform.errors) {
-            messages << error.message;
-        }
-        return messages;
-    }
-
     // The state after the reset with no task open, the status line included.
     void expectNoTask() const {
         EXPECT_EQ(path(), QString());
@@ -142,12 +84,6 @@ protected:
         emit find<QMenu>("N3")->aboutToShow();
         EXPECT_TRUE(form->findChild<QAction*>(QStringLiteral("N4"))->isEnabled());
     }
-
-    FakePlatform platform;
-    QTemporaryDir folder;
-    std::unique_ptr<TForm1> form;
-    TForm11* completed = nullptr;
-    TForm3* targetState = nullptr;
 };
 
 TEST_F(LifecycleTest, OpenDialogStartsInTheProgramFolder) {

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <memory>
+#include <ostream>
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "support/FakePlatform.h"
+#include "support/TaskFiles.h"
+#include "ui/cnz_form.h"
+#include "ui/glavnoe.h"
+#include "ui/logo.h"
+#include "widgets/CellGrid.h"
+
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
+}
+
+namespace trimerka::testing {
+
+// A fresh main window per test, with the completed and target-state windows it shows, driven through its
+// controls; task files go to a temporary folder that stands for the program's folder.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        platform.folder = folder.path();
+        form = std::make_unique<TForm1>(platform);
+        completed = new TForm11(platform, form.get());
+        targetState = new TForm3(platform, form.get());
+        form->setWindows(nullptr, nullptr, completed, targetState);
+        form->show();
+    }
+
+    template <class T = QWidget> T* find(const char* name) const {
+        T* widget = form->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QAction* action(const char* name) const { return find<QAction>(name); }
+    QPushButton* vesselButton(int vessel) const {
+        static const char* const names[] = {"vsa", "vsb", "vsv"};
+        return find<QPushButton>(names[vessel]);
+    }
+    QString caption(int vessel) const {
+        static const char* const names[] = {"esa", "esb", "esv"};
+        return find<QLabel>(names[vessel])->text();
+    }
+    QString panel() const { return find<QLabel>("kmd")->text(); }
+    bool executeEnabled() const { return find<QPushButton>("vipolnit")->isEnabled(); }
+    QString statement() const { return find<QPlainTextEdit>("fz")->toPlainText(); }
+    QString path() const { return find<QLabel>("put_tmk")->text(); }
+    TCellGrid* grid() const { return form->stepLog(); }
+    bool shown(const char* name) const { return !find(name)->isHidden(); }
+    // The update of the "Задание" menu that runs as the menu opens.
+    void openTaskMenu() const { emit find<QMenu>("N3")->aboutToShow(); }
+
+    QString write(const TaskKeys& keys, const QString& name = QStringLiteral("task.tmk")) {
+        return writeTaskFile(QDir(folder.path()), name, keys);
+    }
+    // Chooses a name in the open dialog.
+    void open(const QString& chosen) {
+        platform.openAnswers.push_back(chosen);
+        find<QToolButton>("vz")->click();
+    }
+    void openKeys(const TaskKeys& keys) { open(write(keys)); }
+    void click(int vessel) { QTest::mouseClick(vesselButton(vessel), Qt::LeftButton); }
+    void execute() { QTest::mouseClick(find<QPushButton>("vipolnit"), Qt::LeftButton); }
+    void step(int source, int destination) {
+        click(source);
+        click(destination);
+        execute();
+    }
+    QStringList errorMessages() const {
+        QStringList messages;
+        for (const auto& error : platform.errors) {
+            messages << error.message;
+        }
+        return messages;
+    }
+
+    FakePlatform platform;
+    QTemporaryDir folder;
+    std::unique_ptr<TForm1> form;
+    TForm11* completed = nullptr;
+    TForm3* targetState = nullptr;
+};
+
+} // namespace trimerka::testing
