@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -146,6 +147,32 @@ TEST_F(MainWindowTest, ControlsCarryTheirCaptionsAndFonts) {
     EXPECT_EQ(find<QLabel>("esa")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(find("kmd")->palette().color(QPalette::Window), QColor(148, 186, 243));
     EXPECT_EQ(find("Panel2")->palette().color(QPalette::Window), QColor(218, 218, 218));
+}
+
+TEST_F(MainWindowTest, ClientAreaShowsItsColours) {
+    struct Pixel {
+        const char* name;
+        int x, y;
+        QColor colour;
+    };
+    const QColor face = form->centralWidget()->palette().color(QPalette::Button);
+    const Pixel table[] = {
+        {"toolbar strip between the buttons", 580, 16, QColor(218, 218, 218)},
+        {"upper etched line, shadow row", 580, 0, form->palette().color(QPalette::Mid)},
+        {"upper etched line, light row", 580, 1, form->palette().color(QPalette::Light)},
+        {"lower etched line, shadow row", 580, 32, form->palette().color(QPalette::Mid)},
+        {"window background", 10, 200, face},
+        {"vessel bar outline", 24, 64, Qt::black},
+        {"full vessel bar", 72, 150, QColor(186, 254, 189)},
+        {"command panel", 400, 290, QColor(148, 186, 243)},
+        {"statement memo", 500, 240, Qt::white},
+        {"empty step log", 300, 420, QColor(217, 233, 255)},
+    };
+    const QImage image = form->centralWidget()->grab().toImage();
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(image.pixelColor(row.x, row.y).rgb(), row.colour.rgb());
+    }
 }
 
 TEST_F(MainWindowTest, StepLogIsConfiguredAsTheLog) {
