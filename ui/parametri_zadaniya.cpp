@@ -366,29 +366,29 @@ void TForm2::buildResultGroup() {
 }
 
 void TForm2::buildCommandButtons() {
-    struct Spec {
+    struct Command {
         QPushButton** button;
         const char* name;
         int top;
         int height;
         const char* caption;
     };
-    const Spec specs[] = {
+    const Command commands[] = {
         {&SpeedButton7_, "SpeedButton7", 134, 40, "Загрузить настройки"},
         {&SpeedButton8_, "SpeedButton8", 180, 41, "Сохранить настройки как ..."},
         {&SpeedButton2_, "SpeedButton2", 227, 41, "Сохранить настройки"},
         {&SpeedButton6_, "SpeedButton6", 274, 40, "Сбросить настройки"},
         {&SpeedButton1_, "SpeedButton1", 421, 40, "Закрыть"},
     };
-    for (const Spec& spec : specs) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setGeometry(707, spec.top, 189, spec.height);
+    for (const Command& command : commands) {
+        auto* button = new QPushButton(QString::fromUtf8(command.caption), this);
+        button->setObjectName(QString::fromLatin1(command.name));
+        button->setGeometry(707, command.top, 189, command.height);
         button->setFont(tahoma(11, true));
         // A click leaves the focus where it was, so an editor being typed in is not left (and not corrected).
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
-        *spec.button = button;
+        *command.button = button;
     }
 }
 
@@ -400,9 +400,12 @@ void TForm2::buildStatusStrip() {
     put_tmk_->setObjectName(QStringLiteral("put_tmk"));
     put_tmk_->move(5, 2);
     put_tmk_->setFont(tahoma(11));
+    // A path is shown as it stands, never read as markup.
+    put_tmk_->setTextFormat(Qt::PlainText);
     reshenie_ = new QLabel(Panel9_);
     reshenie_->setObjectName(QStringLiteral("reshenie"));
     reshenie_->setFont(tahoma(11));
+    reshenie_->setTextFormat(Qt::PlainText);
     reshenie_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     setCurrentFile(QString());
 }

@@ -158,12 +158,14 @@ TEST_F(ConstructorFilesTest, ChosenNamesGetTheTaskExtensionUnlessTheyEndInExactl
         {"ends in .txt", "b.txt", "b.txt.tmk"},
         {"ends in upper-case .TMK", "c.TMK", "c.TMK.tmk"},
         {"no extension", "d", "d.tmk"},
+        {"a name that looks like markup", "<b>e", "<b>e.tmk"},
     };
     for (const Row& row : rows) {
         const QString used = path(QString::fromLatin1(row.used));
         platform.saveAnswers.push_back(path(QString::fromLatin1(row.chosen)));
         click("SpeedButton8");
         EXPECT_EQ(currentFile(), used) << row.name << " (save as)";
+        EXPECT_EQ(get<QLabel>("put_tmk")->textFormat(), Qt::PlainText);
         EXPECT_TRUE(QFile::exists(used)) << row.name << " (save as)";
 
         form.defbat();
