@@ -8,45 +8,14 @@
 #include <QImage>
 
 #include "platform/Fonts.h"
-#include "widgets/CellGrid.h"
+#include "tests/widgets/StepLogGrid.h"
 
 using namespace trimerka;
 
 namespace {
 
 std::unique_ptr<TCellGrid> makeLog(int rows) {
-    auto g = std::make_unique<TCellGrid>();
-    g->resize(696, 133);
-    g->BeginUpdate();
-    g->SetColor(QColor(217, 233, 255));
-    g->SetColCount(4);
-    const QString titles[] = {QStringLiteral("Команда"), QStringLiteral("Емкость|12 литров"),
-                              QStringLiteral("Емкость|8 литров"), QStringLiteral("Емкость|4 литра")};
-    for (int c = 0; c < 4; ++c) {
-        TCellColumn& col = g->Columns()[c];
-        col.SetWidth(160);
-        col.SetHorzAlign(haCenter);
-        col.SetCanResize(false);
-        col.SetReadOnly(true);
-        col.SetColor(QColor(217, 233, 255));
-        col.SetTitle(titles[c]);
-    }
-    g->SetHeaderLine(2);
-    g->SetGutterKind(gkNumber);
-    g->SetAlternateColor(QColor(255, 234, 213));
-    g->SetGridColor(QColor(64, 0, 0));
-    g->SetSelectionColor(QColor(186, 254, 189));
-    g->SetReadOnly(true);
-    g->SetFont(tahoma(11, true));
-    g->SetRowCount(0);
-    for (int r = 0; r < rows; ++r) {
-        const int row = g->AddRow();
-        g->SetCellText(0, row, QStringLiteral("А -> Б"));
-        g->SetCellText(1, row, QString::number(r % 13));
-        g->SetCellText(2, row, QString::number(r % 9));
-        g->SetCellText(3, row, QString::number(r % 5));
-    }
-    g->EndUpdate();
+    auto g = testing::makeStepLog(rows);
     g->show();
     QApplication::processEvents();
     return g;
