@@ -41,6 +41,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x,
     label->setFont(tahoma(11, bold));
     label->move(x, y);
     label->adjustSize();
+    // Captions are 13 px high: Tahoma's line is 11 px, and the dots of "Ё" stand above it.
+    label->resize(label->width(), 13);
     return label;
 }
 
