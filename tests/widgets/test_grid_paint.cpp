@@ -314,3 +314,25 @@ TEST(GridPaint, SemicolonBreaksABandText) {
     for (const auto& [top, c2] : lines)
         EXPECT_NEAR(c2, centre2, 4) << "line at " << top << " is centred";
 }
+
+// With the grid's own Enabled off there is no selection colour and no frame, and texts turn GridColor.
+TEST(GridPaint, DisabledGridShowsNoSelection) {
+    auto g = selectedRowLog();
+    g->SetEnabled(false);
+    const QImage img = shot(*g);
+    expectPixels(img, {
+                          {"selected row in its alternate colour", 190, 98, kLogAlternate},
+                          {"no frame above the row", 300, 88, kLogColor},
+                          {"no fill handle", 661, 108, kLogColor},
+                      });
+    const TRect R = g->CellRect(1, 0);
+    bool inkInGridColour = false;
+    for (int y = R.Top + 2; y < R.Bottom - 2 && !inkInGridColour; ++y)
+        for (int x = R.Left + 4; x < R.Right - 4; ++x)
+            // Blended over the cell colour, GridColor ink is redder than green; black ink never is.
+            if (qRed(img.pixel(x, y)) > qGreen(img.pixel(x, y)) + 10) {
+                inkInGridColour = true;
+                break;
+            }
+    EXPECT_TRUE(inkInGridColour) << "the text of cell (1, 0) is drawn in GridColor";
+}
