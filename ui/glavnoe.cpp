@@ -229,7 +229,7 @@ void TForm1::createToolbar(QWidget* client) {
     Bevel6->setObjectName(QStringLiteral("Bevel6"));
     Bevel6->setGeometry(0, 32, kClientWidth, 2);
 
-    struct ButtonSpec {
+    struct ToolbarButton {
         QToolButton** button;
         const char* name;
         int left;
@@ -238,7 +238,7 @@ void TForm1::createToolbar(QWidget* client) {
         bool bold;
         void (TForm1::*handler)();
     };
-    const ButtonSpec specs[] = {
+    const ToolbarButton toolbar[] = {
         {&vz_, "vz", 1, 129, "Выбор задания", true, &TForm1::vzClick},
         {&cnz_, "cnz", 130, 153, "Что нужно сделать", true, &TForm1::cnzClick},
         {&sz_, "sz", 283, 128, "Начать заново", true, &TForm1::szClick},
@@ -246,20 +246,20 @@ void TForm1::createToolbar(QWidget* client) {
         {&help_, "help", 612, 30, "", false, &TForm1::helpClick},
         {&CloseProg_, "CloseProg", 642, 71, "Выход", false, &TForm1::CloseProgClick},
     };
-    for (const auto& spec : specs) {
+    for (const auto& entry : toolbar) {
         auto* button = new QToolButton(Panel2_);
-        button->setObjectName(QLatin1String(spec.name));
-        button->setGeometry(spec.left, 2, spec.width, 30);
+        button->setObjectName(QLatin1String(entry.name));
+        button->setGeometry(entry.left, 2, entry.width, 30);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setIcon(icon(spec.name));
+        button->setIcon(icon(entry.name));
         button->setIconSize(QSize(16, 16));
-        button->setFont(tahoma(11, spec.bold));
-        const QString caption = QString::fromUtf8(spec.caption);
+        button->setFont(tahoma(11, entry.bold));
+        const QString caption = QString::fromUtf8(entry.caption);
         button->setText(caption);
         button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
-        connect(button, &QToolButton::clicked, this, spec.handler);
-        *spec.button = button;
+        connect(button, &QToolButton::clicked, this, entry.handler);
+        *entry.button = button;
     }
     Panel2_->installEventFilter(this);
 }
