@@ -395,8 +395,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::Panel2Resize() {
-    CloseProg_->move(Panel2_->width() - CloseProg_->width() - 1, CloseProg_->y());
-    help_->move(CloseProg_->x() - help_->width(), help_->y());
+    guarded(platform_, this, [&] {
+        CloseProg_->move(Panel2_->width() - CloseProg_->width() - 1, CloseProg_->y());
+        help_->move(CloseProg_->x() - help_->width(), help_->y());
+    });
 }
 
 void TForm1::pressButton(QAbstractButton* button) {
