@@ -316,7 +316,7 @@ void TForm1::createMenu() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->setFont(tahoma(11));
 
-    auto addItem = [this](QMenu* menu, const char* name, const QString& text, const QIcon& itemIcon) {
+    auto addItem = [](QMenu* menu, const char* name, const QString& text, const QIcon& itemIcon) {
         QAction* action = menu->addAction(itemIcon, text);
         action->setObjectName(QLatin1String(name));
         action->setIconVisibleInMenu(true);
