@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QSettings>
 
 #include "platform/Fonts.h"
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
     QApplication app(argc, argv);
     trimerka::registerFonts();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trimerka.svg")));
+#ifdef TRIMERKA_APP_ID
+    QGuiApplication::setDesktopFileName(QStringLiteral(TRIMERKA_APP_ID));
+#endif
     trimerka::QtPlatform platform;
 
     // The four other windows are created hidden, kept for the whole run and shown modally over the main one.
