@@ -8,16 +8,9 @@
 
 #include "core/Error.h"
 #include "core/Task.h"
+#include "ui/Controls.h"
 
 namespace trimerka {
-
-namespace {
-
-QColor toQColor(Color c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
-
-} // namespace
 
 VesselView::VesselView(QWidget* parent)
     : QWidget(parent), fillColor_(toQColor(kDefaultFillColor)), emptyColor_(toQColor(kDefaultEmptyColor)) {

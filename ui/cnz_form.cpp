@@ -1,14 +1,12 @@
 #include "ui/cnz_form.h"
 
-#include <QFile>
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 #include "core/TaskFile.h"
 #include "platform/Fonts.h"
+#include "ui/Controls.h"
 #include "ui/ErrorReport.h"
 #include "ui/VesselView.h"
 
@@ -24,33 +22,10 @@ const char* const kCaptionLabelNames[kVesselCount] = {"Label1", "Label2", "Label
 const char* const kButtonNames[kVesselCount] = {"vsa", "vsb", "vsv"};
 const char* const kButtonCaptions[kVesselCount] = {"Сосуд \"А\"", "Сосуд \"Б\"", "Сосуд \"В\""};
 
-QPixmap picture(const QString& path, QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    if (QFile::exists(path)) {
-        QSvgRenderer renderer(path);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-    }
-    return pixmap;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(tahoma(11, bold));
-    label->move(x, y);
-    label->adjustSize();
-    // Captions are 13 px high: Tahoma's line is 11 px, and the dots of "Ё" stand above it.
-    label->resize(label->width(), 13);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect geometry, bool bold) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(tahoma(11, bold));
-    button->setGeometry(geometry);
+// Buttons the keyboard never reaches.
+QPushButton* makeUnfocusedButton(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                                 bool bold) {
+    auto* button = makeButton(parent, name, text, geometry, bold);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
@@ -60,50 +35,23 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
 TForm3::TForm3(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Что нужно сделать"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(dialogFlags());
     setFixedSize(kClientWidth, kClientHeight);
     setFont(tahoma(11));
-    {
-        QPalette p = palette();
-        p.setColor(QPalette::Window, p.color(QPalette::Button));
-        setPalette(p);
-        setAutoFillBackground(true);
-    }
+    setBackground(this, palette().color(QPalette::Button));
 
-    makeLabel(this, "Label13", QStringLiteral("Формулировка задания:"), 17, 8, true);
+    makeCaption(this, "Label13", QStringLiteral("Формулировка задания:"), 17, 8, true);
 
     fz_ = new QPlainTextEdit(this);
     fz_->setObjectName(QStringLiteral("fz"));
     fz_->setGeometry(17, 27, 560, 102);
-    fz_->setReadOnly(true);
-    fz_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    fz_->setWordWrapMode(QTextOption::WordWrap);
-    fz_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    fz_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fz_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    fz_->setLineWidth(1);
-    // Not reached by Tab, and Tab typed inside it moves on instead of inserting anything.
-    fz_->setFocusPolicy(Qt::ClickFocus);
-    fz_->setTabChangesFocus(true);
-    {
-        QPalette p = fz_->palette();
-        p.setColor(QPalette::Base, Qt::white);
-        p.setColor(QPalette::Text, Qt::black);
-        // The selection keeps its colour while the memo has no focus.
-        for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
-            p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
-        }
-        fz_->setPalette(p);
-    }
+    setUpStatementMemo(fz_);
     setTextPoints(kMinTextPoints);
 
     for (int v = 0; v < kVesselCount; ++v) {
-        makeLabel(this, kCaptionLabelNames[v], QStringLiteral("Ёмкость:"), kLeft[v], 135, true);
-        captions_[v] = makeLabel(this, kCaptionNames[v], QString(), kLeft[v] + 57, 135, true);
-        QPalette p = captions_[v]->palette();
-        p.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        captions_[v]->setPalette(p);
+        makeCaption(this, kCaptionLabelNames[v], QStringLiteral("Ёмкость:"), kLeft[v], 135, true);
+        captions_[v] = makeCaption(this, kCaptionNames[v], QString(), kLeft[v] + 57, 135, true);
+        setTextColor(captions_[v], QColor(0, 0, 255));
 
         auto* area = new QWidget(this);
         area->setObjectName(QLatin1String(kPanelNames[v]));
@@ -125,17 +73,17 @@ TForm3::TForm3(Platform& platform, QWidget* parent) : QDialog(parent), platform_
         }
 
         // They only name the vessels here.
-        auto* button = makeButton(this, kButtonNames[v], QString::fromUtf8(kButtonCaptions[v]),
-                                  QRect(kLeft[v], 345, 97, 43), true);
+        auto* button = makeUnfocusedButton(this, kButtonNames[v], QString::fromUtf8(kButtonCaptions[v]),
+                                           QRect(kLeft[v], 345, 97, 43), true);
         button->setEnabled(false);
     }
 
-    SpeedButton1_ = makeButton(this, "SpeedButton1", QStringLiteral("Увеличить размер текста"),
-                               QRect(388, 135, 189, 42), false);
-    SpeedButton2_ = makeButton(this, "SpeedButton2", QStringLiteral("Уменьшить размер текста"),
-                               QRect(388, 183, 189, 42), false);
+    SpeedButton1_ = makeUnfocusedButton(this, "SpeedButton1", QStringLiteral("Увеличить размер текста"),
+                                        QRect(388, 135, 189, 42), false);
+    SpeedButton2_ = makeUnfocusedButton(this, "SpeedButton2", QStringLiteral("Уменьшить размер текста"),
+                                        QRect(388, 183, 189, 42), false);
     SpeedButton3_ =
-        makeButton(this, "SpeedButton3", QStringLiteral("Закрыть"), QRect(388, 349, 189, 40), true);
+        makeUnfocusedButton(this, "SpeedButton3", QStringLiteral("Закрыть"), QRect(388, 349, 189, 40), true);
     connect(SpeedButton1_, &QPushButton::clicked, this, &TForm3::SpeedButton1Click);
     connect(SpeedButton2_, &QPushButton::clicked, this, &TForm3::SpeedButton2Click);
     connect(SpeedButton3_, &QPushButton::clicked, this, &TForm3::SpeedButton3Click);

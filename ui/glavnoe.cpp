@@ -16,12 +16,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QToolButton>
 
 #include "core/CommandBuilder.h"
 #include "core/ExecutorTask.h"
 #include "platform/Fonts.h"
+#include "ui/Controls.h"
 #include "ui/ErrorReport.h"
 #include "ui/VesselView.h"
 #include "ui/cnz_form.h"
@@ -44,14 +44,6 @@ const QString kVesselButtonCaptions[kVesselCount] = {
     QStringLiteral("Сосуд \"Б\""),
     QStringLiteral("Сосуд \"В\""),
 };
-
-QColor toQColor(Color c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
-
-QString fromStd(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A 2-pixel etched line: a shadow row above a highlight row.
 class EtchedLine : public QWidget {
@@ -77,48 +69,12 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         QLabel::paintEvent(event);
         QPainter painter(this);
-        const int r = width() - 1;
-        const int b = height() - 1;
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawLine(0, 0, r, 0);
-        painter.drawLine(0, 0, 0, b);
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawLine(0, b, r, b);
-        painter.drawLine(r, 0, r, b);
+        drawBevel(painter, rect(), palette().color(QPalette::Mid), palette().color(QPalette::Light));
     }
 };
 
 QIcon icon(const char* name) {
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
-}
-
-QPixmap picture(const QString& path, QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    if (QFile::exists(path)) {
-        QSvgRenderer renderer(path);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-    }
-    return pixmap;
-}
-
-void setBackground(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(tahoma(11, bold));
-    label->move(x, y);
-    label->adjustSize();
-    label->resize(label->width(), 13);
-    return label;
 }
 
 } // namespace
@@ -142,25 +98,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     fz_ = new QPlainTextEdit(client);
     fz_->setObjectName(QStringLiteral("fz"));
     fz_->setGeometry(384, 64, 320, 185);
-    fz_->setReadOnly(true);
-    fz_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    fz_->setWordWrapMode(QTextOption::WordWrap);
-    fz_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    fz_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fz_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    fz_->setLineWidth(1);
-    fz_->setFocusPolicy(Qt::ClickFocus);
-    fz_->setTabChangesFocus(true);
-    {
-        QPalette p = fz_->palette();
-        p.setColor(QPalette::Base, Qt::white);
-        p.setColor(QPalette::Text, Qt::black);
-        // The selection keeps its colour while the memo has no focus.
-        for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
-            p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
-        }
-        fz_->setPalette(p);
-    }
+    setUpStatementMemo(fz_);
     setTextPoints(kMinTextPoints);
 
     SpeedButton2_ = new QToolButton(client);
@@ -186,10 +124,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     setBackground(kmd_, toQColor(15973012));
     kmd_->setText(QString::fromUtf8(kEmptyPanel));
 
-    vipolnit_ = new QPushButton(QStringLiteral("Выполнить"), client);
-    vipolnit_->setObjectName(QStringLiteral("vipolnit"));
-    vipolnit_->setGeometry(541, 255, 157, 43);
-    vipolnit_->setFont(tahoma(11, true));
+    vipolnit_ = makeButton(client, "vipolnit", QStringLiteral("Выполнить"), QRect(541, 255, 157, 43), true);
     connect(vipolnit_, &QPushButton::clicked, this, &TForm1::vipolnitClick);
 
     ng_ = new TCellGrid(client);
@@ -275,11 +210,9 @@ void TForm1::createVessels(QWidget* client) {
     static constexpr Click kClicks[kVesselCount] = {&TForm1::vsaClick, &TForm1::vsbClick, &TForm1::vsvClick};
 
     for (int v = 0; v < kVesselCount; ++v) {
-        makeLabel(client, kCaptionLabelNames[v], QStringLiteral("Ёмкость:"), kLeft[v], 45, true);
-        captions_[v] = makeLabel(client, kCaptionNames[v], kNoCaption, kLeft[v] + 57, 45, true);
-        QPalette p = captions_[v]->palette();
-        p.setColor(QPalette::WindowText, toQColor(16711680));
-        captions_[v]->setPalette(p);
+        makeCaption(client, kCaptionLabelNames[v], QStringLiteral("Ёмкость:"), kLeft[v], 45, true);
+        captions_[v] = makeCaption(client, kCaptionNames[v], kNoCaption, kLeft[v] + 57, 45, true);
+        setTextColor(captions_[v], toQColor(16711680));
 
         auto* area = new QWidget(client);
         area->setObjectName(QLatin1String(kPanelNames[v]));
@@ -299,16 +232,14 @@ void TForm1::createVessels(QWidget* client) {
             isasl_->setPixmap(picture(QStringLiteral(":/pictures/isasl.svg"), QSize(46, 50)));
         }
 
-        auto* button = new QPushButton(kVesselButtonCaptions[v], client);
-        button->setObjectName(QLatin1String(kButtonNames[v]));
-        button->setGeometry(kLeft[v], 255, 97, 43);
-        button->setFont(tahoma(11, true));
+        auto* button =
+            makeButton(client, kButtonNames[v], kVesselButtonCaptions[v], QRect(kLeft[v], 255, 97, 43), true);
         button->setCheckable(true);
         // Only the pupil's clicks compose a command; a release by the program emits no click.
         connect(button, &QPushButton::clicked, this, kClicks[v]);
         vesselButtons_[v] = button;
     }
-    makeLabel(client, "Label13", QStringLiteral("Формулировка задания:"), 385, 45, true);
+    makeCaption(client, "Label13", QStringLiteral("Формулировка задания:"), 385, 45, true);
 }
 
 void TForm1::createMenu() {

@@ -1,12 +1,11 @@
 #include "ui/logo.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QToolButton>
 
 #include "platform/Fonts.h"
+#include "ui/Controls.h"
 #include "ui/ErrorReport.h"
 
 namespace trimerka {
@@ -25,42 +24,20 @@ protected:
         painter.fillRect(rect(), color_);
         const QColor light = palette().color(QPalette::Light);
         const QColor shadow = palette().color(QPalette::Mid);
-        bevel(painter, rect(), light, shadow);
-        bevel(painter, rect().adjusted(1, 1, -1, -1), shadow, light);
+        drawBevel(painter, rect(), light, shadow);
+        drawBevel(painter, rect().adjusted(1, 1, -1, -1), shadow, light);
     }
 
 private:
-    // The top row and left column but their last pixels in one colour; the right column and bottom row in
-    // the other, so the corners at the top right and bottom left take the lower colour.
-    static void bevel(QPainter& painter, const QRect& r, const QColor& top, const QColor& bottom) {
-        painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), top);
-        painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), top);
-        painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottom);
-        painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottom);
-    }
-
     QColor color_;
 };
-
-QPixmap picture(const QString& path, QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    if (QFile::exists(path)) {
-        QSvgRenderer renderer(path);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-    }
-    return pixmap;
-}
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint at, const QFont& font,
                   const QColor& color) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(font);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, color);
-    label->setPalette(p);
+    setTextColor(label, color);
     label->move(at);
     label->adjustSize();
     return label;
@@ -71,8 +48,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint
 TForm11::TForm11(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Задание выполнено"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(dialogFlags());
     setFixedSize(kClientWidth, kClientHeight);
     setFont(tahoma(11));
 

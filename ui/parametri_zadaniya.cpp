@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QStyle>
-#include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -22,6 +21,7 @@
 #include "core/Solver.h"
 #include "core/TaskFile.h"
 #include "platform/Fonts.h"
+#include "ui/Controls.h"
 #include "ui/ErrorReport.h"
 #include "ui/SpinEdit.h"
 #include "ui/VesselView.h"
@@ -92,13 +92,6 @@ const char* const kDefaultCommonTitle = "Общее название столб�
 const char* const kDefaultColumnTitles[kVesselCount] = {"Название столбика 1", "Название столбика 2",
                                                         "Название столбика 3"};
 
-QColor toQColor(Color c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
-Color fromQColor(const QColor& c) {
-    return rgb(c.red(), c.green(), c.blue());
-}
-
 QString taskFilter() {
     return QStringLiteral("Задание для исполнителя \"Тримерка\" (*.tmk)");
 }
@@ -110,10 +103,6 @@ QString withTaskExtension(const QString& path) {
 
 std::filesystem::path toPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QLabel* makeLabel(const QString& text, int left, int top, QWidget* parent) {
@@ -139,14 +128,8 @@ SpinEdit* makeSpin(const char* name, int minimum, int maximum, int value, const 
 
 // A picture with transparency, drawn over whatever lies below it.
 QLabel* makePicture(const QString& resource, QWidget* parent) {
-    QPixmap pixmap(46, 50);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
     auto* label = new QLabel(parent);
-    label->setPixmap(pixmap);
+    label->setPixmap(picture(resource, QSize(46, 50)));
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }
@@ -160,14 +143,10 @@ std::string key(int vessel, const char* field) {
 TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Настройка параметров задания"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(dialogFlags());
     setFixedSize(913, 484);
     setFont(tahoma(11));
-    QPalette face = palette();
-    face.setColor(QPalette::Window, face.color(QPalette::Button));
-    setPalette(face);
-    setAutoFillBackground(true);
+    setBackground(this, palette().color(QPalette::Button));
 
     GroupBox1_ = new QGroupBox(QStringLiteral(" Исходные данные "), this);
     GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
@@ -765,7 +744,7 @@ void TForm2::load() {
     try {
         const TaskFileValues values(toPath(path));
         fz_->clear();
-        fz_->setPlainText(fromUtf8(RebuildStatement([&](const std::string& k) {
+        fz_->setPlainText(fromStd(RebuildStatement([&](const std::string& k) {
             const std::string text = values.value(k);
             return text;
         })));
@@ -775,9 +754,9 @@ void TForm2::load() {
         } else if (control == "0") {
             krres_->setChecked(false);
         }
-        ns_->setText(fromUtf8(values.value("ns")));
+        ns_->setText(fromStd(values.value("ns")));
         for (int v = 0; v < kVesselCount; ++v) {
-            columnTitles_[v]->setText(fromUtf8(values.value(ColumnTitleKey(v))));
+            columnTitles_[v]->setText(fromStd(values.value(ColumnTitleKey(v))));
         }
 
         loadVessel(values, VesselA);
@@ -881,7 +860,7 @@ void TForm2::updateSolution() {
     inputs += t.pourBackAllowed ? 'B' : 'N';
     if (inputs != solvedInputs_) {
         solvedInputs_ = inputs;
-        reshenie_->setText(fromUtf8(SolutionText(Solve(t))));
+        reshenie_->setText(fromStd(SolutionText(Solve(t))));
         reshenie_->adjustSize();
     }
     // Right-aligned in the strip, pushed further right by a long path rather than covering it.

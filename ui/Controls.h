@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <string>
+
+#include "core/Task.h"
+
+class QLabel;
+class QPainter;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+namespace trimerka {
+
+// Core colours keep red in the lowest byte.
+QColor toQColor(Color c);
+Color fromQColor(const QColor& c);
+
+QString fromStd(const std::string& text);
+
+// The title bar of the program's fixed-size dialogs: a title and a close button, nothing to resize.
+Qt::WindowFlags dialogFlags();
+
+// Fills the widget's background with one colour.
+void setBackground(QWidget* widget, const QColor& color);
+void setTextColor(QWidget* widget, const QColor& color);
+
+// An SVG picture rendered at the given size; an absent resource leaves it transparent.
+QPixmap picture(const QString& path, QSize size);
+
+// A caption in Tahoma 11 px at (x, y), as wide as its text and 13 px high: Tahoma's line is 11 px, and the
+// dots of "Ё" stand above it.
+QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold);
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect geometry, bool bold);
+
+// The statement: read-only, word-wrapped, vertical scroll bar always shown, black on white in a flat frame.
+// Not reached by Tab, and Tab typed inside it moves on instead of inserting anything.
+void setUpStatementMemo(QPlainTextEdit* memo);
+
+// A one-pixel bevel: the top row and left column but their last pixels in one colour, the right column and
+// bottom row in the other, so the corners at the top right and bottom left take the lower colour.
+void drawBevel(QPainter& painter, const QRect& r, const QColor& top, const QColor& bottom);
+
+} // namespace trimerka
