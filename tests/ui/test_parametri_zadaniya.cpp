@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/FakePlatform.h"
+#include "support/ConstructorFixture.h"
 #include "ui/SpinEdit.h"
 #include "ui/VesselView.h"
 #include "ui/parametri_zadaniya.h"
@@ -25,24 +25,8 @@ using trimerka::constructor::ColorSquare;
 
 namespace {
 
-class ConstructorTest : public ::testing::Test {
+class ConstructorTest : public trimerka::testing::ConstructorFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        platform.folder = folder.path();
-        form.show();
-    }
-
-    template <class T = QWidget> T* get(const char* name) {
-        T* widget = form.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    SpinEdit* spin(const char* name) { return get<SpinEdit>(name); }
-    VesselView* bar(const char* name) { return get<VesselView>(name); }
-    QPushButton* saveButton() { return get<QPushButton>("SpeedButton2"); }
-    QString currentFile() { return get<QLabel>("put_tmk")->text(); }
-
     // Replaces the whole text of an editor by typing, one keystroke after another.
     void typeOver(QWidget* editor, const QString& text) {
         if (auto* line = qobject_cast<QLineEdit*>(editor)) {
@@ -57,10 +41,6 @@ protected:
         ASSERT_FALSE(currentFile().isEmpty());
         ASSERT_FALSE(saveButton()->isEnabled());
     }
-
-    QTemporaryDir folder;
-    trimerka::testing::FakePlatform platform;
-    TForm2 form{platform};
 };
 
 TEST_F(ConstructorTest, WindowIsAFixedClientAreaWithItsCaption) {

@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "core/TaskFile.h"
-#include "support/FakePlatform.h"
+#include "support/ConstructorFixture.h"
 #include "ui/SpinEdit.h"
 #include "ui/VesselView.h"
 #include "ui/parametri_zadaniya.h"
@@ -34,23 +34,8 @@ std::filesystem::path fsPath(const QString& path) {
 // Key values that replace those of the default task in a written file; an empty optional leaves the key out.
 using Overrides = std::map<std::string, std::optional<std::string>>;
 
-class ConstructorFilesTest : public ::testing::Test {
+class ConstructorFilesTest : public trimerka::testing::ConstructorFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        platform.folder = folder.path();
-        form.show();
-    }
-
-    template <class T = QWidget> T* get(const char* name) {
-        T* widget = form.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    SpinEdit* spin(const char* name) { return get<SpinEdit>(name); }
-    VesselView* bar(const char* name) { return get<VesselView>(name); }
-    QPushButton* saveButton() { return get<QPushButton>("SpeedButton2"); }
-    QString currentFile() { return get<QLabel>("put_tmk")->text(); }
     void typeOver(const char* name, const QString& text) {
         spin(name)->selectAll();
         QTest::keyClicks(spin(name), text);
@@ -96,10 +81,6 @@ protected:
         EXPECT_TRUE(in.open(QIODevice::ReadOnly));
         return QString::fromUtf8(in.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
-
-    QTemporaryDir folder;
-    trimerka::testing::FakePlatform platform;
-    TForm2 form{platform};
 };
 
 TEST_F(ConstructorFilesTest, SaveAsOffersTheTimeStampedNameInTheProgramFolder) {
