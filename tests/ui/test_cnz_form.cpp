@@ -7,6 +7,7 @@
 
 #include "platform/Fonts.h"
 #include "support/FakePlatform.h"
+#include "support/WindowChecks.h"
 #include "ui/ErrorReport.h"
 #include "ui/VesselView.h"
 #include "ui/cnz_form.h"
@@ -17,7 +18,7 @@ using trimerka::TargetState;
 using trimerka::TargetVessel;
 using trimerka::TForm3;
 using trimerka::VesselView;
-using trimerka::testing::FakePlatform;
+using namespace trimerka::testing;
 
 const QColor kFill(186, 254, 189);
 const QColor kEmpty(230, 230, 230);
@@ -36,11 +37,7 @@ struct Fixture : ::testing::Test {
     FakePlatform platform;
     TForm3 form{platform};
 
-    template <class T> T* child(const char* name) {
-        auto* widget = form.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class T> T* child(const char* name) { return trimerka::testing::namedChild<T>(form, name); }
     QString caption(const char* name) { return child<QLabel>(name)->text(); }
     // Fills and shows the window the way the main window does, with the error report around it.
     void open(const TargetState& state) {
@@ -62,10 +59,6 @@ TEST_F(TForm3Window, HasItsCaptionSizeAndNames) {
 }
 
 TEST_F(TForm3Window, ControlsStandWhereTheWindowPlacesThem) {
-    struct Place {
-        const char* name;
-        QRect geometry; // a zero size: only the position is fixed
-    };
     const Place places[] = {
         {"Label13", {17, 8, 0, 0}},
         {"fz", {17, 27, 560, 102}},
@@ -90,17 +83,7 @@ TEST_F(TForm3Window, ControlsStandWhereTheWindowPlacesThem) {
         {"SpeedButton2", {388, 183, 189, 42}},
         {"SpeedButton3", {388, 349, 189, 40}},
     };
-    for (const Place& p : places) {
-        auto* widget = child<QWidget>(p.name);
-        if (widget == nullptr) {
-            continue;
-        }
-        const QPoint at = widget->mapTo(&form, QPoint(0, 0));
-        EXPECT_EQ(at, p.geometry.topLeft()) << p.name;
-        if (!p.geometry.size().isNull()) {
-            EXPECT_EQ(widget->size(), p.geometry.size()) << p.name;
-        }
-    }
+    expectPlaces(form, places);
 }
 
 TEST_F(TForm3Window, ButtonsCarryTheirTextsAndVesselButtonsStayDisabled) {
@@ -317,17 +300,8 @@ TEST_F(TForm3Window, GrabbedWindowShowsTheBarsAtTheirHeights) {
     state.pourBackArrowShown = true;
     form.fill(state);
     form.show();
-    const QImage image = form.grab().toImage();
-    if (const QByteArray path = qgetenv("TRIMERKA_GRAB_DIR"); !path.isEmpty()) {
-        image.save(QString::fromLocal8Bit(path) + QStringLiteral("/TForm3.png"));
-    }
+    const QImage image = grabWindow(form, "TForm3.png");
     const QColor face = form.palette().color(QPalette::Button);
-    struct Pixel {
-        const char* name;
-        int x;
-        int y;
-        QColor colour;
-    };
     // Б's bar: 120 high, its top at 154 + 65; half full: 59 of its 118 inner rows filled.
     const Pixel pixels[] = {
         {"b_area_above_bar", 180, 154 + 64, face},
@@ -339,10 +313,7 @@ TEST_F(TForm3Window, GrabbedWindowShowsTheBarsAtTheirHeights) {
         {"a_outline_under_the_arrows", 60, 154 + 184, Qt::black},
         {"v_empty_bar", 300, 154 + 183, kEmpty},
     };
-    for (const Pixel& p : pixels) {
-        EXPECT_EQ(QColor(image.pixel(p.x, p.y)).name().toStdString(), p.colour.name().toStdString())
-            << p.name;
-    }
+    expectPixels(image, pixels);
     // The arrows lie over the full bar: the middle of each one's curve is blue, not the liquid's green.
     const QPoint arrowMiddles[] = {{17 + 12 + 12, 154 + 130 + 22}, {17 + 40 + 46 - 13, 154 + 120 + 50 - 23}};
     for (const QPoint& at : arrowMiddles) {

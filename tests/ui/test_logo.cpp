@@ -5,12 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "support/FakePlatform.h"
+#include "support/WindowChecks.h"
 #include "ui/logo.h"
 
 namespace {
 
 using trimerka::TForm11;
-using trimerka::testing::FakePlatform;
+using namespace trimerka::testing;
 
 const QColor kPanelGreen(186, 254, 189);
 
@@ -18,11 +19,7 @@ struct TForm11Window : ::testing::Test {
     FakePlatform platform;
     TForm11 form{platform};
 
-    template <class T> T* child(const char* name) {
-        auto* widget = form.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <class T> T* child(const char* name) { return trimerka::testing::namedChild<T>(form, name); }
 };
 
 TEST_F(TForm11Window, HasItsCaptionAndFixedSize) {
@@ -34,24 +31,11 @@ TEST_F(TForm11Window, HasItsCaptionAndFixedSize) {
 }
 
 TEST_F(TForm11Window, ControlsStandWhereTheWindowPlacesThem) {
-    struct Place {
-        const char* name;
-        QRect geometry; // a zero size: only the position is fixed
-    };
     const Place places[] = {
         {"Panel1", {0, 0, 417, 160}}, {"Image1", {15, 15, 130, 130}},    {"Label1", {164, 18, 0, 0}},
         {"Label2", {182, 47, 0, 0}},  {"CloseForm", {315, 130, 97, 25}},
     };
-    for (const Place& p : places) {
-        auto* widget = child<QWidget>(p.name);
-        if (widget == nullptr) {
-            continue;
-        }
-        EXPECT_EQ(widget->mapTo(&form, QPoint(0, 0)), p.geometry.topLeft()) << p.name;
-        if (!p.geometry.size().isNull()) {
-            EXPECT_EQ(widget->size(), p.geometry.size()) << p.name;
-        }
-    }
+    expectPlaces(form, places);
 }
 
 TEST_F(TForm11Window, TextsFontsAndColours) {
@@ -118,19 +102,10 @@ TEST_F(TForm11Window, CloseButtonClosesTheWindow) {
 TEST_F(TForm11Window, GrabbedPanelHasItsGreenAndTwoBevels) {
     form.setStepCounter([] { return 7; });
     form.show();
-    const QImage image = form.grab().toImage();
-    if (const QByteArray path = qgetenv("TRIMERKA_GRAB_DIR"); !path.isEmpty()) {
-        image.save(QString::fromLocal8Bit(path) + QStringLiteral("/TForm11.png"));
-    }
+    const QImage image = grabWindow(form, "TForm11.png");
     const QColor light = form.palette().color(QPalette::Light);
     const QColor shadow = form.palette().color(QPalette::Mid);
     ASSERT_NE(light, shadow);
-    struct Pixel {
-        const char* name;
-        int x;
-        int y;
-        QColor colour;
-    };
     const Pixel pixels[] = {
         {"outer_top_left", 0, 0, light},
         {"outer_top", 200, 0, light},
@@ -149,10 +124,7 @@ TEST_F(TForm11Window, GrabbedPanelHasItsGreenAndTwoBevels) {
         {"green_under_the_texts", 300, 100, kPanelGreen},
         {"picture_transparent_corner", 15, 15, kPanelGreen},
     };
-    for (const Pixel& p : pixels) {
-        EXPECT_EQ(QColor(image.pixel(p.x, p.y)).name().toStdString(), p.colour.name().toStdString())
-            << p.name;
-    }
+    expectPixels(image, pixels);
 }
 
 } // namespace
