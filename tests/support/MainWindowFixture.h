@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 #include <QAction>
 #include <QDir>
@@ -31,6 +33,26 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
 }
 
 namespace trimerka::testing {
+
+// One pour of a pupil's session: the row it writes into the step log and the captions after it.
+struct PlayedStep {
+    int source, destination;
+    std::array<const char*, 4> cells;
+    std::array<const char*, 3> captions;
+};
+
+// The seven pours that solve the classic 8-5-3 task.
+inline std::vector<PlayedStep> classicSolution() {
+    return {
+        {VesselA, VesselB, {"А - Б", "3 ( 8 - 5 )", "5 ( 0 + 5 )", "0"}, {"3 / 8", "5 / 5", "0/3"}},
+        {VesselB, VesselV, {"Б - В", "3", "2 ( 5 - 3 )", "3 ( 0 + 3 )"}, {"3 / 8", "2 / 5", "3 / 3"}},
+        {VesselV, VesselA, {"В - А", "6 ( 3 + 3 )", "2", "0 ( 3 - 3 )"}, {"6 / 8", "2 / 5", "0 / 3"}},
+        {VesselB, VesselV, {"Б - В", "6", "0 ( 2 - 2 )", "2 ( 0 + 2 )"}, {"6 / 8", "0 / 5", "2 / 3"}},
+        {VesselA, VesselB, {"А - Б", "1 ( 6 - 5 )", "5 ( 0 + 5 )", "2"}, {"1 / 8", "5 / 5", "2 / 3"}},
+        {VesselB, VesselV, {"Б - В", "1", "4 ( 5 - 1 )", "3 ( 2 + 1 )"}, {"1 / 8", "4 / 5", "3 / 3"}},
+        {VesselV, VesselA, {"В - А", "4 ( 1 + 3 )", "4", "0 ( 3 - 3 )"}, {"4 / 8", "4 / 5", "0 / 3"}},
+    };
+}
 
 // A fresh main window per test, with the completed and target-state windows it shows, driven through its
 // controls; task files go to a temporary folder that stands for the program's folder.

@@ -432,22 +432,8 @@ TEST_F(MainWindowTest, VesselButtonsComposeTheCommand) {
     }
 }
 
-struct SessionStep {
-    int source, destination;
-    std::array<const char*, 4> cells;
-    std::array<const char*, 3> captions;
-};
-
 TEST_F(MainWindowTest, PupilSolvesTheClassicTaskInSevenSteps) {
-    const SessionStep steps[] = {
-        {VesselA, VesselB, {"А - Б", "3 ( 8 - 5 )", "5 ( 0 + 5 )", "0"}, {"3 / 8", "5 / 5", "0/3"}},
-        {VesselB, VesselV, {"Б - В", "3", "2 ( 5 - 3 )", "3 ( 0 + 3 )"}, {"3 / 8", "2 / 5", "3 / 3"}},
-        {VesselV, VesselA, {"В - А", "6 ( 3 + 3 )", "2", "0 ( 3 - 3 )"}, {"6 / 8", "2 / 5", "0 / 3"}},
-        {VesselB, VesselV, {"Б - В", "6", "0 ( 2 - 2 )", "2 ( 0 + 2 )"}, {"6 / 8", "0 / 5", "2 / 3"}},
-        {VesselA, VesselB, {"А - Б", "1 ( 6 - 5 )", "5 ( 0 + 5 )", "2"}, {"1 / 8", "5 / 5", "2 / 3"}},
-        {VesselB, VesselV, {"Б - В", "1", "4 ( 5 - 1 )", "3 ( 2 + 1 )"}, {"1 / 8", "4 / 5", "3 / 3"}},
-        {VesselV, VesselA, {"В - А", "4 ( 1 + 3 )", "4", "0 ( 3 - 3 )"}, {"4 / 8", "4 / 5", "0 / 3"}},
-    };
+    const std::vector<testing::PlayedStep> steps = testing::classicSolution();
     QStringList countsShown;
     platform.onModal = [&](QDialog& dialog) {
         countsShown << dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text();
