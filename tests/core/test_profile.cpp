@@ -7,18 +7,12 @@
 
 #include "core/Profile.h"
 #include "core/TextCodec.h"
+#include "support/NamedRows.h"
 
 namespace trimerka {
 namespace {
 
-// Test names and failure messages show a table row by its name.
-template <typename Case>
-requires requires(const Case& row) {
-    row.name;
-}
-void PrintTo(const Case& row, std::ostream* out) {
-    *out << row.name;
-}
+using rows::PrintTo;
 
 struct ReadCase {
     const char* name;

@@ -16,18 +16,12 @@
 
 #include "core/Error.h"
 #include "core/TaskFile.h"
+#include "support/NamedRows.h"
 
 namespace trimerka {
 namespace {
 
-// Test names and failure messages show a table row by its name.
-template <typename Case>
-requires requires(const Case& row) {
-    row.name;
-}
-void PrintTo(const Case& row, std::ostream* out) {
-    *out << row.name;
-}
+using rows::PrintTo;
 
 namespace fs = std::filesystem;
 
