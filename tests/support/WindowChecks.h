@@ -44,10 +44,15 @@ struct Pixel {
     QColor colour;
 };
 
+inline void expectPixel(const QImage& image, const Pixel& p) {
+    EXPECT_EQ(QColor(image.pixel(p.x, p.y)).name().toStdString(), p.colour.name().toStdString())
+        << p.name << " at (" << p.x << ", " << p.y << ")";
+}
+
+// Takes a named array or a braced list of pixels.
 template <std::size_t N> void expectPixels(const QImage& image, const Pixel (&pixels)[N]) {
     for (const Pixel& p : pixels) {
-        EXPECT_EQ(QColor(image.pixel(p.x, p.y)).name().toStdString(), p.colour.name().toStdString())
-            << p.name;
+        expectPixel(image, p);
     }
 }
 

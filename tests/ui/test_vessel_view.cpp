@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Error.h"
+#include "support/WindowChecks.h"
 #include "ui/VesselView.h"
 
 namespace {
@@ -110,23 +111,7 @@ struct Scene {
     QImage grab() { return parent.grab().toImage(); }
 };
 
-struct Pixel {
-    const char* name;
-    int x;
-    int y;
-    QColor colour;
-};
-
-QString describe(const QColor& c) {
-    return c.name();
-}
-
-void expectPixels(const QImage& image, std::initializer_list<Pixel> pixels) {
-    for (const Pixel& p : pixels) {
-        EXPECT_EQ(describe(QColor(image.pixel(p.x, p.y))).toStdString(), describe(p.colour).toStdString())
-            << p.name << " at (" << p.x << ", " << p.y << ")";
-    }
-}
+using trimerka::testing::expectPixels;
 
 TEST(VesselViewPixels, HalfVesselAtFullHeight) {
     Scene scene;
