@@ -2,11 +2,13 @@
 
 #include <QFile>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSvgRenderer>
+#include <QToolButton>
 
 #include "platform/Fonts.h"
 
@@ -68,6 +70,20 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setFont(tahoma(11, bold));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QToolButton* makeFlatButton(QWidget* parent, const char* name, const QString& text, const QString& icon,
+                            QRect geometry, const QFont& font) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(text);
+    button->setIcon(QIcon(icon));
+    button->setIconSize(QSize(16, 16));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    button->setFont(font);
     button->setGeometry(geometry);
     return button;
 }

@@ -12,6 +12,7 @@ class QLabel;
 class QPainter;
 class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 class QWidget;
 
 namespace trimerka {
@@ -37,6 +38,10 @@ QPixmap picture(const QString& path, QSize size);
 QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold);
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect geometry, bool bold);
+
+// A flat button: a 16 px icon beside its text, raised only under the pointer.
+QToolButton* makeFlatButton(QWidget* parent, const char* name, const QString& text, const QString& icon,
+                            QRect geometry, const QFont& font);
 
 // The statement: read-only, word-wrapped, vertical scroll bar always shown, black on white in a flat frame.
 // Not reached by Tab, and Tab typed inside it moves on instead of inserting anything.

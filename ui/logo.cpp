@@ -65,15 +65,9 @@ TForm11::TForm11(Platform& platform, QWidget* parent) : QDialog(parent), platfor
               QColor(0, 0, 255));
     Label2_ = makeLabel(panel, "Label2", QString(), QPoint(182, 47), tahoma(11, true), QColor(0, 0, 210));
 
-    CloseForm_ = new QToolButton(panel);
-    CloseForm_->setObjectName(QStringLiteral("CloseForm"));
-    CloseForm_->setText(QStringLiteral("Закрыть"));
-    CloseForm_->setFont(tahoma(11, true));
-    CloseForm_->setIcon(QIcon(QStringLiteral(":/icons/close.svg")));
-    CloseForm_->setIconSize(QSize(16, 16));
-    CloseForm_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    CloseForm_->setAutoRaise(true);
-    CloseForm_->setGeometry(315, 130, 97, 25);
+    CloseForm_ =
+        makeFlatButton(panel, "CloseForm", QStringLiteral("Закрыть"), QStringLiteral(":/icons/close.svg"),
+                       QRect(315, 130, 97, 25), tahoma(11, true));
     connect(CloseForm_, &QToolButton::clicked, this, &TForm11::CloseFormClick);
 }
 

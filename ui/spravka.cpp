@@ -13,6 +13,7 @@
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "ui/AuthorInfo.h"
+#include "ui/Controls.h"
 #include "ui/ErrorReport.h"
 
 namespace trimerka {
@@ -25,7 +26,8 @@ const QColor kBlack(0, 0, 0);
 const QColor kLinkHover(0, 0, 255);
 const QColor kLinkPressed(255, 0, 0);
 
-void setTextColor(QWidget* widget, const QColor& color) {
+// Labels draw their text in WindowText, tool buttons in ButtonText: both roles take the colour.
+void setTextColors(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::ButtonText, color);
@@ -40,7 +42,7 @@ QFont withUnderline(QFont font, bool underline) {
 // The two links share their looks: blue and underlined under the pointer, black once it leaves, red while
 // pressed (colour only) until the pointer moves again.
 void setLinkLook(QLabel* link, const QColor& color, bool underline) {
-    setTextColor(link, color);
+    setTextColors(link, color);
     link->setFont(withUnderline(link->font(), underline));
 }
 
@@ -69,20 +71,6 @@ QLabel* makePicture(QWidget* parent, const char* name, const QString& path, QRec
     return picture;
 }
 
-QToolButton* makeFlatButton(QWidget* parent, const char* name, const QString& text, const QString& icon,
-                            QRect geometry, const QFont& font) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(text);
-    button->setIcon(QIcon(icon));
-    button->setIconSize(QSize(16, 16));
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setAutoRaise(true);
-    button->setFont(font);
-    button->setGeometry(geometry);
-    return button;
-}
-
 } // namespace
 
 TForm10::TForm10(Platform& platform, QWidget* parent)
@@ -98,10 +86,10 @@ TForm10::TForm10(Platform& platform, QWidget* parent)
 
     Label1 = makeLabel(this, "Label1", QStringLiteral("Исполнитель \"Тримерка\""), {32, 24, 289, 23},
                        tahoma(19, true));
-    setTextColor(Label1, QColor(0, 0, 255));
+    setTextColors(Label1, QColor(0, 0, 255));
     Label2 = makeLabel(this, "Label2", QStringLiteral("Версия: 13.3.19 (Build 29)"), {44, 53, 144, 13},
                        tahoma(11, true));
-    setTextColor(Label2, QColor(0, 0, 210));
+    setTextColors(Label2, QColor(0, 0, 210));
     Image1 = makePicture(this, "Image1", QStringLiteral(":/pictures/emblem.svg"), {299, 8, 169, 173});
     // The title may reach under the emblem's transparent margin; the emblem stays on top.
     Image1->raise();
@@ -114,7 +102,7 @@ TForm10::TForm10(Platform& platform, QWidget* parent)
     auto* pages = new QButtonGroup(this);
     for (QToolButton* button : {sb1, sb2}) {
         button->setCheckable(true);
-        setTextColor(button, kBlack);
+        setTextColors(button, kBlack);
         pages->addButton(button);
     }
     pages->setExclusive(true);
@@ -155,9 +143,9 @@ void TForm10::buildAuthorPage() {
     makeLabel(panel, "Label10", QStringLiteral("Автор программы:"), {192, 24, 0, 0}, tahoma(11));
     Label3 =
         makeLabel(panel, "Label3", QString::fromUtf8(author::kName), {202, 48, 201, 16}, tahoma(13, true));
-    setTextColor(Label3, kBlack);
+    setTextColors(Label3, kBlack);
     makeLabel(panel, "Label11", QStringLiteral("Как связаться с автором:"), {192, 80, 0, 0}, tahoma(11));
-    setTextColor(makeLabel(panel, "Label4", QStringLiteral("Сайт:"), {241, 104, 0, 0}, tahoma(11)), kBlack);
+    setTextColors(makeLabel(panel, "Label4", QStringLiteral("Сайт:"), {241, 104, 0, 0}, tahoma(11)), kBlack);
     makeLabel(panel, "Label5", QStringLiteral("E-mail:"), {238, 128, 0, 0}, tahoma(11));
 
     Label110 =
@@ -165,7 +153,7 @@ void TForm10::buildAuthorPage() {
     Label108 = makeLabel(panel, "Label108", QString::fromUtf8(author::kEmail), {282, 128, 114, 13},
                          tahoma(11, true));
     for (QLabel* link : {Label110, Label108}) {
-        setTextColor(link, kBlack);
+        setTextColors(link, kBlack);
         link->setCursor(Qt::PointingHandCursor);
         link->setMouseTracking(true);
         link->installEventFilter(this);
@@ -220,7 +208,7 @@ void TForm10::Label108Click() {
 }
 
 void TForm10::Label110MouseDown() {
-    guarded(platform_, this, [&] { setTextColor(Label110, kLinkPressed); });
+    guarded(platform_, this, [&] { setTextColors(Label110, kLinkPressed); });
 }
 
 void TForm10::Label110MouseMove() {
@@ -232,7 +220,7 @@ void TForm10::Label110MouseLeave() {
 }
 
 void TForm10::Label108MouseDown() {
-    guarded(platform_, this, [&] { setTextColor(Label108, kLinkPressed); });
+    guarded(platform_, this, [&] { setTextColors(Label108, kLinkPressed); });
 }
 
 void TForm10::Label108MouseMove() {
