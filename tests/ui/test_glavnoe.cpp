@@ -18,6 +18,7 @@
 
 #include "platform/Fonts.h"
 #include "support/MainWindowFixture.h"
+#include "support/WindowChecks.h"
 #include "ui/VesselView.h"
 #include "ui/glavnoe.h"
 #include "ui/logo.h"
@@ -150,13 +151,8 @@ TEST_F(MainWindowTest, ControlsCarryTheirCaptionsAndFonts) {
 }
 
 TEST_F(MainWindowTest, ClientAreaShowsItsColours) {
-    struct Pixel {
-        const char* name;
-        int x, y;
-        QColor colour;
-    };
     const QColor face = form->centralWidget()->palette().color(QPalette::Button);
-    const Pixel table[] = {
+    const testing::Pixel table[] = {
         {"toolbar strip between the buttons", 580, 16, QColor(218, 218, 218)},
         {"upper etched line, shadow row", 580, 0, form->palette().color(QPalette::Mid)},
         {"upper etched line, light row", 580, 1, form->palette().color(QPalette::Light)},
@@ -168,11 +164,7 @@ TEST_F(MainWindowTest, ClientAreaShowsItsColours) {
         {"statement memo", 500, 240, Qt::white},
         {"empty step log", 300, 420, QColor(217, 233, 255)},
     };
-    const QImage image = form->centralWidget()->grab().toImage();
-    for (const auto& row : table) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(image.pixelColor(row.x, row.y).rgb(), row.colour.rgb());
-    }
+    testing::expectPixels(form->centralWidget()->grab().toImage(), table);
 }
 
 TEST_F(MainWindowTest, StepLogIsConfiguredAsTheLog) {
