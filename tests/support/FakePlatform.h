@@ -72,11 +72,11 @@ public:
 
 private:
     template <class T> static std::optional<T> take(std::deque<std::optional<T>>& queue) {
-        if (queue.empty()) {
-            return std::nullopt;
+        std::optional<T> answer;
+        if (!queue.empty()) {
+            answer.swap(queue.front());
+            queue.pop_front();
         }
-        auto answer = queue.front();
-        queue.pop_front();
         return answer;
     }
 };
