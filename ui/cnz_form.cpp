@@ -7,7 +7,7 @@
 #include "core/TaskFile.h"
 #include "platform/Fonts.h"
 #include "ui/Controls.h"
-#include "ui/ErrorReport.h"
+#include "platform/ErrorReport.h"
 #include "ui/VesselView.h"
 
 namespace trimerka {

@@ -22,7 +22,7 @@
 #include "core/ExecutorTask.h"
 #include "platform/Fonts.h"
 #include "ui/Controls.h"
-#include "ui/ErrorReport.h"
+#include "platform/ErrorReport.h"
 #include "ui/VesselView.h"
 #include "ui/cnz_form.h"
 #include "ui/logo.h"

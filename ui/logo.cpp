@@ -6,7 +6,7 @@
 
 #include "platform/Fonts.h"
 #include "ui/Controls.h"
-#include "ui/ErrorReport.h"
+#include "platform/ErrorReport.h"
 
 namespace trimerka {
 

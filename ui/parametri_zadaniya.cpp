@@ -22,7 +22,7 @@
 #include "core/TaskFile.h"
 #include "platform/Fonts.h"
 #include "ui/Controls.h"
-#include "ui/ErrorReport.h"
+#include "platform/ErrorReport.h"
 #include "ui/SpinEdit.h"
 #include "ui/VesselView.h"
 

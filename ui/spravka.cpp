@@ -14,7 +14,7 @@
 #include "platform/Platform.h"
 #include "ui/AuthorInfo.h"
 #include "ui/Controls.h"
-#include "ui/ErrorReport.h"
+#include "platform/ErrorReport.h"
 
 namespace trimerka {
 

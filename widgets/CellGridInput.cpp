@@ -5,13 +5,12 @@
 #include <exception>
 #include <map>
 
-#include <QCoreApplication>
 #include <QCursor>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 
+#include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "widgets/CellGrid.h"
 #include "widgets/CellInplace.h"
@@ -116,21 +115,15 @@ template <class Fn> void TCellGrid::Guarded(Fn&& Body) {
     }
 }
 
-// The general error report: titled with the program's file name cut at the first full stop, the message
-// ending with a full stop. No error may leave a handler into Qt's event loop.
+// The general error report of the program; without a platform (a bare grid) the message goes to the log.
+// No error may leave a handler into Qt's event loop.
 void TCellGrid::ReportError(const char* What) {
-    QString message = QString::fromUtf8(What);
-    if (!message.isEmpty() && message.back().unicode() > QLatin1Char('.').unicode())
-        message += QLatin1Char('.');
+    const QString message = QString::fromUtf8(What);
     if (!FPlatform) {
-        qWarning("%s", qUtf8Printable(message));
+        qWarning("%s", qUtf8Printable(errorReportMessage(message)));
         return;
     }
-    QString title = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    title.truncate(title.indexOf(QLatin1Char('.')) >= 0 ? title.indexOf(QLatin1Char('.')) : title.size());
-    if (title.size() > 1)
-        title = title.left(1) + title.mid(1).toLower();
-    FPlatform->showError(window(), title, message);
+    reportError(*FPlatform, window(), message);
 }
 
 // ---- Visible columns

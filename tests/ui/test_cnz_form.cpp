@@ -8,7 +8,7 @@
 #include "platform/Fonts.h"
 #include "support/FakePlatform.h"
 #include "support/WindowChecks.h"
-#include "ui/ErrorReport.h"
+#include "platform/ErrorReport.h"
 #include "ui/VesselView.h"
 #include "ui/cnz_form.h"
 

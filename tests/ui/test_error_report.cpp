@@ -4,7 +4,7 @@
 
 #include "core/Error.h"
 #include "support/FakePlatform.h"
-#include "ui/ErrorReport.h"
+#include "platform/ErrorReport.h"
 
 using namespace trimerka;
 

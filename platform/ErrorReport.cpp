@@ -1,4 +1,4 @@
-#include "ui/ErrorReport.h"
+#include "platform/ErrorReport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
