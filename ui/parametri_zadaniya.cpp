@@ -141,7 +141,7 @@ std::string key(int vessel, const char* field) {
 } // namespace
 
 TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
-    setObjectName(QStringLiteral("TForm2"));
+    setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Настройка параметров задания"));
     setWindowFlags(dialogFlags());
     setFixedSize(913, 484);

@@ -77,7 +77,7 @@ TForm10::TForm10(Platform& platform, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       platform_(platform) {
-    setObjectName(QStringLiteral("TForm10"));
+    setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("О программе"));
     setFixedSize(488, 406);
     setFont(tahoma(11));

@@ -58,7 +58,7 @@ TEST_F(ConstructorTest, ControlsStandAtTheirPlacesWithinTheirParents) {
         QRect geometry;
     };
     const Row rows[] = {
-        {"GroupBox1", "TForm2", {8, 8, 681, 453}},
+        {"GroupBox1", "Form2", {8, 8, 681, 453}},
         {"Panel1", "GroupBox1", {24, 25, 97, 25}},
         {"Panel2", "GroupBox1", {240, 25, 97, 25}},
         {"Panel3", "GroupBox1", {459, 25, 97, 25}},
@@ -94,7 +94,7 @@ TEST_F(ConstructorTest, ControlsStandAtTheirPlacesWithinTheirParents) {
         {"ns1", "GroupBox1", {371, 339, 284, 21}},
         {"ns2", "GroupBox1", {371, 366, 284, 21}},
         {"ns3", "GroupBox1", {371, 393, 284, 21}},
-        {"GroupBox2", "TForm2", {695, 8, 210, 118}},
+        {"GroupBox2", "Form2", {695, 8, 210, 118}},
         {"Panel6", "GroupBox2", {12, 25, 58, 25}},
         {"Panel7", "GroupBox2", {78, 25, 58, 25}},
         {"Panel8", "GroupBox2", {143, 25, 58, 25}},
@@ -102,12 +102,12 @@ TEST_F(ConstructorTest, ControlsStandAtTheirPlacesWithinTheirParents) {
         {"sber", "GroupBox2", {79, 60, 58, 22}},
         {"sver", "GroupBox2", {144, 60, 58, 22}},
         {"krres", "GroupBox2", {13, 92, 190, 16}},
-        {"SpeedButton7", "TForm2", {707, 134, 189, 40}},
-        {"SpeedButton8", "TForm2", {707, 180, 189, 41}},
-        {"SpeedButton2", "TForm2", {707, 227, 189, 41}},
-        {"SpeedButton6", "TForm2", {707, 274, 189, 40}},
-        {"SpeedButton1", "TForm2", {707, 421, 189, 40}},
-        {"Panel9", "TForm2", {0, 467, 913, 17}},
+        {"SpeedButton7", "Form2", {707, 134, 189, 40}},
+        {"SpeedButton8", "Form2", {707, 180, 189, 41}},
+        {"SpeedButton2", "Form2", {707, 227, 189, 41}},
+        {"SpeedButton6", "Form2", {707, 274, 189, 40}},
+        {"SpeedButton1", "Form2", {707, 421, 189, 40}},
+        {"Panel9", "Form2", {0, 467, 913, 17}},
     };
     for (const Row& row : rows) {
         QWidget* widget = get(row.name);

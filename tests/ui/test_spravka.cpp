@@ -338,7 +338,7 @@ TEST(AboutWindowShowings, PageAndLinkLooksSurviveClosingAndShowingAgain) {
     EXPECT_TRUE(window.findChild<QToolButton*>("sb2")->isChecked());
     EXPECT_EQ(linkColor, kBlue);
     EXPECT_TRUE(underlined);
-    EXPECT_EQ(platform.modalShown, (QStringList{"TForm10", "TForm10"}));
+    EXPECT_EQ(platform.modalShown, (QStringList{"Form10", "Form10"}));
 }
 
 } // namespace
