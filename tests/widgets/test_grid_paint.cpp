@@ -4,19 +4,13 @@
 #include <QImage>
 #include <QPainter>
 
+#include "support/WindowChecks.h"
 #include "widgets/StepLogGrid.h"
 
 using namespace trimerka;
 using namespace trimerka::testing;
 
 namespace {
-
-struct PixelCase {
-    const char* name;
-    int x;
-    int y;
-    QColor expected;
-};
 
 // The step log with six rows, scrolled to the top, current cell (0, 3) inside the selected row 3.
 std::unique_ptr<TCellGrid> selectedRowLog() {
@@ -34,14 +28,6 @@ std::unique_ptr<TCellGrid> selectedRowLog() {
 QImage shot(TCellGrid& g) {
     QApplication::processEvents();
     return g.viewport()->grab().toImage();
-}
-
-void expectPixels(const QImage& img, const std::vector<PixelCase>& cases) {
-    for (const auto& c : cases)
-        EXPECT_EQ(QColor(img.pixel(c.x, c.y)).name(), c.expected.name())
-            << c.name << " at (" << c.x << ", " << c.y << "): got "
-            << QColor(img.pixel(c.x, c.y)).name().toStdString() << ", expected "
-            << c.expected.name().toStdString();
 }
 
 } // namespace
