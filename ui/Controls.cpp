@@ -115,4 +115,9 @@ void drawBevel(QPainter& painter, const QRect& r, const QColor& top, const QColo
     painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottom);
 }
 
+int stepStatementPoints(int points, int step) {
+    const int next = points + step;
+    return next >= kMinStatementPoints && next <= kMaxStatementPoints ? next : points;
+}
+
 } // namespace trimerka

@@ -5,9 +5,9 @@
 #include <QPushButton>
 
 #include "core/TaskFile.h"
+#include "platform/ErrorReport.h"
 #include "platform/Fonts.h"
 #include "ui/Controls.h"
-#include "platform/ErrorReport.h"
 #include "ui/VesselView.h"
 
 namespace trimerka {
@@ -120,19 +120,11 @@ void TForm3::setTextPoints(int points) {
 }
 
 void TForm3::SpeedButton1Click() {
-    guarded(platform_, this, [&] {
-        if (textPoints_ + 1 <= kMaxTextPoints) {
-            setTextPoints(textPoints_ + 1);
-        }
-    });
+    guarded(platform_, this, [&] { setTextPoints(stepStatementPoints(textPoints_, +1)); });
 }
 
 void TForm3::SpeedButton2Click() {
-    guarded(platform_, this, [&] {
-        if (textPoints_ - 1 >= kMinTextPoints) {
-            setTextPoints(textPoints_ - 1);
-        }
-    });
+    guarded(platform_, this, [&] { setTextPoints(stepStatementPoints(textPoints_, -1)); });
 }
 
 void TForm3::SpeedButton3Click() {

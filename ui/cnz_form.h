@@ -8,6 +8,7 @@
 
 #include "core/Task.h"
 #include "platform/Platform.h"
+#include "ui/Controls.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -42,8 +43,8 @@ class TForm3 : public QDialog {
 public:
     static constexpr int kClientWidth = 586;
     static constexpr int kClientHeight = 397;
-    static constexpr int kMinTextPoints = 8;
-    static constexpr int kMaxTextPoints = 19;
+    static constexpr int kMinTextPoints = kMinStatementPoints;
+    static constexpr int kMaxTextPoints = kMaxStatementPoints;
 
     explicit TForm3(Platform& platform, QWidget* parent = nullptr);
 

@@ -20,9 +20,9 @@
 
 #include "core/CommandBuilder.h"
 #include "core/ExecutorTask.h"
+#include "platform/ErrorReport.h"
 #include "platform/Fonts.h"
 #include "ui/Controls.h"
-#include "platform/ErrorReport.h"
 #include "ui/VesselView.h"
 #include "ui/cnz_form.h"
 #include "ui/logo.h"
@@ -427,19 +427,11 @@ void TForm1::setTextPoints(int points) {
 }
 
 void TForm1::SpeedButton2Click() {
-    guarded(platform_, this, [&] {
-        if (textPoints_ + 1 <= kMaxTextPoints) {
-            setTextPoints(textPoints_ + 1);
-        }
-    });
+    guarded(platform_, this, [&] { setTextPoints(stepStatementPoints(textPoints_, +1)); });
 }
 
 void TForm1::SpeedButton1Click() {
-    guarded(platform_, this, [&] {
-        if (textPoints_ - 1 >= kMinTextPoints) {
-            setTextPoints(textPoints_ - 1);
-        }
-    });
+    guarded(platform_, this, [&] { setTextPoints(stepStatementPoints(textPoints_, -1)); });
 }
 
 void TForm1::toggleVessel(int vessel, bool pressed) {

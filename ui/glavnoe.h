@@ -9,6 +9,7 @@
 #include "core/StepLog.h"
 #include "core/Task.h"
 #include "platform/Platform.h"
+#include "ui/Controls.h"
 
 class QAbstractButton;
 class QAction;
@@ -39,8 +40,8 @@ public:
     static constexpr int kClientWidth = 714;
     static constexpr int kClientHeight = 460;
     // The statement's text size limits, in points.
-    static constexpr int kMinTextPoints = 8;
-    static constexpr int kMaxTextPoints = 19;
+    static constexpr int kMinTextPoints = kMinStatementPoints;
+    static constexpr int kMaxTextPoints = kMaxStatementPoints;
 
     explicit TForm1(Platform& platform, QWidget* parent = nullptr);
     ~TForm1() override;
