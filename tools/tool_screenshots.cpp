@@ -20,6 +20,7 @@
 #include "core/TaskFile.h"
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
+#include "ui/Application.h"
 #include "ui/cnz_form.h"
 #include "ui/glavnoe.h"
 #include "ui/logo.h"
@@ -106,9 +107,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+    prepareApplication();
     QApplication app(argc, argv);
-    registerFonts();
+    setUpApplication(app);
 
     QDir output(QString::fromLocal8Bit(argv[1]));
     if (!output.exists() && !QDir().mkpath(output.path())) {
@@ -123,12 +124,9 @@ int main(int argc, char** argv) {
 
     ScriptedPlatform platform;
     platform.output = output;
-    TForm1 form1(platform);
-    auto* form2 = new TForm2(platform, &form1);
-    auto* form10 = new TForm10(platform, &form1);
-    auto* form11 = new TForm11(platform, &form1);
-    auto* form3 = new TForm3(platform, &form1);
-    form1.setWindows(form2, form10, form11, form3);
+    const ProgramWindows windows = assembleWindows(platform);
+    TForm1& form1 = *windows.main;
+    TForm2* form2 = windows.constructor;
     form1.show();
     QApplication::processEvents();
     auto find = [&](const char* name) { return form1.findChild<QWidget*>(QLatin1String(name)); };

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+
+class QApplication;
+
+namespace trimerka {
+
+class Platform;
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm10;
+class TForm11;
+
+// What must be in place before the application object exists: the program keeps no settings, so nothing
+// may be created under Qt's settings path, not even by Qt's own dialogs.
+void prepareApplication();
+
+// The application-wide set-up done before any window is made: the program's fonts, its icon and the
+// desktop entry the running window belongs to.
+void setUpApplication(QApplication& app);
+
+// The program's five windows. The main window owns the four others, which are created hidden, kept for
+// the whole run and shown modally over it.
+struct ProgramWindows {
+    std::unique_ptr<TForm1> main;
+    TForm2* constructor = nullptr;
+    TForm10* about = nullptr;
+    TForm11* completed = nullptr;
+    TForm3* targetState = nullptr;
+};
+
+// Creates the five windows in the program's order (main, constructor, About, task completed, target state)
+// and hands them to each other. Nothing is shown.
+ProgramWindows assembleWindows(Platform& platform);
+
+} // namespace trimerka
