@@ -1,6 +1,7 @@
 #include "widgets/CellGrid.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -17,9 +18,6 @@ namespace trimerka {
 namespace {
 
 const char* const kIndexError = "Cell Index out of bound.";
-
-// A text that no real title level matches, so the first level of a column never merges with nothing.
-const QString kSentinel = QStringLiteral("^%%%%%^******^");
 
 QColor systemColor(QPalette::ColorRole role) {
     return QApplication::palette().color(QPalette::Active, role);
@@ -750,31 +748,35 @@ std::vector<THeaderInfo> TCellGrid::BuildHeaderCells(const std::vector<HeaderCol
                                                      int HeaderLine) {
     std::vector<THeaderInfo> cells;
     const int lines = std::max(HeaderLine, 0);
-    // Indexes into cells; -1 stands for the sentinel cell.
-    std::vector<int> open(static_cast<size_t>(lines), -1);
-    auto textOf = [&](int i) -> const QString& {
-        return i < 0 ? kSentinel : cells[static_cast<size_t>(i)].Str;
+    // The cell each line may still grow to the right, and the cell just built above in the same column; none
+    // at the start and after a hidden column. "None" is kept apart from every text, so that no title,
+    // whatever it reads, is taken for it.
+    using CellIndex = std::optional<size_t>;
+    std::vector<CellIndex> open(static_cast<size_t>(lines));
+    auto matches = [&](const CellIndex& cell, const QString& text) {
+        return cell && cells[*cell].Str == text;
     };
     for (size_t c = 0; c < Columns.size(); ++c) {
         if (!Columns[c].Visible) {
-            std::fill(open.begin(), open.end(), -1);
+            std::fill(open.begin(), open.end(), std::nullopt);
             continue;
         }
         const QStringList levels = TitleLevels(Columns[c].Title, lines);
-        int above = -1;
+        CellIndex above;
         for (int L = 0; L < lines; ++L) {
             const QString& t = levels[L];
-            if (t == textOf(above)) {
-                THeaderInfo& a = cells[static_cast<size_t>(above)];
+            CellIndex& openCell = open[static_cast<size_t>(L)];
+            if (matches(above, t)) {
+                THeaderInfo& a = cells[*above];
                 a.Rc.Bottom = std::min(std::max(a.Rc.Bottom, L), lines - 1);
-            } else if (t == textOf(open[static_cast<size_t>(L)])) {
-                above = open[static_cast<size_t>(L)];
-                ++cells[static_cast<size_t>(above)].Rc.Right;
+            } else if (matches(openCell, t)) {
+                above = openCell;
+                ++cells[*above].Rc.Right;
             } else {
                 const int col = static_cast<int>(c);
                 cells.push_back({t, {col, L, col, L}});
-                above = static_cast<int>(cells.size()) - 1;
-                open[static_cast<size_t>(L)] = above;
+                above = cells.size() - 1;
+                openCell = above;
             }
         }
     }

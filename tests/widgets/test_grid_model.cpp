@@ -38,6 +38,16 @@ std::string describe(const std::vector<THeaderInfo>& cells) {
     return s;
 }
 
+void expectHeaderCells(const std::vector<HeaderCase>& cases) {
+    for (const auto& c : cases) {
+        const auto cells = TCellGrid::BuildHeaderCells(c.columns, c.headerLine);
+        std::vector<THeaderInfo> expected;
+        for (const auto& e : c.expected)
+            expected.push_back({QString::fromUtf8(e.str), e.rc});
+        EXPECT_EQ(describe(cells), describe(expected)) << c.name;
+    }
+}
+
 // Counts the paints of the grid's client area.
 class PaintCounter : public QObject {
 public:
@@ -87,13 +97,53 @@ TEST(GridHeader, BuildsMergedCellsFromTitles) {
          1,
          {{"a", {0, 0, 0, 0}}, {"A", {1, 0, 1, 0}}}},
     };
-    for (const auto& c : cases) {
-        const auto cells = TCellGrid::BuildHeaderCells(c.columns, c.headerLine);
-        std::vector<THeaderInfo> expected;
-        for (const auto& e : c.expected)
-            expected.push_back({QString::fromUtf8(e.str), e.rc});
-        EXPECT_EQ(describe(cells), describe(expected)) << c.name;
-    }
+    expectHeaderCells(cases);
+}
+
+// No title text is special: not even one that looks like a marker, and not the empty one.
+TEST(GridHeader, EveryTitleTextBuildsItsCells) {
+    const QString odd = QStringLiteral("^%%%%%^******^");
+    const std::string o = odd.toStdString();
+    auto with = [&](const char* pattern) {
+        return QString::fromUtf8(pattern).replace(QLatin1Char('@'), odd);
+    };
+    const std::vector<HeaderCase> cases = {
+        {"as the lower title after a full-height column",
+         {{QStringLiteral("Команда")}, {with("Литры|@")}, {with("Литры|5 л")}, {with("Литры|3 л")}},
+         2,
+         {{"Команда", {0, 0, 0, 1}},
+          {"Литры", {1, 0, 3, 0}},
+          {o.c_str(), {1, 1, 1, 1}},
+          {"5 л", {2, 1, 2, 1}},
+          {"3 л", {3, 1, 3, 1}}}},
+        {"as the common upper title",
+         {{QStringLiteral("Команда")}, {with("@|8 л")}, {with("@|5 л")}, {with("@|3 л")}},
+         2,
+         {{"Команда", {0, 0, 0, 1}},
+          {o.c_str(), {1, 0, 3, 0}},
+          {"8 л", {1, 1, 1, 1}},
+          {"5 л", {2, 1, 2, 1}},
+          {"3 л", {3, 1, 3, 1}}}},
+        {"as the first level of the first column",
+         {{with("@|x")}},
+         2,
+         {{o.c_str(), {0, 0, 0, 0}}, {"x", {0, 1, 0, 1}}}},
+        {"as a whole title fills its column", {{odd}}, 3, {{o.c_str(), {0, 0, 0, 2}}}},
+        {"equal to itself merges right", {{odd}, {odd}}, 1, {{o.c_str(), {0, 0, 1, 0}}}},
+        {"beside empty titles",
+         {{QString()}, {odd}, {QString()}},
+         2,
+         {{"", {0, 0, 0, 1}}, {o.c_str(), {1, 0, 1, 1}}, {"", {2, 0, 2, 1}}}},
+        {"split by a hidden column",
+         {{with("@|a")}, {with("@|b"), false}, {with("@|c")}},
+         2,
+         {{o.c_str(), {0, 0, 0, 0}}, {"a", {0, 1, 0, 1}}, {o.c_str(), {2, 0, 2, 0}}, {"c", {2, 1, 2, 1}}}},
+        {"an empty upper title over ordinary lower ones",
+         {{QStringLiteral("|a")}, {QStringLiteral("|b")}},
+         2,
+         {{"", {0, 0, 1, 0}}, {"a", {0, 1, 0, 1}}, {"b", {1, 1, 1, 1}}}},
+    };
+    expectHeaderCells(cases);
 }
 
 TEST(GridHeader, StepLogGeometry) {
