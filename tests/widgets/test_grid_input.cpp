@@ -1015,6 +1015,22 @@ TEST_F(SheetInput, TheEditorLiesOverTheCellAndStoresEveryChange) {
     EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("1:2Жx"));
 }
 
+// Opening the editor and leaving it without typing changes nothing, however long the cell's text.
+TEST_F(SheetInput, TheEditorKeepsALongTextWhole) {
+    const QString longText = QString(40000, QLatin1Char('x')) + QStringLiteral("end");
+    grid->SetCellText(1, 2, longText);
+    int edits = 0;
+    grid->OnCellChanging = [&](TCellGrid*, int, int, bool&) { ++edits; };
+    click(*grid, cellCentre(*grid, 1, 2));
+    click(*grid, cellCentre(*grid, 1, 2));
+    ASSERT_TRUE(grid->Editing());
+    EXPECT_EQ(grid->InplaceEditor()->text(), longText);
+    click(*grid, cellCentre(*grid, 2, 3));
+    EXPECT_FALSE(grid->Editing());
+    EXPECT_EQ(grid->CellText(1, 2), longText);
+    EXPECT_EQ(edits, 0);
+}
+
 TEST_F(SheetInput, TheEditorClosesOnItsKeysAndOnMoves) {
     struct Case {
         const char* name;
