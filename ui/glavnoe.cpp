@@ -127,7 +127,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     vipolnit_ = makeButton(client, "vipolnit", QStringLiteral("Выполнить"), QRect(541, 255, 157, 43), true);
     connect(vipolnit_, &QPushButton::clicked, this, &TForm1::vipolnitClick);
 
-    ng_ = new TCellGrid(client);
+    ng_ = new TCellGrid(platform_, client);
     ng_->setObjectName(QStringLiteral("ng"));
     ng_->setGeometry(8, 306, 696, 133);
     configureStepLog();

@@ -214,7 +214,8 @@ int TCellColumns::IndexOf(const TCellColumn* Column) const {
 
 // ---- TCellGrid: creation
 
-TCellGrid::TCellGrid(QWidget* Parent) : QAbstractScrollArea(Parent), FColumns(this) {
+TCellGrid::TCellGrid(Platform& APlatform, QWidget* Parent)
+    : QAbstractScrollArea(Parent), FColumns(this), FPlatform(APlatform) {
     FColor = systemColor(QPalette::Base);
     FAlternateColor = systemColor(QPalette::Base);
     FGridColor = systemColor(QPalette::Button);

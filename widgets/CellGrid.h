@@ -194,12 +194,13 @@ using TMouseMoveEvent = std::function<void(TCellGrid* Sender, Qt::KeyboardModifi
 
 // The self-drawn table: a header band of merged title cells, a gutter band, an optional footer line and a
 // body of text cells stored column by column. The viewport is the client area; all client coordinates are
-// viewport coordinates.
+// viewport coordinates. The clipboard and the general error report are the program's platform services, which
+// the grid is given when it is made.
 class TCellGrid : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
-    explicit TCellGrid(QWidget* Parent = nullptr);
+    explicit TCellGrid(Platform& APlatform, QWidget* Parent = nullptr);
     ~TCellGrid() override;
 
     // Counts and sizes.
@@ -558,10 +559,6 @@ public:
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();
-    // The clipboard and the error report go through the program's platform services; without them the
-    // clipboard commands do nothing.
-    void SetPlatform(Platform* Value) { FPlatform = Value; }
-    Platform* GetPlatform() const { return FPlatform; }
 
     TCellInplace* InplaceEditor();
     bool Editing() const { return IsEditing; }
@@ -625,7 +622,7 @@ private:
     TGridInteraction FInteraction = TGridInteraction::Idle;
     TGridHittest FCursorZone = gtCell;
     bool FLeftPressed = false;
-    Platform* FPlatform = nullptr;
+    Platform& FPlatform;
 };
 
 } // namespace trimerka

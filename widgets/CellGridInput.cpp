@@ -115,15 +115,9 @@ template <class Fn> void TCellGrid::Guarded(Fn&& Body) {
     }
 }
 
-// The general error report of the program; without a platform (a bare grid) the message goes to the log.
-// No error may leave a handler into Qt's event loop.
+// The general error report of the program. No error may leave a handler into Qt's event loop.
 void TCellGrid::ReportError(const char* What) {
-    const QString message = QString::fromUtf8(What);
-    if (!FPlatform) {
-        qWarning("%s", qUtf8Printable(errorReportMessage(message)));
-        return;
-    }
-    reportError(*FPlatform, window(), message);
+    reportError(FPlatform, window(), QString::fromUtf8(What));
 }
 
 // ---- Visible columns
@@ -883,26 +877,21 @@ QString TCellGrid::SelectionText(bool ClearCells) {
 }
 
 void TCellGrid::CopyToClipboard() {
-    if (FPlatform)
-        FPlatform->setClipboardText(SelectionText(false));
+    FPlatform.setClipboardText(SelectionText(false));
 }
 
 void TCellGrid::CutToClipboard() {
-    if (!FPlatform)
-        return;
     QString text;
     {
         UpdatingScope updating(FUpdating);
         text = SelectionText(true);
-        FPlatform->setClipboardText(text);
+        FPlatform.setClipboardText(text);
     }
     InvalidateBody();
 }
 
 void TCellGrid::PasteFromClipboard() {
-    if (!FPlatform)
-        return;
-    const QString text = FPlatform->clipboardText();
+    const QString text = FPlatform.clipboardText();
     if (text.isEmpty() || ColCount() == 0 || FRowCount == 0)
         return;
     EndEditing();

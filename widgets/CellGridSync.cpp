@@ -4,7 +4,7 @@
 
 namespace trimerka {
 
-TCellGridSync::TCellGridSync(QWidget* Parent) : TCellGrid(Parent) {
+TCellGridSync::TCellGridSync(Platform& APlatform, QWidget* Parent) : TCellGrid(APlatform, Parent) {
     // The base constructor laid out with the base bars; lay out again with this grid's own.
     RecalcLayout();
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TCellGridSync::ownVertBarChanged);

@@ -13,7 +13,7 @@ class TCellGridSync : public TCellGrid {
     Q_OBJECT
 
 public:
-    explicit TCellGridSync(QWidget* Parent = nullptr);
+    explicit TCellGridSync(Platform& APlatform, QWidget* Parent = nullptr);
     ~TCellGridSync() override;
 
     TCellGrid* Grid() const { return FGrid; }

@@ -1,9 +1,13 @@
-// The step log as the pupil meets it in the main window.
+// The step log as the pupil meets it in the main window: its header built from the task's titles and
+// copying its rows.
 #include <string>
 #include <vector>
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
+#include "support/GridInputSupport.h"
 #include "support/MainWindowFixture.h"
 #include "widgets/CellGrid.h"
 
@@ -27,6 +31,12 @@ protected:
                             std::to_string(cell.Rc.Bottom) + ")");
         }
         return cells;
+    }
+    void playClassicSteps(int count) {
+        const auto solution = testing::classicSolution();
+        for (int i = 0; i < count; ++i) {
+            step(solution[static_cast<size_t>(i)].source, solution[static_cast<size_t>(i)].destination);
+        }
     }
 };
 
@@ -58,6 +68,40 @@ TEST_F(StepLogInWindow, ATaskWhoseTitlesHoldAnyTextOpensWithItsHeader) {
         // The header is painted from those cells.
         (void)grid()->grab();
     }
+}
+
+// Ctrl+C places the selected rows on the clipboard: the four cells of a row joined by TABs, each row ending
+// with CR LF.
+TEST_F(StepLogInWindow, CtrlCCopiesTheSelectedRows) {
+    openKeys(testing::classicTaskKeys());
+    playClassicSteps(2);
+    TCellGrid* log = grid();
+    const QString row1 = QStringLiteral("А - Б\t3 ( 8 - 5 )\t5 ( 0 + 5 )\t0\r\n");
+    const QString row2 = QStringLiteral("Б - В\t3\t2 ( 5 - 3 )\t3 ( 0 + 3 )\r\n");
+
+    QTest::mouseClick(log->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      log->CellRect(2, 0).ToQRect().center());
+    ASSERT_EQ(log->SelectArea(), (TRect{0, 0, 3, 0}));
+    QTest::keyClick(log, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(platform.clipboard, row1);
+
+    // Shift+Down widens the selection in the grid, and the window narrows it back to the current row.
+    platform.clipboard.clear();
+    QTest::keyClick(log, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(log, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(platform.clipboard, row1);
+
+    // A drag down the row numbers that ends outside the grid keeps both rows selected.
+    const QPoint number1 = log->GutterCellRect(0).ToQRect().center();
+    const QPoint number2 = log->GutterCellRect(1).ToQRect().center();
+    testing::hover(*log, number1);
+    QTest::mousePress(log->viewport(), Qt::LeftButton, Qt::NoModifier, number1);
+    testing::dragMove(*log, number2);
+    QTest::mouseRelease(log->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(number2.x(), -20));
+    ASSERT_EQ(log->SelectArea(), (TRect{0, 0, 3, 1}));
+    QTest::keyClick(log, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(platform.clipboard, row1 + row2);
+    EXPECT_EQ(errorMessages(), QStringList());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 
 #include "core/Error.h"
+#include "support/FakePlatform.h"
 #include "widgets/StepLogGrid.h"
 
 using namespace trimerka;
@@ -147,7 +148,8 @@ TEST(GridHeader, EveryTitleTextBuildsItsCells) {
 }
 
 TEST(GridHeader, StepLogGeometry) {
-    auto g = makeStepLog(0);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 0);
     const std::vector<TRect> clientRects = {
         {19, -1, 180, 36}, {179, -1, 660, 18}, {179, 17, 340, 36}, {339, 17, 500, 36}, {499, 17, 660, 36}};
     ASSERT_EQ(g->HeaderCellsCount(), 5);
@@ -168,7 +170,8 @@ TEST(GridHeader, StepLogGeometry) {
 }
 
 TEST(GridRows, ShrinkToZeroAndGrowBackKeepsTheTexts) {
-    auto g = makeStepLog(3);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 3);
     g->show();
     g->SetRowCount(20);
     QApplication::processEvents();
@@ -193,7 +196,8 @@ TEST(GridRows, ShrinkToZeroAndGrowBackKeepsTheTexts) {
 }
 
 TEST(GridRows, AddInsertDelete) {
-    auto g = makeStepLog(3); // column 2 holds 0, 1, 2
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 3); // column 2 holds 0, 1, 2
     g->InsertRow(1);
     ASSERT_EQ(g->RowCount(), 4);
     EXPECT_EQ(g->CellText(2, 1), QString());
@@ -217,7 +221,8 @@ TEST(GridRows, AddInsertDelete) {
 }
 
 TEST(GridCells, CheckedAccessorsRaiseOutOfBound) {
-    auto g = makeStepLog(0);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 0);
     g->SetRowCount(20);
     struct Case {
         const char* name;
@@ -264,7 +269,8 @@ TEST(GridCells, UserEditsGoThroughTheEvents) {
         {"OnCellChange rewrites", false, true, QStringLiteral("NEW"), QStringLiteral("NEW"), 1},
     };
     for (const auto& c : cases) {
-        TCellGrid g;
+        FakePlatform platform;
+        TCellGrid g(platform);
         g.SetColCount(2);
         g.SetCellText(1, 2, QStringLiteral("old"));
         g.Columns()[1].SetReadOnly(c.columnReadOnly);
@@ -286,7 +292,8 @@ TEST(GridCells, UserEditsGoThroughTheEvents) {
 }
 
 TEST(GridCells, UnchangedTextFiresAndRepaintsNothing) {
-    auto g = makeStepLog(2);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 2);
     g->show();
     QApplication::processEvents();
     PaintCounter counter;
@@ -307,7 +314,8 @@ TEST(GridCells, UnchangedTextFiresAndRepaintsNothing) {
 }
 
 TEST(GridCells, MergedCellsMarkTheCellsTheyCover) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetColCount(3);
     g.SetRowCount(4);
     g.SetCellText(1, 1, QStringLiteral("hidden"));
@@ -326,7 +334,8 @@ TEST(GridCells, MergedCellsMarkTheCellsTheyCover) {
 }
 
 TEST(GridCells, ClearEmptiesTheTextsButKeepsTheShape) {
-    auto g = makeStepLog(3);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 3);
     g->Clear();
     EXPECT_EQ(g->RowCount(), 3);
     EXPECT_EQ(g->ColCount(), 4);
@@ -335,7 +344,8 @@ TEST(GridCells, ClearEmptiesTheTextsButKeepsTheShape) {
 }
 
 TEST(GridCells, GutterTexts) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetGutterKind(gkNumber);
     EXPECT_EQ(g.GutterText(0), QStringLiteral("1"));
     EXPECT_EQ(g.GutterText(14), QStringLiteral("15"));
@@ -348,7 +358,8 @@ TEST(GridCells, GutterTexts) {
 }
 
 TEST(GridCells, CurrentCellSettersNotify) {
-    auto g = makeStepLog(5);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 5);
     std::vector<std::pair<int, int>> seen;
     g->OnColRowChanged = [&](TCellGrid*, int c, int r) { seen.emplace_back(c, r); };
     g->SetSelectArea({0, 1, 3, 1});
@@ -363,7 +374,8 @@ TEST(GridCells, CurrentCellSettersNotify) {
 }
 
 TEST(GridLayout, MaxVScrollIsRoundedUpToWholeRows) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetColCount(1);
     g.SetRowCount(10);
     // Header 18 + body 180 in a client area 158 high: 40 pixels of overflow.
@@ -389,7 +401,8 @@ TEST(GridLayout, ScrollBarsShowOnlyWhenTheBodyOverflows) {
         {"both", 30, 400, true, true},
     };
     for (const auto& c : cases) {
-        TCellGrid g;
+        FakePlatform platform;
+        TCellGrid g(platform);
         g.SetColCount(1);
         g.Columns()[0].SetWidth(c.width);
         g.SetRowCount(c.rows);
@@ -429,7 +442,8 @@ TEST(GridLayout, FitToWidthRoundRobin) {
 }
 
 TEST(GridLayout, FitToWidthFillsTheClientArea) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetColCount(3);
     g.Columns()[2].SetCanResize(false);
     g.SetFitToWidth(true);

@@ -16,8 +16,8 @@ using testing::showFocused;
 class GridSync : public ::testing::Test {
 protected:
     void SetUp() override {
-        sheet = makeSheet(4, 10);
-        companion = std::make_unique<TCellGridSync>();
+        sheet = makeSheet(platform, 4, 10);
+        companion = std::make_unique<TCellGridSync>(platform);
         companion->resize(120, 200);
         companion->SetColCount(1);
         companion->SetRowCount(30);
@@ -26,6 +26,7 @@ protected:
         companion->show();
     }
 
+    testing::FakePlatform platform;
     std::unique_ptr<TCellGrid> sheet;
     std::unique_ptr<TCellGridSync> companion;
 };
@@ -113,8 +114,8 @@ TEST_F(GridSync, EitherForgetsTheOtherWhenItGoes) {
     companion->SetRow(3);
     companion->SetVertOffset(36);
 
-    auto other = makeSheet();
-    auto follower = std::make_unique<TCellGridSync>();
+    auto other = makeSheet(platform);
+    auto follower = std::make_unique<TCellGridSync>(platform);
     follower->SetGrid(other.get());
     follower.reset();
     other->SetRow(4);
