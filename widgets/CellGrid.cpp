@@ -697,8 +697,10 @@ void TCellGrid::SetVertOffset(int Value) {
 }
 
 void TCellGrid::ColRowChanged() {
-    if (Sync)
-        Sync->SetRow(FRow);
+    // The linked grid may have fewer rows (a program set this grid's count): its current row stays one of its
+    // own rows.
+    if (Sync && !Sync->PassingRowChange)
+        Sync->SetRow(std::min(FRow, Sync->RowCount() - 1));
     if (OnColRowChanged)
         OnColRowChanged(this, FCol, FRow);
 }

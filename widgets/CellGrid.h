@@ -543,6 +543,9 @@ protected:
     // Guards against re-entry while the layout pass shows or hides the bars and while bars are set.
     bool InLayout = false;
     bool SettingBars = false;
+    // Set while the linked grid repeats a row change of this grid's keys: its notifications must not move
+    // this grid's current row, which the key has already set.
+    bool PassingRowChange = false;
 
     // Pointer, keys and editing
 public:
@@ -574,11 +577,12 @@ protected:
     void keyPressEvent(QKeyEvent* Event) override;
     bool event(QEvent* Event) override;
 
-    // Called after the keyboard inserted or deleted a row, once OnInsertRow/OnDeleteRow have run.
-    virtual void KeyRowInserted(int ARow);
-    virtual void KeyRowDeleted(int ARow);
-
 private:
+    // Called after the keyboard inserted or deleted a row, once OnInsertRow/OnDeleteRow have run: the linked
+    // grid (the companion, or the grid a companion follows) gets the same row change.
+    void KeyRowInserted(int ARow);
+    void KeyRowDeleted(int ARow);
+
     friend class TCellInplace;
     friend class TCellGridSync;
 

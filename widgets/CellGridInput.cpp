@@ -77,8 +77,8 @@ bool isSingleCell(const TRect& R) {
     return R.Left == R.Right && R.Top == R.Bottom;
 }
 
-// Sets a flag for the span of a multi-cell operation and clears it however the operation ends, so that an
-// error raised by an event handler cannot leave the grid without painting.
+// Sets a flag for the span of an operation (a multi-cell change, a row change passed to the linked grid) and
+// clears it however the operation ends, so that an error raised by an event handler cannot leave it set.
 class UpdatingScope {
 public:
     explicit UpdatingScope(bool& Flag) : FFlag(Flag) { FFlag = true; }
@@ -820,8 +820,22 @@ bool TCellGrid::HandleKey(int Key, Qt::KeyboardModifiers Shift) {
     return true;
 }
 
-void TCellGrid::KeyRowInserted(int) {}
-void TCellGrid::KeyRowDeleted(int) {}
+void TCellGrid::KeyRowInserted(int ARow) {
+    if (!Sync)
+        return;
+    UpdatingScope passing(PassingRowChange);
+    if (ARow == Sync->RowCount())
+        Sync->AddRow();
+    else
+        Sync->InsertRow(ARow);
+}
+
+void TCellGrid::KeyRowDeleted(int ARow) {
+    if (!Sync)
+        return;
+    UpdatingScope passing(PassingRowChange);
+    Sync->DeleteRow(ARow);
+}
 
 // ---- Typing
 

@@ -50,20 +50,6 @@ void TCellGridSync::ownVertBarChanged() {
         FGrid->SetVertOffset(VertOffset());
 }
 
-void TCellGridSync::KeyRowInserted(int ARow) {
-    if (!FGrid)
-        return;
-    if (ARow == FGrid->RowCount())
-        FGrid->AddRow();
-    else
-        FGrid->InsertRow(ARow);
-}
-
-void TCellGridSync::KeyRowDeleted(int ARow) {
-    if (FGrid)
-        FGrid->DeleteRow(ARow);
-}
-
 void TCellGridSync::gridDestroyed() {
     FGrid = nullptr;
     Sync = nullptr;

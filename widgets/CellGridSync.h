@@ -23,8 +23,6 @@ public:
 protected:
     void ShowScrollBars(bool Horz, bool Vert) override;
     void FollowVertBar(int Max, int Pos) override;
-    void KeyRowInserted(int ARow) override;
-    void KeyRowDeleted(int ARow) override;
 
 private:
     void ownVertBarChanged();
