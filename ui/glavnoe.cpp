@@ -496,8 +496,11 @@ void TForm1::disableExecute() {
 
 int TForm1::appendRow() {
     ng_->SetRowCount(ng_->RowCount() + 1);
-    ng_->SetRow(ng_->RowCount() - 1);
-    return ng_->RowCount() - 1;
+    const int row = ng_->RowCount() - 1;
+    ng_->SetRow(row);
+    // The grid's setters never scroll; the pupil sees each new row whole, the winning one too.
+    ng_->EnsureVisible(ng_->Col(), row);
+    return row;
 }
 
 void TForm1::setCell(int row, int column, const std::string& text) {

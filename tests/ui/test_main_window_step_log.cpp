@@ -1,14 +1,17 @@
-// The step log as the pupil meets it in the main window: its header built from the task's titles and
-// copying its rows.
+// The step log as the pupil meets it in the main window: its header built from the task's titles, copying
+// its rows, and the newest row kept in view.
 #include <string>
 #include <vector>
 
+#include <QDialog>
+#include <QImage>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include "support/GridInputSupport.h"
 #include "support/MainWindowFixture.h"
+#include "support/WindowChecks.h"
 #include "widgets/CellGrid.h"
 
 namespace trimerka {
@@ -37,6 +40,11 @@ protected:
         for (int i = 0; i < count; ++i) {
             step(solution[static_cast<size_t>(i)].source, solution[static_cast<size_t>(i)].destination);
         }
+    }
+    // The row lies wholly in the body area of the grid's client area, below the header band.
+    bool rowInView(int row) const {
+        const TRect r = grid()->CellRect(0, row);
+        return r.Top >= grid()->GetFixedHeight() - 1 && r.Bottom <= grid()->viewport()->height();
     }
 };
 
@@ -102,6 +110,42 @@ TEST_F(StepLogInWindow, CtrlCCopiesTheSelectedRows) {
     QTest::keyClick(log, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(platform.clipboard, row1 + row2);
     EXPECT_EQ(errorMessages(), QStringList());
+}
+
+TEST_F(StepLogInWindow, EachStepBringsItsRowWhollyIntoView) {
+    testing::TaskKeys keys = testing::classicTaskKeys();
+    setKey(keys, "krres", "0");
+    openKeys(keys);
+    for (int i = 0; i < 12; ++i) {
+        SCOPED_TRACE(i + 1);
+        step(i % 2 == 0 ? VesselA : VesselB, i % 2 == 0 ? VesselB : VesselA);
+        ASSERT_EQ(grid()->RowCount(), i + 1);
+        EXPECT_TRUE(rowInView(i));
+    }
+}
+
+// When the completed window shows, the pupil sees the winning step's row, current and framed.
+TEST_F(StepLogInWindow, TheWinningRowIsInViewWhenTheCompletedWindowShows) {
+    QImage shown;
+    bool inView = false;
+    platform.onModal = [&](QDialog&) {
+        inView = rowInView(6);
+        shown = testing::grabWindow(*grid()->viewport(), "step_log_at_completion.png");
+    };
+    openKeys(testing::classicTaskKeys());
+    playClassicSteps(7);
+    ASSERT_EQ(platform.modalShown.size(), 1u);
+    EXPECT_TRUE(inView);
+    EXPECT_EQ(grid()->Row(), 6);
+    const TRect frame = grid()->FrameRect();
+    const QColor pen = grid()->hasFocus() ? QColor(Qt::black) : grid()->GridColor();
+    ASSERT_LT(frame.Bottom, shown.height());
+    testing::expectPixels(shown,
+                          {
+                              {"frame above row 7", frame.Left + 40, frame.Top, pen},
+                              {"frame below row 7", frame.Left + 40, frame.Bottom - 1, pen},
+                              {"row 7 inside the frame", frame.Left + 40, frame.Top + 4, grid()->Color()},
+                          });
 }
 
 } // namespace
