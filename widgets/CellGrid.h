@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "widgets/CellGridHeader.h"
+
 class QPainter;
 class QRegion;
 
@@ -26,38 +28,6 @@ enum THorzAlign { haLeft, haCenter, haRight };
 enum TVertAlign { vaTop, vaCenter, vaBottom };
 enum TGutterKind { gkNone, gkBlank, gkPointer, gkNumber, gkString };
 enum TGridHittest { gtNone, gtLeftTop, gtLeft, gtTop, gtCell, gtColSizing, gtSmallBox };
-
-// A rectangle with the window-system convention: Right and Bottom lie one past the last pixel. The same
-// record holds inclusive index rectangles (SelectArea, header and merged cells), where all bounds are inside.
-struct TRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
-    bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-    bool Intersects(const TRect& o) const {
-        return Left < o.Right && o.Left < Right && Top < o.Bottom && o.Top < Bottom;
-    }
-    bool Contains(QPoint p) const { return p.x() >= Left && p.x() < Right && p.y() >= Top && p.y() < Bottom; }
-    // Bounds inclusive, for index rectangles.
-    bool ContainsCell(int c, int r) const { return c >= Left && c <= Right && r >= Top && r <= Bottom; }
-    TRect Adjusted(int dl, int dt, int dr, int db) const {
-        return {Left + dl, Top + dt, Right + dr, Bottom + db};
-    }
-    TRect Translated(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
-    QRect ToQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
-    static TRect FromQRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
-    friend bool operator==(const TRect&, const TRect&) = default;
-};
-
-// One header cell: its text and its span in columns (Left..Right) and header lines (Top..Bottom), inclusive.
-struct THeaderInfo {
-    QString Str;
-    TRect Rc;
-};
 
 // One body cell merged over a block of cells (Rc inclusive: columns Left..Right, rows Top..Bottom).
 struct TMergeCell {
@@ -370,16 +340,7 @@ public:
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
 
-    // Pure parts of the header build and the layout pass, kept apart from the widget so they can be tested
-    // on their own.
-    struct HeaderColumn {
-        QString Title;
-        bool Visible = true;
-    };
-    static std::vector<THeaderInfo> BuildHeaderCells(const std::vector<HeaderColumn>& Columns,
-                                                     int HeaderLine);
-    // Splits a title into exactly HeaderLine levels.
-    static QStringList TitleLevels(const QString& Title, int HeaderLine);
+    // The pure part of the layout pass, kept apart from the widget so it can be tested on its own.
     struct FitColumn {
         int Width = 0;
         bool Visible = true;

@@ -19,12 +19,12 @@ struct Cell {
 
 struct HeaderCase {
     const char* name;
-    std::vector<TCellGrid::HeaderColumn> columns;
+    std::vector<HeaderColumn> columns;
     int headerLine;
     std::vector<Cell> expected;
 };
 
-std::vector<TCellGrid::HeaderColumn> logTitles(const char* second) {
+std::vector<HeaderColumn> logTitles(const char* second) {
     return {{QStringLiteral("Команда")},
             {QString::fromUtf8(second)},
             {QStringLiteral("Емкость|8 литров")},
@@ -41,7 +41,7 @@ std::string describe(const std::vector<THeaderInfo>& cells) {
 
 void expectHeaderCells(const std::vector<HeaderCase>& cases) {
     for (const auto& c : cases) {
-        const auto cells = TCellGrid::BuildHeaderCells(c.columns, c.headerLine);
+        const auto cells = BuildHeaderCells(c.columns, c.headerLine);
         std::vector<THeaderInfo> expected;
         for (const auto& e : c.expected)
             expected.push_back({QString::fromUtf8(e.str), e.rc});
