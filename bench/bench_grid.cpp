@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include "platform/Fonts.h"
+#include "platform/QtPlatform.h"
 #include "tests/widgets/StepLogGrid.h"
 
 using namespace trimerka;
@@ -15,7 +16,9 @@ using namespace trimerka;
 namespace {
 
 std::unique_ptr<TCellGrid> makeLog(int rows) {
-    auto g = testing::makeStepLog(rows);
+    // The log copies and reports errors through the platform; painting uses none of it.
+    static QtPlatform platform;
+    auto g = testing::makeStepLog(platform, rows);
     g->show();
     QApplication::processEvents();
     return g;

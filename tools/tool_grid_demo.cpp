@@ -26,15 +26,14 @@ int main(int argc, char** argv) {
     auto* layout = new QVBoxLayout(&window);
     auto* status = new QLabel;
     auto* row = new QHBoxLayout;
-    auto* notes = new trimerka::TCellGridSync;
-    auto* sheet = new trimerka::TCellGrid;
+    auto* notes = new trimerka::TCellGridSync(platform);
+    auto* sheet = new trimerka::TCellGrid(platform);
     row->addWidget(notes);
     row->addWidget(sheet, 1);
     layout->addLayout(row, 1);
     layout->addWidget(status);
 
     sheet->setObjectName(QStringLiteral("sheet"));
-    sheet->SetPlatform(&platform);
     sheet->BeginUpdate();
     sheet->SetColCount(5);
     const QString titles[] = {QStringLiteral("Команда"), QStringLiteral("Емкость|12 литров"),
@@ -60,7 +59,6 @@ int main(int argc, char** argv) {
 
     notes->setObjectName(QStringLiteral("notes"));
     notes->setFixedWidth(120);
-    notes->SetPlatform(&platform);
     notes->SetColCount(1);
     notes->Columns()[0].SetTitle(QStringLiteral("Заметки"));
     notes->SetHeaderLine(2);

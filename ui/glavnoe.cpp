@@ -127,7 +127,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     vipolnit_ = makeButton(client, "vipolnit", QStringLiteral("Выполнить"), QRect(541, 255, 157, 43), true);
     connect(vipolnit_, &QPushButton::clicked, this, &TForm1::vipolnitClick);
 
-    ng_ = new TCellGrid(client);
+    ng_ = new TCellGrid(platform_, client);
     ng_->setObjectName(QStringLiteral("ng"));
     ng_->setGeometry(8, 306, 696, 133);
     configureStepLog();
@@ -496,8 +496,11 @@ void TForm1::disableExecute() {
 
 int TForm1::appendRow() {
     ng_->SetRowCount(ng_->RowCount() + 1);
-    ng_->SetRow(ng_->RowCount() - 1);
-    return ng_->RowCount() - 1;
+    const int row = ng_->RowCount() - 1;
+    ng_->SetRow(row);
+    // The grid's setters never scroll; the pupil sees each new row whole, the winning one too.
+    ng_->EnsureVisible(ng_->Col(), row);
+    return row;
 }
 
 void TForm1::setCell(int row, int column, const std::string& text) {

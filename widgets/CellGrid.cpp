@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QPalette>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -18,25 +17,9 @@ namespace {
 
 const char* const kIndexError = "Cell Index out of bound.";
 
-// A text that no real title level matches, so the first level of a column never merges with nothing.
-const QString kSentinel = QStringLiteral("^%%%%%^******^");
-
 QColor systemColor(QPalette::ColorRole role) {
     return QApplication::palette().color(QPalette::Active, role);
 }
-
-// Restores a flag when the scope ends, so an error cannot leave the grid stuck.
-class FlagGuard {
-public:
-    explicit FlagGuard(bool& flag) : f(flag), old(flag) { f = true; }
-    ~FlagGuard() { f = old; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-private:
-    bool& f;
-    bool old;
-};
 
 } // namespace
 
@@ -216,7 +199,8 @@ int TCellColumns::IndexOf(const TCellColumn* Column) const {
 
 // ---- TCellGrid: creation
 
-TCellGrid::TCellGrid(QWidget* Parent) : QAbstractScrollArea(Parent), FColumns(this) {
+TCellGrid::TCellGrid(Platform& APlatform, QWidget* Parent)
+    : QAbstractScrollArea(Parent), FColumns(this), FPlatform(APlatform) {
     FColor = systemColor(QPalette::Base);
     FAlternateColor = systemColor(QPalette::Base);
     FGridColor = systemColor(QPalette::Button);
@@ -698,8 +682,10 @@ void TCellGrid::SetVertOffset(int Value) {
 }
 
 void TCellGrid::ColRowChanged() {
-    if (Sync)
-        Sync->SetRow(FRow);
+    // The linked grid may have fewer rows (a program set this grid's count): its current row stays one of its
+    // own rows.
+    if (Sync && !Sync->PassingRowChange)
+        Sync->SetRow(std::min(FRow, Sync->RowCount() - 1));
     if (OnColRowChanged)
         OnColRowChanged(this, FCol, FRow);
 }
@@ -711,308 +697,6 @@ void TCellGrid::EndEditing() {
         if (Inplace)
             Inplace->hide();
     }
-}
-
-// ---- Header build and layout
-
-QStringList TCellGrid::TitleLevels(const QString& Title, int HeaderLine) {
-    QStringList levels;
-    if (!Title.isEmpty()) {
-        QString t = Title;
-        t.replace(QLatin1Char('|'), QLatin1Char('\n'));
-        // CR, LF or CR LF end a line; a break at the very end adds no level.
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < t.size(); ++i) {
-            const QChar ch = t[i];
-            if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
-                levels << t.mid(start, i - start);
-                if (ch == QLatin1Char('\r') && i + 1 < t.size() && t[i + 1] == QLatin1Char('\n'))
-                    ++i;
-                start = i + 1;
-            }
-        }
-        if (start < t.size())
-            levels << t.mid(start);
-    }
-    if (levels.isEmpty()) {
-        for (int i = 0; i < HeaderLine; ++i)
-            levels << QString();
-        return levels;
-    }
-    while (levels.size() < HeaderLine)
-        levels << levels.last();
-    while (levels.size() > std::max(HeaderLine, 0))
-        levels.removeLast();
-    return levels;
-}
-
-std::vector<THeaderInfo> TCellGrid::BuildHeaderCells(const std::vector<HeaderColumn>& Columns,
-                                                     int HeaderLine) {
-    std::vector<THeaderInfo> cells;
-    const int lines = std::max(HeaderLine, 0);
-    // Indexes into cells; -1 stands for the sentinel cell.
-    std::vector<int> open(static_cast<size_t>(lines), -1);
-    auto textOf = [&](int i) -> const QString& {
-        return i < 0 ? kSentinel : cells[static_cast<size_t>(i)].Str;
-    };
-    for (size_t c = 0; c < Columns.size(); ++c) {
-        if (!Columns[c].Visible) {
-            std::fill(open.begin(), open.end(), -1);
-            continue;
-        }
-        const QStringList levels = TitleLevels(Columns[c].Title, lines);
-        int above = -1;
-        for (int L = 0; L < lines; ++L) {
-            const QString& t = levels[L];
-            if (t == textOf(above)) {
-                THeaderInfo& a = cells[static_cast<size_t>(above)];
-                a.Rc.Bottom = std::min(std::max(a.Rc.Bottom, L), lines - 1);
-            } else if (t == textOf(open[static_cast<size_t>(L)])) {
-                above = open[static_cast<size_t>(L)];
-                ++cells[static_cast<size_t>(above)].Rc.Right;
-            } else {
-                const int col = static_cast<int>(c);
-                cells.push_back({t, {col, L, col, L}});
-                above = static_cast<int>(cells.size()) - 1;
-                open[static_cast<size_t>(L)] = above;
-            }
-        }
-    }
-    return cells;
-}
-
-void TCellGrid::BuildHeader() {
-    std::vector<HeaderColumn> cols;
-    cols.reserve(FColumns.FItems.size());
-    for (const auto& c : FColumns.FItems)
-        cols.push_back({c->FTitle, c->FVisible});
-    FHeaderInfos = BuildHeaderCells(cols, FHeaderLine);
-    RecalcLayout();
-}
-
-void TCellGrid::FitWidths(std::vector<FitColumn>& Columns, int Available, int ForcedColumn) {
-    int body = 0;
-    for (const auto& c : Columns)
-        if (c.Visible)
-            body += c.Width;
-    const int start = body;
-    const int n = static_cast<int>(Columns.size());
-    if (n == 0)
-        return;
-    if (body < Available) {
-        for (int i = 0; body < Available;) {
-            FitColumn& c = Columns[static_cast<size_t>(i)];
-            if (c.Visible && c.CanResize) {
-                ++c.Width;
-                ++body;
-            }
-            if (++i == n) {
-                if (body == start)
-                    break;
-                i = 0;
-            }
-        }
-    } else if (body > Available) {
-        for (int i = 0; body > Available;) {
-            FitColumn& c = Columns[static_cast<size_t>(i)];
-            if (c.Visible && c.CanResize && i != ForcedColumn) {
-                --c.Width;
-                --body;
-            }
-            if (++i == n) {
-                if (body == start)
-                    break;
-                i = 0;
-            }
-        }
-    }
-}
-
-int TCellGrid::ClientWidth() const {
-    int w = contentsRect().width();
-    if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
-        w -= verticalScrollBar()->sizeHint().width();
-    return std::max(w, 0);
-}
-
-int TCellGrid::ClientHeight() const {
-    int h = contentsRect().height();
-    if (horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
-        h -= horizontalScrollBar()->sizeHint().height();
-    return std::max(h, 0);
-}
-
-void TCellGrid::ShowScrollBars(bool Horz, bool Vert) {
-    setHorizontalScrollBarPolicy(Horz ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Vert ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-}
-
-void TCellGrid::RecalcLayout() {
-    if (InLayout)
-        return;
-    FlagGuard guard(InLayout);
-    const int H = FDefRowHeight;
-    ApplyMergeCells();
-
-    const bool anyVisible = std::any_of(FColumns.FItems.begin(), FColumns.FItems.end(),
-                                        [](const auto& c) { return c->FVisible; });
-    if (!anyVisible) {
-        FixedWidth = FixedHeight = BodyWidth = BodyHeight = 0;
-        ShowScrollBars(false, false);
-        // Leave nothing stale behind for the painter: the whole client area is empty.
-        AllWidth = AllHeight = 0;
-        FMaxHScroll = FMaxVScroll = 0;
-        FHorzOffset = FVertOffset = 0;
-        FooterTop = 0;
-        CellBox = {0, 0, ClientWidth(), ClientHeight()};
-        return;
-    }
-
-    if (FAutoColWidth) {
-        const QFontMetrics fm(font());
-        for (auto& c : FColumns.FItems) {
-            int a = 20;
-            for (const auto& e : c->FStrings)
-                a = std::max(a, fm.horizontalAdvance(e.Text) + 7);
-            c->FWidth = std::max(FDefColWidth, a);
-        }
-    }
-
-    FixedWidth = FGutterKind != gkNone ? FGutterWidth : 0;
-    FixedHeight = FHeaderLine * H;
-    BodyHeight = FRowCount * H;
-
-    const int availWidth = ClientWidth() - FixedWidth;
-    const int availHeight = ClientHeight() - FixedHeight - (FShowFooter ? H : 0);
-
-    BodyWidth = 0;
-    for (const auto& c : FColumns.FItems)
-        if (c->FVisible)
-            BodyWidth += c->FWidth;
-
-    if (FFitToWidth) {
-        std::vector<FitColumn> fit;
-        fit.reserve(FColumns.FItems.size());
-        for (const auto& c : FColumns.FItems)
-            fit.push_back({c->FWidth, c->FVisible, c->FCanResize});
-        FitWidths(fit, availWidth, ForcedColumn);
-        BodyWidth = 0;
-        for (size_t i = 0; i < fit.size(); ++i) {
-            FColumns.FItems[i]->FWidth = fit[i].Width;
-            if (fit[i].Visible)
-                BodyWidth += fit[i].Width;
-        }
-        ForcedColumn = -1;
-    }
-
-    if (BodyWidth < availWidth)
-        FHorzOffset = 0;
-    if (BodyHeight < availHeight)
-        FVertOffset = 0;
-
-    ShowScrollBars(BodyWidth > availWidth, BodyHeight > availHeight);
-    const int cw = ClientWidth();
-    const int ch = ClientHeight();
-
-    FMaxHScroll = std::max(0, BodyWidth + FixedWidth - cw);
-    FMaxVScroll = std::max(0, BodyHeight + FixedHeight + (FShowFooter ? H : 0) - ch);
-    FMaxVScroll = (FMaxVScroll + H - 1) / H * H;
-
-    if (FShowFooter) {
-        if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
-            FooterTop = (ch / H - 1) * H - 1;
-        else
-            FooterTop = (FHeaderLine + FRowCount) * H - 1;
-    }
-
-    FHorzOffset = std::clamp(FHorzOffset, 0, FMaxHScroll);
-    FVertOffset = std::clamp(FVertOffset, 0, FMaxVScroll);
-    SetHorzBar();
-    SetVertBar();
-
-    AllWidth = std::min(cw, BodyWidth + FixedWidth);
-    AllHeight = std::min(ch, BodyHeight + FixedHeight + (FShowFooter ? H : 0));
-    CellBox = {FixedWidth, FixedHeight, cw, FShowFooter ? FooterTop : ch};
-}
-
-// ---- Geometry
-
-int TCellGrid::ColumnLeft(int N) const {
-    int x = 0;
-    const int n = std::min(N, ColCount());
-    for (int i = 0; i < n; ++i) {
-        const TCellColumn& c = *FColumns.FItems[static_cast<size_t>(i)];
-        if (c.FVisible)
-            x += c.FWidth;
-    }
-    return x;
-}
-
-TRect TCellGrid::CellRect(int ACol, int ARow) const {
-    if (ACol == -1 || ARow == -1)
-        return {};
-    const int H = FDefRowHeight;
-    const int left = ColumnLeft(ACol);
-    int w = 0;
-    if (ACol >= 0 && ACol < ColCount() && FColumns.FItems[static_cast<size_t>(ACol)]->FVisible)
-        w = FColumns.FItems[static_cast<size_t>(ACol)]->FWidth;
-    const TRect body{left - 1, ARow * H - 1, left + w, ARow * H + H};
-    return body.Translated(FixedWidth - FHorzOffset, FixedHeight - FVertOffset);
-}
-
-TRect TCellGrid::HeaderCellRect(const THeaderInfo& Info) const {
-    const int H = FDefRowHeight;
-    const TRect r{ColumnLeft(Info.Rc.Left) - 1, Info.Rc.Top * H - 1, ColumnLeft(Info.Rc.Right + 1),
-                  (Info.Rc.Bottom + 1) * H};
-    return r.Translated(FixedWidth - FHorzOffset, 0);
-}
-
-TRect TCellGrid::GutterCellRect(int ARow) const {
-    const int H = FDefRowHeight;
-    return TRect{-1, ARow * H - 1, FGutterWidth, (ARow + 1) * H}.Translated(0, FixedHeight - FVertOffset);
-}
-
-TRect TCellGrid::MergedCellRect(const TMergeCell& Cell) const {
-    const int H = FDefRowHeight;
-    const TRect r{ColumnLeft(Cell.Rc.Left) - 1, Cell.Rc.Top * H - 1, ColumnLeft(Cell.Rc.Right + 1),
-                  Cell.Rc.Top * H + (Cell.Rc.Bottom - Cell.Rc.Top + 1) * H};
-    return r.Translated(FixedWidth - FHorzOffset, FixedHeight - FVertOffset);
-}
-
-TRect TCellGrid::FooterCellRect(int ACol) const {
-    const int B = FooterTop + FDefRowHeight + 1;
-    return TRect{ColumnLeft(ACol) - 1, FooterTop, ColumnLeft(ACol + 1), B}.Translated(
-        FixedWidth - FHorzOffset, 0);
-}
-
-namespace {
-int floorDiv(int a, int b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
-}
-} // namespace
-
-void TCellGrid::RowsMeeting(int Top, int Bottom, int& First, int& Last) const {
-    // Row r covers client rows r * H - 1 .. r * H + H - 1, moved by FixedHeight - VertOffset.
-    const int H = FDefRowHeight;
-    const int shift = FVertOffset - FixedHeight;
-    First = std::max(floorDiv(Top + shift, H), 0);
-    Last = std::min(-floorDiv(-(Bottom + shift + 1), H) - 1, FRowCount - 1);
-    if (Bottom <= Top)
-        Last = First - 1;
-}
-
-int TCellGrid::FirstVisibleRow() const {
-    int first = 0;
-    int last = 0;
-    RowsMeeting(CellBox.Top, CellBox.Bottom, first, last);
-    return first;
-}
-
-int TCellGrid::LastVisibleRow() const {
-    int first = 0;
-    int last = 0;
-    RowsMeeting(CellBox.Top, CellBox.Bottom, first, last);
-    return last;
 }
 
 QColor TCellGrid::CellColor(int ACol, int ARow) const {
@@ -1034,12 +718,6 @@ QString TCellGrid::GutterText(int ARow) const {
     default:
         return QString();
     }
-}
-
-TRect TCellGrid::FrameRect() const {
-    const TRect a = CellRect(FSelectArea.Left, FSelectArea.Top);
-    const TRect b = CellRect(FSelectArea.Right, FSelectArea.Bottom);
-    return {a.Left, a.Top, b.Right, b.Bottom};
 }
 
 // ---- Repaint requests

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "widgets/CellGridHeader.h"
+
 class QPainter;
 class QRegion;
 
@@ -26,38 +28,6 @@ enum THorzAlign { haLeft, haCenter, haRight };
 enum TVertAlign { vaTop, vaCenter, vaBottom };
 enum TGutterKind { gkNone, gkBlank, gkPointer, gkNumber, gkString };
 enum TGridHittest { gtNone, gtLeftTop, gtLeft, gtTop, gtCell, gtColSizing, gtSmallBox };
-
-// A rectangle with the window-system convention: Right and Bottom lie one past the last pixel. The same
-// record holds inclusive index rectangles (SelectArea, header and merged cells), where all bounds are inside.
-struct TRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
-    bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-    bool Intersects(const TRect& o) const {
-        return Left < o.Right && o.Left < Right && Top < o.Bottom && o.Top < Bottom;
-    }
-    bool Contains(QPoint p) const { return p.x() >= Left && p.x() < Right && p.y() >= Top && p.y() < Bottom; }
-    // Bounds inclusive, for index rectangles.
-    bool ContainsCell(int c, int r) const { return c >= Left && c <= Right && r >= Top && r <= Bottom; }
-    TRect Adjusted(int dl, int dt, int dr, int db) const {
-        return {Left + dl, Top + dt, Right + dr, Bottom + db};
-    }
-    TRect Translated(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
-    QRect ToQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
-    static TRect FromQRect(const QRect& r) { return {r.left(), r.top(), r.right() + 1, r.bottom() + 1}; }
-    friend bool operator==(const TRect&, const TRect&) = default;
-};
-
-// One header cell: its text and its span in columns (Left..Right) and header lines (Top..Bottom), inclusive.
-struct THeaderInfo {
-    QString Str;
-    TRect Rc;
-};
 
 // One body cell merged over a block of cells (Rc inclusive: columns Left..Right, rows Top..Bottom).
 struct TMergeCell {
@@ -194,12 +164,13 @@ using TMouseMoveEvent = std::function<void(TCellGrid* Sender, Qt::KeyboardModifi
 
 // The self-drawn table: a header band of merged title cells, a gutter band, an optional footer line and a
 // body of text cells stored column by column. The viewport is the client area; all client coordinates are
-// viewport coordinates.
+// viewport coordinates. The clipboard and the general error report are the program's platform services, which
+// the grid is given when it is made.
 class TCellGrid : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
-    explicit TCellGrid(QWidget* Parent = nullptr);
+    explicit TCellGrid(Platform& APlatform, QWidget* Parent = nullptr);
     ~TCellGrid() override;
 
     // Counts and sizes.
@@ -369,16 +340,7 @@ public:
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
 
-    // Pure parts of the header build and the layout pass, kept apart from the widget so they can be tested
-    // on their own.
-    struct HeaderColumn {
-        QString Title;
-        bool Visible = true;
-    };
-    static std::vector<THeaderInfo> BuildHeaderCells(const std::vector<HeaderColumn>& Columns,
-                                                     int HeaderLine);
-    // Splits a title into exactly HeaderLine levels.
-    static QStringList TitleLevels(const QString& Title, int HeaderLine);
+    // The pure part of the layout pass, kept apart from the widget so it can be tested on its own.
     struct FitColumn {
         int Width = 0;
         bool Visible = true;
@@ -542,6 +504,9 @@ protected:
     // Guards against re-entry while the layout pass shows or hides the bars and while bars are set.
     bool InLayout = false;
     bool SettingBars = false;
+    // Set while the linked grid repeats a row change of this grid's keys: its notifications must not move
+    // this grid's current row, which the key has already set.
+    bool PassingRowChange = false;
 
     // Pointer, keys and editing
 public:
@@ -558,10 +523,6 @@ public:
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();
-    // The clipboard and the error report go through the program's platform services; without them the
-    // clipboard commands do nothing.
-    void SetPlatform(Platform* Value) { FPlatform = Value; }
-    Platform* GetPlatform() const { return FPlatform; }
 
     TCellInplace* InplaceEditor();
     bool Editing() const { return IsEditing; }
@@ -577,11 +538,12 @@ protected:
     void keyPressEvent(QKeyEvent* Event) override;
     bool event(QEvent* Event) override;
 
-    // Called after the keyboard inserted or deleted a row, once OnInsertRow/OnDeleteRow have run.
-    virtual void KeyRowInserted(int ARow);
-    virtual void KeyRowDeleted(int ARow);
-
 private:
+    // Called after the keyboard inserted or deleted a row, once OnInsertRow/OnDeleteRow have run: the linked
+    // grid (the companion, or the grid a companion follows) gets the same row change.
+    void KeyRowInserted(int ARow);
+    void KeyRowDeleted(int ARow);
+
     friend class TCellInplace;
     friend class TCellGridSync;
 
@@ -625,7 +587,7 @@ private:
     TGridInteraction FInteraction = TGridInteraction::Idle;
     TGridHittest FCursorZone = gtCell;
     bool FLeftPressed = false;
-    Platform* FPlatform = nullptr;
+    Platform& FPlatform;
 };
 
 } // namespace trimerka

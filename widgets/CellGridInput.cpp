@@ -77,8 +77,8 @@ bool isSingleCell(const TRect& R) {
     return R.Left == R.Right && R.Top == R.Bottom;
 }
 
-// Sets a flag for the span of a multi-cell operation and clears it however the operation ends, so that an
-// error raised by an event handler cannot leave the grid without painting.
+// Sets a flag for the span of an operation (a multi-cell change, a row change passed to the linked grid) and
+// clears it however the operation ends, so that an error raised by an event handler cannot leave it set.
 class UpdatingScope {
 public:
     explicit UpdatingScope(bool& Flag) : FFlag(Flag) { FFlag = true; }
@@ -115,15 +115,9 @@ template <class Fn> void TCellGrid::Guarded(Fn&& Body) {
     }
 }
 
-// The general error report of the program; without a platform (a bare grid) the message goes to the log.
-// No error may leave a handler into Qt's event loop.
+// The general error report of the program. No error may leave a handler into Qt's event loop.
 void TCellGrid::ReportError(const char* What) {
-    const QString message = QString::fromUtf8(What);
-    if (!FPlatform) {
-        qWarning("%s", qUtf8Printable(errorReportMessage(message)));
-        return;
-    }
-    reportError(*FPlatform, window(), message);
+    reportError(FPlatform, window(), QString::fromUtf8(What));
 }
 
 // ---- Visible columns
@@ -826,8 +820,22 @@ bool TCellGrid::HandleKey(int Key, Qt::KeyboardModifiers Shift) {
     return true;
 }
 
-void TCellGrid::KeyRowInserted(int) {}
-void TCellGrid::KeyRowDeleted(int) {}
+void TCellGrid::KeyRowInserted(int ARow) {
+    if (!Sync)
+        return;
+    UpdatingScope passing(PassingRowChange);
+    if (ARow == Sync->RowCount())
+        Sync->AddRow();
+    else
+        Sync->InsertRow(ARow);
+}
+
+void TCellGrid::KeyRowDeleted(int ARow) {
+    if (!Sync)
+        return;
+    UpdatingScope passing(PassingRowChange);
+    Sync->DeleteRow(ARow);
+}
 
 // ---- Typing
 
@@ -883,26 +891,21 @@ QString TCellGrid::SelectionText(bool ClearCells) {
 }
 
 void TCellGrid::CopyToClipboard() {
-    if (FPlatform)
-        FPlatform->setClipboardText(SelectionText(false));
+    FPlatform.setClipboardText(SelectionText(false));
 }
 
 void TCellGrid::CutToClipboard() {
-    if (!FPlatform)
-        return;
     QString text;
     {
         UpdatingScope updating(FUpdating);
         text = SelectionText(true);
-        FPlatform->setClipboardText(text);
+        FPlatform.setClipboardText(text);
     }
     InvalidateBody();
 }
 
 void TCellGrid::PasteFromClipboard() {
-    if (!FPlatform)
-        return;
-    const QString text = FPlatform->clipboardText();
+    const QString text = FPlatform.clipboardText();
     if (text.isEmpty() || ColCount() == 0 || FRowCount == 0)
         return;
     EndEditing();

@@ -4,7 +4,7 @@
 
 namespace trimerka {
 
-TCellGridSync::TCellGridSync(QWidget* Parent) : TCellGrid(Parent) {
+TCellGridSync::TCellGridSync(Platform& APlatform, QWidget* Parent) : TCellGrid(APlatform, Parent) {
     // The base constructor laid out with the base bars; lay out again with this grid's own.
     RecalcLayout();
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TCellGridSync::ownVertBarChanged);
@@ -48,20 +48,6 @@ void TCellGridSync::FollowVertBar(int Max, int Pos) {
 void TCellGridSync::ownVertBarChanged() {
     if (FGrid)
         FGrid->SetVertOffset(VertOffset());
-}
-
-void TCellGridSync::KeyRowInserted(int ARow) {
-    if (!FGrid)
-        return;
-    if (ARow == FGrid->RowCount())
-        FGrid->AddRow();
-    else
-        FGrid->InsertRow(ARow);
-}
-
-void TCellGridSync::KeyRowDeleted(int ARow) {
-    if (FGrid)
-        FGrid->DeleteRow(ARow);
 }
 
 void TCellGridSync::gridDestroyed() {

@@ -13,7 +13,7 @@ class TCellGridSync : public TCellGrid {
     Q_OBJECT
 
 public:
-    explicit TCellGridSync(QWidget* Parent = nullptr);
+    explicit TCellGridSync(Platform& APlatform, QWidget* Parent = nullptr);
     ~TCellGridSync() override;
 
     TCellGrid* Grid() const { return FGrid; }
@@ -23,8 +23,6 @@ public:
 protected:
     void ShowScrollBars(bool Horz, bool Vert) override;
     void FollowVertBar(int Max, int Pos) override;
-    void KeyRowInserted(int ARow) override;
-    void KeyRowDeleted(int ARow) override;
 
 private:
     void ownVertBarChanged();

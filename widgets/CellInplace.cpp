@@ -1,6 +1,7 @@
 #include "widgets/CellInplace.h"
 
 #include <exception>
+#include <limits>
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -29,6 +30,9 @@ TCellInplace::TCellInplace(TCellGrid* Grid) : QLineEdit(Grid->viewport()), FGrid
     setObjectName(QStringLiteral("inplace"));
     setFrame(false);
     setTextMargins(0, 0, 0, 0);
+    // A line edit cuts its text at 32,767 characters by default; the editor shows a cell's whole text, or
+    // opening it would store the cut text back.
+    setMaxLength(std::numeric_limits<int>::max());
     setGeometry(-200, -200, 10, 10);
     hide();
     connect(this, &QLineEdit::textChanged, this, &TCellInplace::textChange);

@@ -13,8 +13,8 @@
 namespace trimerka::testing {
 
 // An editable grid of four columns of 80 pixels and fifteen rows, cell (c, r) holding "c:r".
-inline std::unique_ptr<TCellGrid> makeSheet(int cols = 4, int rows = 15) {
-    auto g = std::make_unique<TCellGrid>();
+inline std::unique_ptr<TCellGrid> makeSheet(Platform& platform, int cols = 4, int rows = 15) {
+    auto g = std::make_unique<TCellGrid>(platform);
     g->resize(420, 200);
     g->SetColCount(cols);
     g->SetRowCount(rows);

@@ -5,6 +5,7 @@
 #include <QColor>
 
 #include "platform/Fonts.h"
+#include "platform/Platform.h"
 #include "widgets/CellGrid.h"
 
 namespace trimerka::testing {
@@ -16,8 +17,8 @@ inline const QColor kLogAlternate{255, 234, 213};
 inline const QColor kLogGridColor{64, 0, 0};
 inline const QColor kLogSelection{186, 254, 189};
 
-inline std::unique_ptr<TCellGrid> makeStepLog(int rows) {
-    auto g = std::make_unique<TCellGrid>();
+inline std::unique_ptr<TCellGrid> makeStepLog(Platform& platform, int rows) {
+    auto g = std::make_unique<TCellGrid>(platform);
     g->setObjectName(QStringLiteral("ng"));
     g->resize(696, 133);
     g->BeginUpdate();

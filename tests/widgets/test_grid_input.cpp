@@ -30,8 +30,7 @@ using testing::typeText;
 class StepLogInput : public ::testing::Test {
 protected:
     void SetUp() override {
-        grid = makeStepLog(15);
-        grid->SetPlatform(&platform);
+        grid = makeStepLog(platform, 15);
         // The main window widens every click and key to the whole current row.
         grid->OnClick = [this](TCellGrid* g) {
             clicks.push_back({g->Col(), g->Row(), g->SelectArea()});
@@ -153,8 +152,7 @@ TEST_F(StepLogInput, EditingKeysAreRefusedButMovingWorks) {
 class SheetInput : public ::testing::Test {
 protected:
     void SetUp() override {
-        grid = makeSheet();
-        grid->SetPlatform(&platform);
+        grid = makeSheet(platform);
         showFocused(*grid, *grid);
     }
     FakePlatform platform;
@@ -489,7 +487,7 @@ TEST_F(SheetInput, KeysMoveAndExtend) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto g = makeSheet();
+        auto g = makeSheet(platform);
         if (c.hidden >= 0)
             g->Columns()[c.hidden].SetVisible(false);
         g->SetCol(c.col);
@@ -616,7 +614,7 @@ TEST_F(SheetInput, EnterCommitsThroughOnCellAssignmentAndFills) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto g = makeSheet();
+        auto g = makeSheet(platform);
         g->SetAutoFillDown(c.fillDown);
         g->SetAutoFillRight(c.fillRight);
         g->OnCellAssignment = [&](TCellGrid*, int, int, QString& s) {
@@ -793,7 +791,7 @@ TEST_F(SheetInput, RowKeysInsertDeleteAndClear) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto g = makeSheet();
+        auto g = makeSheet(platform);
         g->SetAutoAddRow(c.autoAddRow);
         QStringList inserted;
         QStringList deleted;
@@ -832,7 +830,7 @@ TEST_F(SheetInput, UpFromAnEmptyAddedRowDropsIt) {
 }
 
 TEST_F(SheetInput, CtrlDeleteKeepsTheLastRow) {
-    auto g = makeSheet(4, 1);
+    auto g = makeSheet(platform, 4, 1);
     QTest::keyClick(g.get(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(g->RowCount(), 1);
 }
@@ -846,9 +844,10 @@ TEST(GridFocus, ArrowsStayWithTheGrid) {
     protected:
         void keyPressEvent(QKeyEvent*) override { ++keys; }
     };
+    FakePlatform platform;
     Host host;
     auto* layout = new QVBoxLayout(&host);
-    auto* grid = new TCellGrid;
+    auto* grid = new TCellGrid(platform);
     auto* other = new QLineEdit;
     layout->addWidget(grid);
     layout->addWidget(other);
@@ -890,7 +889,7 @@ TEST_F(SheetInput, TypingReplacesTheCellTextWithTheBuffer) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto g = makeSheet();
+        auto g = makeSheet(platform);
         showFocused(*g, *g);
         g->SetReadOnly(c.readOnly);
         g->Columns()[1].SetReadOnly(c.readOnlyColumn);
@@ -966,7 +965,7 @@ TEST_F(SheetInput, TheSecondClickOpensTheEditorWhereTheGridAllows) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto g = makeSheet();
+        auto g = makeSheet(platform);
         showFocused(*g, *g);
         g->SetReadOnly(c.readOnly);
         g->Columns()[2].SetReadOnly(c.readOnlyColumn);
@@ -1015,6 +1014,22 @@ TEST_F(SheetInput, TheEditorLiesOverTheCellAndStoresEveryChange) {
     EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("1:2Жx"));
 }
 
+// Opening the editor and leaving it without typing changes nothing, however long the cell's text.
+TEST_F(SheetInput, TheEditorKeepsALongTextWhole) {
+    const QString longText = QString(40000, QLatin1Char('x')) + QStringLiteral("end");
+    grid->SetCellText(1, 2, longText);
+    int edits = 0;
+    grid->OnCellChanging = [&](TCellGrid*, int, int, bool&) { ++edits; };
+    click(*grid, cellCentre(*grid, 1, 2));
+    click(*grid, cellCentre(*grid, 1, 2));
+    ASSERT_TRUE(grid->Editing());
+    EXPECT_EQ(grid->InplaceEditor()->text(), longText);
+    click(*grid, cellCentre(*grid, 2, 3));
+    EXPECT_FALSE(grid->Editing());
+    EXPECT_EQ(grid->CellText(1, 2), longText);
+    EXPECT_EQ(edits, 0);
+}
+
 TEST_F(SheetInput, TheEditorClosesOnItsKeysAndOnMoves) {
     struct Case {
         const char* name;
@@ -1060,7 +1075,7 @@ TEST_F(SheetInput, TheEditorFiltersTypedCharacters) {
 TEST_F(SheetInput, FocusElsewhereEndsTheEditing) {
     QWidget host;
     auto* layout = new QVBoxLayout(&host);
-    auto g = makeSheet();
+    auto g = makeSheet(platform);
     auto* other = new QLineEdit;
     layout->addWidget(g.get());
     layout->addWidget(other);
@@ -1161,8 +1176,7 @@ TEST_F(SheetInput, PasteFillsFromTheCurrentCellOrRepeatsOverTheSelection) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto g = makeSheet();
-        g->SetPlatform(&platform);
+        auto g = makeSheet(platform);
         platform.clipboard = c.clipboard;
         if (c.hidden >= 0)
             g->Columns()[c.hidden].SetVisible(false);

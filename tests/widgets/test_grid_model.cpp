@@ -4,6 +4,7 @@
 #include <QScrollBar>
 
 #include "core/Error.h"
+#include "support/FakePlatform.h"
 #include "widgets/StepLogGrid.h"
 
 using namespace trimerka;
@@ -18,12 +19,12 @@ struct Cell {
 
 struct HeaderCase {
     const char* name;
-    std::vector<TCellGrid::HeaderColumn> columns;
+    std::vector<HeaderColumn> columns;
     int headerLine;
     std::vector<Cell> expected;
 };
 
-std::vector<TCellGrid::HeaderColumn> logTitles(const char* second) {
+std::vector<HeaderColumn> logTitles(const char* second) {
     return {{QStringLiteral("Команда")},
             {QString::fromUtf8(second)},
             {QStringLiteral("Емкость|8 литров")},
@@ -36,6 +37,16 @@ std::string describe(const std::vector<THeaderInfo>& cells) {
         s += "'" + c.Str.toStdString() + "' (" + std::to_string(c.Rc.Left) + "," + std::to_string(c.Rc.Top) +
              "," + std::to_string(c.Rc.Right) + "," + std::to_string(c.Rc.Bottom) + ") ";
     return s;
+}
+
+void expectHeaderCells(const std::vector<HeaderCase>& cases) {
+    for (const auto& c : cases) {
+        const auto cells = BuildHeaderCells(c.columns, c.headerLine);
+        std::vector<THeaderInfo> expected;
+        for (const auto& e : c.expected)
+            expected.push_back({QString::fromUtf8(e.str), e.rc});
+        EXPECT_EQ(describe(cells), describe(expected)) << c.name;
+    }
 }
 
 // Counts the paints of the grid's client area.
@@ -87,17 +98,58 @@ TEST(GridHeader, BuildsMergedCellsFromTitles) {
          1,
          {{"a", {0, 0, 0, 0}}, {"A", {1, 0, 1, 0}}}},
     };
-    for (const auto& c : cases) {
-        const auto cells = TCellGrid::BuildHeaderCells(c.columns, c.headerLine);
-        std::vector<THeaderInfo> expected;
-        for (const auto& e : c.expected)
-            expected.push_back({QString::fromUtf8(e.str), e.rc});
-        EXPECT_EQ(describe(cells), describe(expected)) << c.name;
-    }
+    expectHeaderCells(cases);
+}
+
+// No title text is special: not even one that looks like a marker, and not the empty one.
+TEST(GridHeader, EveryTitleTextBuildsItsCells) {
+    const QString odd = QStringLiteral("^%%%%%^******^");
+    const std::string o = odd.toStdString();
+    auto with = [&](const char* pattern) {
+        return QString::fromUtf8(pattern).replace(QLatin1Char('@'), odd);
+    };
+    const std::vector<HeaderCase> cases = {
+        {"as the lower title after a full-height column",
+         {{QStringLiteral("Команда")}, {with("Литры|@")}, {with("Литры|5 л")}, {with("Литры|3 л")}},
+         2,
+         {{"Команда", {0, 0, 0, 1}},
+          {"Литры", {1, 0, 3, 0}},
+          {o.c_str(), {1, 1, 1, 1}},
+          {"5 л", {2, 1, 2, 1}},
+          {"3 л", {3, 1, 3, 1}}}},
+        {"as the common upper title",
+         {{QStringLiteral("Команда")}, {with("@|8 л")}, {with("@|5 л")}, {with("@|3 л")}},
+         2,
+         {{"Команда", {0, 0, 0, 1}},
+          {o.c_str(), {1, 0, 3, 0}},
+          {"8 л", {1, 1, 1, 1}},
+          {"5 л", {2, 1, 2, 1}},
+          {"3 л", {3, 1, 3, 1}}}},
+        {"as the first level of the first column",
+         {{with("@|x")}},
+         2,
+         {{o.c_str(), {0, 0, 0, 0}}, {"x", {0, 1, 0, 1}}}},
+        {"as a whole title fills its column", {{odd}}, 3, {{o.c_str(), {0, 0, 0, 2}}}},
+        {"equal to itself merges right", {{odd}, {odd}}, 1, {{o.c_str(), {0, 0, 1, 0}}}},
+        {"beside empty titles",
+         {{QString()}, {odd}, {QString()}},
+         2,
+         {{"", {0, 0, 0, 1}}, {o.c_str(), {1, 0, 1, 1}}, {"", {2, 0, 2, 1}}}},
+        {"split by a hidden column",
+         {{with("@|a")}, {with("@|b"), false}, {with("@|c")}},
+         2,
+         {{o.c_str(), {0, 0, 0, 0}}, {"a", {0, 1, 0, 1}}, {o.c_str(), {2, 0, 2, 0}}, {"c", {2, 1, 2, 1}}}},
+        {"an empty upper title over ordinary lower ones",
+         {{QStringLiteral("|a")}, {QStringLiteral("|b")}},
+         2,
+         {{"", {0, 0, 1, 0}}, {"a", {0, 1, 0, 1}}, {"b", {1, 1, 1, 1}}}},
+    };
+    expectHeaderCells(cases);
 }
 
 TEST(GridHeader, StepLogGeometry) {
-    auto g = makeStepLog(0);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 0);
     const std::vector<TRect> clientRects = {
         {19, -1, 180, 36}, {179, -1, 660, 18}, {179, 17, 340, 36}, {339, 17, 500, 36}, {499, 17, 660, 36}};
     ASSERT_EQ(g->HeaderCellsCount(), 5);
@@ -118,7 +170,8 @@ TEST(GridHeader, StepLogGeometry) {
 }
 
 TEST(GridRows, ShrinkToZeroAndGrowBackKeepsTheTexts) {
-    auto g = makeStepLog(3);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 3);
     g->show();
     g->SetRowCount(20);
     QApplication::processEvents();
@@ -143,7 +196,8 @@ TEST(GridRows, ShrinkToZeroAndGrowBackKeepsTheTexts) {
 }
 
 TEST(GridRows, AddInsertDelete) {
-    auto g = makeStepLog(3); // column 2 holds 0, 1, 2
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 3); // column 2 holds 0, 1, 2
     g->InsertRow(1);
     ASSERT_EQ(g->RowCount(), 4);
     EXPECT_EQ(g->CellText(2, 1), QString());
@@ -167,7 +221,8 @@ TEST(GridRows, AddInsertDelete) {
 }
 
 TEST(GridCells, CheckedAccessorsRaiseOutOfBound) {
-    auto g = makeStepLog(0);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 0);
     g->SetRowCount(20);
     struct Case {
         const char* name;
@@ -214,7 +269,8 @@ TEST(GridCells, UserEditsGoThroughTheEvents) {
         {"OnCellChange rewrites", false, true, QStringLiteral("NEW"), QStringLiteral("NEW"), 1},
     };
     for (const auto& c : cases) {
-        TCellGrid g;
+        FakePlatform platform;
+        TCellGrid g(platform);
         g.SetColCount(2);
         g.SetCellText(1, 2, QStringLiteral("old"));
         g.Columns()[1].SetReadOnly(c.columnReadOnly);
@@ -236,7 +292,8 @@ TEST(GridCells, UserEditsGoThroughTheEvents) {
 }
 
 TEST(GridCells, UnchangedTextFiresAndRepaintsNothing) {
-    auto g = makeStepLog(2);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 2);
     g->show();
     QApplication::processEvents();
     PaintCounter counter;
@@ -257,7 +314,8 @@ TEST(GridCells, UnchangedTextFiresAndRepaintsNothing) {
 }
 
 TEST(GridCells, MergedCellsMarkTheCellsTheyCover) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetColCount(3);
     g.SetRowCount(4);
     g.SetCellText(1, 1, QStringLiteral("hidden"));
@@ -276,7 +334,8 @@ TEST(GridCells, MergedCellsMarkTheCellsTheyCover) {
 }
 
 TEST(GridCells, ClearEmptiesTheTextsButKeepsTheShape) {
-    auto g = makeStepLog(3);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 3);
     g->Clear();
     EXPECT_EQ(g->RowCount(), 3);
     EXPECT_EQ(g->ColCount(), 4);
@@ -285,7 +344,8 @@ TEST(GridCells, ClearEmptiesTheTextsButKeepsTheShape) {
 }
 
 TEST(GridCells, GutterTexts) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetGutterKind(gkNumber);
     EXPECT_EQ(g.GutterText(0), QStringLiteral("1"));
     EXPECT_EQ(g.GutterText(14), QStringLiteral("15"));
@@ -298,7 +358,8 @@ TEST(GridCells, GutterTexts) {
 }
 
 TEST(GridCells, CurrentCellSettersNotify) {
-    auto g = makeStepLog(5);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 5);
     std::vector<std::pair<int, int>> seen;
     g->OnColRowChanged = [&](TCellGrid*, int c, int r) { seen.emplace_back(c, r); };
     g->SetSelectArea({0, 1, 3, 1});
@@ -313,7 +374,8 @@ TEST(GridCells, CurrentCellSettersNotify) {
 }
 
 TEST(GridLayout, MaxVScrollIsRoundedUpToWholeRows) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetColCount(1);
     g.SetRowCount(10);
     // Header 18 + body 180 in a client area 158 high: 40 pixels of overflow.
@@ -339,7 +401,8 @@ TEST(GridLayout, ScrollBarsShowOnlyWhenTheBodyOverflows) {
         {"both", 30, 400, true, true},
     };
     for (const auto& c : cases) {
-        TCellGrid g;
+        FakePlatform platform;
+        TCellGrid g(platform);
         g.SetColCount(1);
         g.Columns()[0].SetWidth(c.width);
         g.SetRowCount(c.rows);
@@ -379,7 +442,8 @@ TEST(GridLayout, FitToWidthRoundRobin) {
 }
 
 TEST(GridLayout, FitToWidthFillsTheClientArea) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetColCount(3);
     g.Columns()[2].SetCanResize(false);
     g.SetFitToWidth(true);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "support/FakePlatform.h"
 #include "support/WindowChecks.h"
 #include "widgets/StepLogGrid.h"
 
@@ -13,8 +14,8 @@ using namespace trimerka::testing;
 namespace {
 
 // The step log with six rows, scrolled to the top, current cell (0, 3) inside the selected row 3.
-std::unique_ptr<TCellGrid> selectedRowLog() {
-    auto g = makeStepLog(6);
+std::unique_ptr<TCellGrid> selectedRowLog(Platform& platform) {
+    auto g = makeStepLog(platform, 6);
     g->show();
     g->SetVertOffset(0);
     g->SetRow(3);
@@ -35,7 +36,8 @@ QImage shot(TCellGrid& g) {
 // Body cell (c, r) of the log spans x 19 + 160 c .. 180 + 160 c and y 35 + 18 r .. 54 + 18 r; the frame
 // around row 3 is F = (19, 89, 660, 108), painted three pixels wide on its outline.
 TEST(GridPaint, StepLogWithSelectedRowWithoutFocus) {
-    auto g = selectedRowLog();
+    FakePlatform platform;
+    auto g = selectedRowLog(platform);
     ASSERT_FALSE(g->hasFocus());
     const QImage img = shot(*g);
     const QColor dark = g->HeaderDarkColor();
@@ -78,7 +80,8 @@ TEST(GridPaint, StepLogWithSelectedRowWithoutFocus) {
 }
 
 TEST(GridPaint, FrameAndFillHandleTurnBlackWithFocus) {
-    auto g = selectedRowLog();
+    FakePlatform platform;
+    auto g = selectedRowLog(platform);
     g->activateWindow();
     g->setFocus();
     QApplication::processEvents();
@@ -94,7 +97,8 @@ TEST(GridPaint, FrameAndFillHandleTurnBlackWithFocus) {
 }
 
 TEST(GridPaint, SingleCellSelectionShowsNoSelectionColour) {
-    auto g = selectedRowLog();
+    FakePlatform platform;
+    auto g = selectedRowLog(platform);
     g->SetSelectArea({1, 2, 1, 2});
     g->SetCol(1);
     g->SetRow(2);
@@ -108,7 +112,8 @@ TEST(GridPaint, SingleCellSelectionShowsNoSelectionColour) {
 }
 
 TEST(GridPaint, NoRowsFillsTheBodyAndStillPaintsTheBands) {
-    auto g = makeStepLog(0);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 0);
     g->show();
     const QImage img = shot(*g);
     const QColor dark = g->HeaderDarkColor();
@@ -121,7 +126,8 @@ TEST(GridPaint, NoRowsFillsTheBodyAndStillPaintsTheBands) {
 }
 
 TEST(GridPaint, RaisedHeaderHasBlackBorderAndInnerShadow) {
-    auto g = selectedRowLog();
+    FakePlatform platform;
+    auto g = selectedRowLog(platform);
     g->SetFlat(false);
     const QImage img = shot(*g);
     expectPixels(img, {
@@ -135,7 +141,8 @@ TEST(GridPaint, RaisedHeaderHasBlackBorderAndInnerShadow) {
 
 // The partial row at the bottom is blanked once the body is scrolled to its end.
 TEST(GridPaint, PartialRowBlankedAtTheEnd) {
-    auto g = makeStepLog(20);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 20);
     g->show();
     g->SetVertOffset(g->MaxVScroll());
     const QImage img = shot(*g);
@@ -149,7 +156,8 @@ TEST(GridPaint, PartialRowBlankedAtTheEnd) {
 }
 
 TEST(GridPaint, ImmediateRepaintReturnsTheCaretPoint) {
-    auto g = makeStepLog(3);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 3);
     g->show();
     g->SetVertOffset(0);
     const TRect r = g->CellRect(1, 1);
@@ -163,7 +171,8 @@ TEST(GridPaint, ImmediateRepaintReturnsTheCaretPoint) {
 
 // A cell text written by the program shows at once, without waiting for a full paint.
 TEST(GridPaint, StoredTextIsDrawnInsideTheCell) {
-    auto g = makeStepLog(2);
+    FakePlatform platform;
+    auto g = makeStepLog(platform, 2);
     g->show();
     g->SetVertOffset(0);
     auto inkIn = [&](const QImage& img, const TRect& R) {
@@ -181,14 +190,16 @@ TEST(GridPaint, StoredTextIsDrawnInsideTheCell) {
 }
 
 TEST(GridPaint, LookAtTheStepLog) {
-    auto g = selectedRowLog();
+    FakePlatform platform;
+    auto g = selectedRowLog(platform);
     const QString path = QStringLiteral(TRIMERKA_BINARY_DIR "/grid_step_log.png");
     EXPECT_TRUE(g->grab().save(path));
 }
 
 // Pictures to look at: the bands, a merged cell and the raised look together.
 TEST(GridPaint, LookAtTheOtherParts) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.resize(420, 200);
     g.SetColCount(4);
     g.SetRowCount(12);
@@ -216,7 +227,8 @@ TEST(GridPaint, LookAtTheOtherParts) {
 
 // A 200 by 200 grid of two columns and three rows: footer line at 71 .. 89, the rest of the band below it.
 TEST(GridPaint, FooterBand) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetColCount(2);
     g.SetRowCount(3);
     g.SetShowFooter(true);
@@ -240,7 +252,8 @@ TEST(GridPaint, FooterBand) {
 
 // The pointer triangle of the current row: x0 = 6, d = 5 in a 20-pixel gutter with 18-pixel rows.
 TEST(GridPaint, PointerTriangleMarksTheCurrentRow) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetColCount(1);
     g.SetRowCount(3);
     g.SetGutterKind(gkPointer);
@@ -261,7 +274,8 @@ TEST(GridPaint, PointerTriangleMarksTheCurrentRow) {
 
 // "Итого;за день" is two lines, each centred by its own width; the ";" is not drawn.
 TEST(GridPaint, SemicolonBreaksABandText) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetColCount(1);
     g.SetRowCount(1);
     g.SetDefRowHeight(40);
@@ -303,7 +317,8 @@ TEST(GridPaint, SemicolonBreaksABandText) {
 
 // With the grid's own Enabled off there is no selection colour and no frame, and texts turn GridColor.
 TEST(GridPaint, DisabledGridShowsNoSelection) {
-    auto g = selectedRowLog();
+    FakePlatform platform;
+    auto g = selectedRowLog(platform);
     g->SetEnabled(false);
     const QImage img = shot(*g);
     expectPixels(img, {

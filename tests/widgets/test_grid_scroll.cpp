@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "support/FakePlatform.h"
 #include "widgets/StepLogGrid.h"
 
 using namespace trimerka;
@@ -24,8 +25,8 @@ void dragThumb(QScrollBar& bar, int position) {
     bar.setSliderDown(false);
 }
 
-std::unique_ptr<TCellGrid> longLog() {
-    auto g = makeStepLog(50);
+std::unique_ptr<TCellGrid> longLog(Platform& platform) {
+    auto g = makeStepLog(platform, 50);
     g->show();
     QApplication::processEvents();
     g->SetVertOffset(0);
@@ -57,7 +58,8 @@ TEST(GridScroll, VerticalBarAndWheel) {
         {"offset setter rounds down to a row", 0, [](TCellGrid& g) { g.SetVertOffset(40); }, 36},
     };
     for (const auto& c : cases) {
-        auto g = longLog();
+        FakePlatform platform;
+        auto g = longLog(platform);
         g->SetVertOffset(c.startOffset);
         ASSERT_EQ(g->VertOffset(), c.startOffset) << c.name;
         c.act(*g);
@@ -67,7 +69,8 @@ TEST(GridScroll, VerticalBarAndWheel) {
 }
 
 TEST(GridScroll, LineAfterWheelSnapsToARow) {
-    auto g = longLog();
+    FakePlatform platform;
+    auto g = longLog(platform);
     turnWheel(*g, -120);
     ASSERT_EQ(g->VertOffset(), 120);
     g->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -75,7 +78,8 @@ TEST(GridScroll, LineAfterWheelSnapsToARow) {
 }
 
 TEST(GridScroll, OffsetsStayInRange) {
-    auto g = longLog();
+    FakePlatform platform;
+    auto g = longLog(platform);
     g->SetVertOffset(1000000);
     EXPECT_EQ(g->VertOffset(), g->MaxVScroll());
     EXPECT_EQ(g->MaxVScroll() % 18, 0);
@@ -86,7 +90,8 @@ TEST(GridScroll, OffsetsStayInRange) {
 }
 
 TEST(GridScroll, HorizontalLineMovesPixelsWithoutSnapping) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetColCount(5);
     g.show();
     QApplication::processEvents();
@@ -98,7 +103,8 @@ TEST(GridScroll, HorizontalLineMovesPixelsWithoutSnapping) {
 }
 
 TEST(GridScroll, EnsureVisible) {
-    auto g = longLog();
+    FakePlatform platform;
+    auto g = longLog(platform);
     const int ch = g->viewport()->height();
     const int span = (ch - 36) / 18 - 1;
 
@@ -119,7 +125,8 @@ TEST(GridScroll, EnsureVisible) {
 }
 
 TEST(GridScroll, EnsureVisibleBringsAColumnIntoView) {
-    TCellGrid g;
+    FakePlatform platform;
+    TCellGrid g(platform);
     g.SetColCount(6);
     g.SetRowCount(3);
     g.show();
@@ -134,7 +141,8 @@ TEST(GridScroll, EnsureVisibleBringsAColumnIntoView) {
 
 // The painter visits only the rows between these two; they must be exactly the rows that meet CellBox.
 TEST(GridScroll, VisibleRowsAreExactlyThoseMeetingTheCellBox) {
-    auto g = longLog();
+    FakePlatform platform;
+    auto g = longLog(platform);
     const int offsets[] = {0, 18, 120, 126, 1000000};
     for (const int offset : offsets) {
         g->SetVertOffset(0);

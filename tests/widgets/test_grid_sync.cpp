@@ -16,8 +16,8 @@ using testing::showFocused;
 class GridSync : public ::testing::Test {
 protected:
     void SetUp() override {
-        sheet = makeSheet(4, 10);
-        companion = std::make_unique<TCellGridSync>();
+        sheet = makeSheet(platform, 4, 10);
+        companion = std::make_unique<TCellGridSync>(platform);
         companion->resize(120, 200);
         companion->SetColCount(1);
         companion->SetRowCount(30);
@@ -26,6 +26,7 @@ protected:
         companion->show();
     }
 
+    testing::FakePlatform platform;
     std::unique_ptr<TCellGrid> sheet;
     std::unique_ptr<TCellGridSync> companion;
 };
@@ -107,14 +108,69 @@ TEST_F(GridSync, RowsTheCompanionsKeysAddOrRemoveFollow) {
     }
 }
 
+// A row either grid's keys add or remove is added or removed in the other too, and both end on the same
+// current row, so the other's current row always names one of its rows and its keys keep working.
+TEST_F(GridSync, RowsEitherGridsKeysAddOrRemoveFollowWithTheCurrentRow) {
+    struct Case {
+        const char* name;
+        bool fromCompanion;
+        int startRow;
+        int key;
+        Qt::KeyboardModifiers mods;
+        int rowCount;
+        int row;
+    };
+    const Case cases[] = {
+        {"SheetDownOnTheLastRowAdds", false, 29, Qt::Key_Down, Qt::NoModifier, 31, 30},
+        {"SheetInsertInserts", false, 5, Qt::Key_Insert, Qt::NoModifier, 31, 5},
+        {"SheetCtrlDeleteDeletes", false, 29, Qt::Key_Delete, Qt::ControlModifier, 29, 28},
+        {"SheetUpDropsAnEmptyLastRow", false, -1, Qt::Key_Up, Qt::NoModifier, 30, 29},
+        {"CompanionDownOnTheLastRowAdds", true, 29, Qt::Key_Down, Qt::NoModifier, 31, 30},
+        {"CompanionInsertInserts", true, 5, Qt::Key_Insert, Qt::NoModifier, 31, 5},
+        {"CompanionUpDropsAnEmptyLastRow", true, -1, Qt::Key_Up, Qt::NoModifier, 30, 29},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        platform.errors.clear();
+        TCellGrid& typed = c.fromCompanion ? *companion : *sheet;
+        TCellGrid& other = c.fromCompanion ? *sheet : *companion;
+        typed.SetAutoAddRow(true);
+        if (c.startRow < 0) {
+            // An empty last row, as Down on the last row leaves it.
+            typed.SetRow(29);
+            QTest::keyClick(&typed, Qt::Key_Down);
+        } else {
+            typed.SetRow(c.startRow);
+        }
+        QTest::keyClick(&typed, static_cast<Qt::Key>(c.key), c.mods);
+        EXPECT_EQ(typed.RowCount(), c.rowCount);
+        EXPECT_EQ(other.RowCount(), c.rowCount);
+        EXPECT_EQ(typed.Row(), c.row);
+        EXPECT_EQ(other.Row(), c.row);
+        QTest::keyClick(&other, Qt::Key_Return);
+        EXPECT_TRUE(platform.errors.empty());
+        EXPECT_LT(other.Row(), other.RowCount());
+    }
+}
+
+// A sheet the program gave more rows than the companion has does not take the companion past its last row.
+TEST_F(GridSync, TheCompanionsRowStaysInsideItsRows) {
+    sheet->SetRowCount(40);
+    sheet->SetRow(35);
+    EXPECT_EQ(companion->Row(), 29);
+    QTest::keyClick(companion.get(), Qt::Key_Return);
+    EXPECT_TRUE(platform.errors.empty());
+}
+
 TEST_F(GridSync, EitherForgetsTheOtherWhenItGoes) {
     sheet.reset();
     EXPECT_EQ(companion->Grid(), nullptr);
     companion->SetRow(3);
     companion->SetVertOffset(36);
 
-    auto other = makeSheet();
-    auto follower = std::make_unique<TCellGridSync>();
+    auto other = makeSheet(platform);
+    auto follower = std::make_unique<TCellGridSync>(platform);
     follower->SetGrid(other.get());
     follower.reset();
     other->SetRow(4);
