@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/CountWord.h"
+
 namespace trimerka {
 
 namespace {
@@ -137,18 +139,7 @@ std::vector<StepRow> SolutionRows(const VesselState& start, const std::vector<Po
 }
 
 std::string StepsWord(int count) {
-    const int lastTwo = count % 100;
-    const int last = count % 10;
-    if (lastTwo >= 11 && lastTwo <= 14) {
-        return "шагов";
-    }
-    if (last == 1) {
-        return "шаг";
-    }
-    if (last >= 2 && last <= 4) {
-        return "шага";
-    }
-    return "шагов";
+    return CountWord(count, "шаг", "шага", "шагов");
 }
 
 std::string SolutionText(const SolverResult& result) {

@@ -1,19 +1,27 @@
-// trimerka-solve: tells a teacher whether a task file can be solved and in how few steps.
-// The file is read exactly as the executor's main window reads it, so a file this tool refuses is one the
+// trimerka-solve: tells a teacher whether a task file can be solved and in how few steps, makes a set of
+// variants for a class, and checks a pupil's solution.
+// A task file is read exactly as the executor's main window reads it, so a file this tool refuses is one the
 // pupil cannot open either.
 
 #include <algorithm>
+#include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/Error.h"
 #include "core/ExecutorTask.h"
+#include "core/Profile.h"
+#include "core/SolutionCheck.h"
 #include "core/Solver.h"
 #include "core/Utf8.h"
+#include "core/VariantFiles.h"
 
 namespace {
 
@@ -26,9 +34,49 @@ constexpr int kExitBadInput = 2;
 
 const char* const kUsage =
     "Использование: trimerka-solve [--all] ФАЙЛ.tmk\n"
+    "               trimerka-solve --generate N --steps K --out ПАПКА [--seed S] [--max-capacity C]\n"
+    "                              [--unlimited [--no-pour-back]]\n"
+    "               trimerka-solve --check ЗАДАНИЕ.tmk РЕШЕНИЕ.txt\n"
+    "               trimerka-solve --help\n"
+    "\n"
     "Проверяет, решается ли задание исполнителя «Тримерка», и печатает кратчайшее решение.\n"
     "  --all   перечислить все достижимые состояния с наименьшим числом шагов до них\n"
-    "Код возврата: 0 — решение есть, 1 — решения нет, 2 — ошибка в файле или в вызове.\n";
+    "Код возврата: 0 — решение есть, 1 — решения нет, 2 — ошибка в файле или в вызове.\n"
+    "\n"
+    "--generate N  записывает в ПАПКУ N разных заданий (N от 1 до 999), у каждого из которых кратчайшее\n"
+    "  решение — ровно K шагов, и печатает ключ ответов: файл, ёмкости, начало, цель, число шагов и одно\n"
+    "  кратчайшее решение командами («А - Б, Б - В, …»). Файлы называются вариант-01.tmk, вариант-02.tmk, …\n"
+    "  (номер дополняется нулями до числа цифр N, не меньше двух). В начале задания каждый сосуд полон или\n"
+    "  пуст, цель — состояние, до которого ровно K шагов; задания различаются ёмкостями, начальным и "
+    "целевым\n"
+    "  количеством в целом. В файле — условие для ученика, названия столбцов, цвета по умолчанию, высоты\n"
+    "  столбиков по ёмкостям и включённый контроль решения.\n"
+    "  --steps K          длина кратчайшего решения, целое число от 1\n"
+    "  --out ПАПКА        куда записать; папка создаётся, если её нет. Существующие файлы не заменяются:\n"
+    "                     если занято хоть одно имя набора, не записывается ничего\n"
+    "  --seed S           зерно выбора, целое от 0 до 18446744073709551615: те же ключи и то же зерно дают\n"
+    "                     те же файлы байт в байт; без ключа зерно выбирается случайно и печатается\n"
+    "  --max-capacity C   наибольшая ёмкость сосуда, от 1 до 99 (по умолчанию 20)\n"
+    "  --unlimited        сосуд А — бесконечный источник; ёмкости Б и В — до C\n"
+    "  --no-pour-back     только вместе с --unlimited: сливать воду в сосуд А нельзя\n"
+    "  Когда таких заданий нет или их меньше N, об этом говорит одно предложение с наибольшим K, возможным\n"
+    "  при этих ограничениях, и ничего не записывается.\n"
+    "  Код возврата: 0 — набор записан; 2 — имя занято, таких заданий меньше N, ошибка в вызове или папку\n"
+    "  нельзя создать или записать.\n"
+    "\n"
+    "--check  проверяет решение ученика: выполняет его команды с начала задания так же, как исполнитель,\n"
+    "  и сообщает, что задание решено, за сколько шагов и каково кратчайшее решение, либо первую ошибку\n"
+    "  с номером строки: строка — не одна из шести команд; текст столбца сосуда не тот, что пишет\n"
+    "  исполнитель (журнал изменён); после последней строки цель не достигнута. Шаг, который ничего не\n"
+    "  переливает, считается шагом. Цель сравнивается так же, как при включённом контроле решения; если\n"
+    "  в задании он выключен, об этом сказано. РЕШЕНИЕ — строки журнала шагов, скопированные Ctrl+A, Ctrl+C\n"
+    "  (команда и три столбца сосудов через табуляцию), или команды по одной в строке: «А - Б», «А-Б»,\n"
+    "  латинские A, B, V вместо А, Б, В, любой регистр, номер строки впереди («3», «3.», «3)»), пустые\n"
+    "  строки. Кодировка: UTF-8 с BOM или без, Windows-1251 или UTF-16 с BOM. «-» вместо РЕШЕНИЯ —\n"
+    "  стандартный ввод.\n"
+    "  Код возврата: 0 — решено; 1 — решение прочитано, но неверно; 2 — файл не читается или не задание.\n"
+    "\n"
+    "Результаты печатаются в стандартный вывод, сообщения об ошибках — в стандартный поток ошибок.\n";
 
 using Table = std::vector<std::vector<std::string>>;
 
@@ -113,9 +161,146 @@ void printTask(std::ostream& out, const trimerka::ExecutorTask& task) {
     out << vessels << '\n' << targets << '\n';
 }
 
+int usageError(const std::string& message = {}) {
+    if (!message.empty()) {
+        std::cerr << message << '\n';
+    }
+    std::cerr << kUsage;
+    return kExitBadInput;
+}
+
+// A whole decimal number and nothing else.
+template <typename Number> bool parseNumber(std::string_view text, Number& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// --generate N --steps K --out ПАПКА [--seed S] [--max-capacity C] [--unlimited [--no-pour-back]]
+int runGenerate(const std::vector<std::string_view>& args) {
+    int count = 0;
+    trimerka::VariantLimits limits;
+    limits.steps = 0;
+    std::string folder;
+    std::uint64_t seed = 0;
+    bool seedGiven = false;
+    bool noPourBack = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        const std::string_view value = hasValue ? args[i + 1] : std::string_view();
+        bool ok = true;
+        if (arg == "--unlimited") {
+            limits.unlimitedSource = true;
+            continue;
+        }
+        if (arg == "--no-pour-back") {
+            noPourBack = true;
+            continue;
+        }
+        if (!hasValue) {
+            return usageError();
+        }
+        if (arg == "--generate") {
+            ok = parseNumber(value, count) && count >= 1 && count <= trimerka::kMaxVariantCount;
+        } else if (arg == "--steps") {
+            ok = parseNumber(value, limits.steps) && limits.steps >= 1;
+        } else if (arg == "--out") {
+            folder = value;
+            ok = !folder.empty();
+        } else if (arg == "--seed") {
+            ok = parseNumber(value, seed);
+            seedGiven = true;
+        } else if (arg == "--max-capacity") {
+            ok = parseNumber(value, limits.maxCapacity) && limits.maxCapacity >= trimerka::kMinCapacity &&
+                 limits.maxCapacity <= trimerka::kMaxCapacity;
+        } else {
+            ok = false;
+        }
+        if (!ok) {
+            return usageError();
+        }
+        ++i;
+    }
+    if (count == 0 || limits.steps == 0 || folder.empty() || (noPourBack && !limits.unlimitedSource)) {
+        return usageError();
+    }
+    limits.pourBackAllowed = !noPourBack;
+    if (!seedGiven) {
+        seed = std::random_device()();
+    }
+
+    const trimerka::VariantSet set =
+        trimerka::MakeVariantSet(std::filesystem::path(folder), count, limits, seed);
+    switch (set.outcome) {
+    case trimerka::VariantSetOutcome::Written:
+        break;
+    case trimerka::VariantSetOutcome::FolderUnwritable:
+        return usageError(set.message);
+    case trimerka::VariantSetOutcome::NamesTaken:
+    case trimerka::VariantSetOutcome::NotEnoughTasks:
+        std::cerr << set.message << '\n';
+        return kExitBadInput;
+    }
+    std::cout << "Папка: " << folder << '\n'
+              << trimerka::VariantSetSummary(count, limits) << '\n'
+              << "Зерно: " << seed << (seedGiven ? "" : " (выбрано случайно)")
+              << "; тот же набор даст --seed " << seed << "\n\n";
+    printTable(std::cout, trimerka::AnswerKey(set));
+    return kExitSolvable;
+}
+
+// --check ЗАДАНИЕ.tmk РЕШЕНИЕ.txt, the solution "-" for standard input.
+int runCheck(const std::vector<std::string_view>& args) {
+    std::vector<std::string> paths;
+    for (const std::string_view arg : args) {
+        if (arg == "--check") {
+            continue;
+        }
+        if (arg.starts_with("-") && arg != "-") {
+            return usageError();
+        }
+        paths.emplace_back(arg);
+    }
+    if (paths.size() != 2 || paths[0] == "-") {
+        return usageError();
+    }
+    const std::filesystem::path taskPath(paths[0]);
+    std::string bytes;
+    if (!trimerka::ReadFileBytes(taskPath, trimerka::kProfileMaxReadBytes, bytes)) {
+        std::cerr << paths[0] << ": файл задания не читается\n";
+        return kExitBadInput;
+    }
+    trimerka::ExecutorTask task;
+    try {
+        task = trimerka::ReadExecutorTask(taskPath);
+    } catch (const trimerka::Error& e) {
+        std::cerr << paths[0] << ": " << e.what() << '\n';
+        return kExitBadInput;
+    }
+    std::string solution;
+    if (paths[1] == "-") {
+        solution.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    } else if (!trimerka::ReadFileBytes(std::filesystem::path(paths[1]), trimerka::kMaxSolutionBytes,
+                                        solution)) {
+        std::cerr << paths[1] << ": файл решения не читается\n";
+        return kExitBadInput;
+    }
+    const trimerka::SolutionCheck result = trimerka::CheckSolution(task, solution);
+    std::cout << result.report;
+    return result.solved ? kExitSolvable : kExitNotSolvable;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const bool generate = std::ranges::find(args, "--generate") != args.end();
+    const bool check = std::ranges::find(args, "--check") != args.end();
+    const bool help =
+        std::ranges::find(args, "--help") != args.end() || std::ranges::find(args, "-h") != args.end();
+    if ((generate || check) && !help) {
+        return generate && check ? usageError() : generate ? runGenerate(args) : runCheck(args);
+    }
     bool all = false;
     std::string path;
     for (int i = 1; i < argc; ++i) {

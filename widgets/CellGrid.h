@@ -572,6 +572,7 @@ private:
     void StepForwardInSelection();
     void MoveStep(int OldCol, int OldRow);
     void ExtendStep();
+    void SelectAllRows();
     void StepInsideSelection(int OldCol, int OldRow);
     void TypeChar(QChar Chr);
     void ShowBuffer();

@@ -7,6 +7,7 @@
 
 #include <QCursor>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -504,6 +505,11 @@ bool TCellGrid::event(QEvent* Event) {
         InitInput();
     if (Event->type() == QEvent::ShortcutOverride || Event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(Event);
+        // Ctrl+A selects the grid's rows even where a window binds the keys to a shortcut.
+        if (Event->type() == QEvent::ShortcutOverride && key->matches(QKeySequence::SelectAll)) {
+            Event->accept();
+            return true;
+        }
         switch (key->key()) {
         case Qt::Key_Left:
         case Qt::Key_Right:
@@ -590,6 +596,19 @@ void TCellGrid::StepInsideSelection(int OldCol, int OldRow) {
     EnsureVisible(FCol, FRow);
     InvalidateRect(CellRect(OldCol, OldRow).Adjusted(-3, -3, 3, 3));
     InvalidateBody();
+    ColRowChanged();
+}
+
+// Every row, as a click on the first row and a Shift+click on the last would select them: the first cell
+// is the anchor and the last the moving corner, which the view follows.
+void TCellGrid::SelectAllRows() {
+    EndEditing();
+    BuffString.clear();
+    PutCurrent(FirstVisibleColumn(), 0);
+    FCol2 = LastVisibleColumn();
+    FRow2 = FRowCount - 1;
+    SetSelectArea({0, 0, ColCount() - 1, FRowCount - 1});
+    EnsureVisible(FCol2, FRow2);
     ColRowChanged();
 }
 
@@ -688,6 +707,9 @@ bool TCellGrid::HandleKey(int Key, Qt::KeyboardModifiers Shift) {
                 KeyRowDeleted(deleted);
                 MoveStep(oldCol, oldRow);
             }
+            return true;
+        case Qt::Key_A:
+            SelectAllRows();
             return true;
         case Qt::Key_C:
             CopyToClipboard();

@@ -1,5 +1,7 @@
 #include <vector>
 
+#include <QAction>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -104,9 +106,9 @@ TEST_F(StepLogInput, DownOnTheLastRowWithAutoAddRowAddsNothingWhenReadOnly) {
 
 TEST_F(StepLogInput, WithoutRowsNoKeyActsAndOnKeyDownStaysSilent) {
     grid->SetRowCount(0);
-    for (int key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Insert, Qt::Key_Return, Qt::Key_C}) {
+    for (int key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Insert, Qt::Key_Return, Qt::Key_C, Qt::Key_A}) {
         QTest::keyClick(grid.get(), static_cast<Qt::Key>(key),
-                        key == Qt::Key_C ? Qt::ControlModifier : Qt::NoModifier);
+                        key == Qt::Key_C || key == Qt::Key_A ? Qt::ControlModifier : Qt::NoModifier);
     }
     EXPECT_EQ(keyDowns, 0);
     EXPECT_EQ(grid->RowCount(), 0);
@@ -127,6 +129,43 @@ TEST_F(StepLogInput, CtrlCOnAWholeRowCopiesItsFourTextsWithTabs) {
     grid->SetSelectArea({0, 2, 3, 2});
     QTest::keyClick(grid.get(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(platform.clipboard, QStringLiteral("А -> Б\t10\t2\t0\r\n"));
+}
+
+// The main window widens only moves to the current row, so Ctrl+A keeps every row for Ctrl+C.
+TEST_F(StepLogInput, CtrlAThenCtrlCCopiesEveryRowAndShiftUpShrinksFromTheBottom) {
+    int lastKey = 0;
+    grid->OnKeyDown = [&](TCellGrid*, int& key, Qt::KeyboardModifiers) { lastKey = key; };
+    grid->SetRowCount(3);
+    grid->SetRow(1);
+    grid->SetSelectArea({0, 1, 3, 1});
+    QTest::keyClick(grid.get(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(grid->SelectArea(), area(0, 0, 3, 2));
+    EXPECT_EQ(lastKey, Qt::Key_A);
+    QTest::keyClick(grid.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(platform.clipboard,
+              QStringLiteral("А -> Б\t12\t0\t0\r\nА -> Б\t11\t1\t0\r\nА -> Б\t10\t2\t0\r\n"));
+    EXPECT_EQ(grid->RowCount(), 3);
+    EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("10"));
+    QTest::keyClick(grid.get(), Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(grid->SelectArea(), area(0, 0, 3, 1));
+}
+
+// Whatever shortcut a window binds to Ctrl+A, the focused grid takes the key.
+TEST_F(StepLogInput, CtrlAWinsOverAWindowShortcut) {
+    grid->OnKeyDown = nullptr;
+    QWidget window;
+    auto* shortcut = new QAction(&window);
+    shortcut->setShortcut(QKeySequence::SelectAll);
+    int triggered = 0;
+    QObject::connect(shortcut, &QAction::triggered, &window, [&] { ++triggered; });
+    window.addAction(shortcut);
+    grid->setParent(&window);
+    window.show();
+    showFocused(window, *grid);
+    QTest::keyClick(grid.get(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(grid->SelectArea(), area(0, 0, 3, 14));
+    EXPECT_EQ(triggered, 0);
+    grid->setParent(nullptr);
 }
 
 TEST_F(StepLogInput, EditingKeysAreRefusedButMovingWorks) {
@@ -484,6 +523,8 @@ TEST_F(SheetInput, KeysMoveAndExtend) {
         {"ShiftLeftExtends", 1, 2, -1, Qt::Key_Left, shift, 1, 2, {0, 2, 1, 2}},
         {"ShiftRightSkipsHidden", 1, 2, 2, Qt::Key_Right, shift, 1, 2, {1, 2, 3, 2}},
         {"ShiftUpStopsAtRow0", 1, 0, -1, Qt::Key_Up, shift, 1, 0, {1, 0, 1, 0}},
+        {"CtrlASelectsEveryRowFromTheFirstCell", 2, 9, -1, Qt::Key_A, ctrl, 0, 0, {0, 0, 3, 14}},
+        {"CtrlAAnchorsAtTheFirstVisibleColumn", 2, 9, 0, Qt::Key_A, ctrl, 1, 0, {0, 0, 3, 14}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

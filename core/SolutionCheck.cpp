@@ -1,0 +1,305 @@
+#include "core/SolutionCheck.h"
+
+#include "core/Solver.h"
+#include "core/StepLog.h"
+#include "core/TextCodec.h"
+
+namespace trimerka {
+
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+
+// The letters a pupil may type for each vessel: Cyrillic in either case, and Latin A, B, V.
+struct VesselSpelling {
+    std::string_view text;
+    int vessel;
+};
+constexpr VesselSpelling kVesselSpellings[] = {
+    {"А", VesselA}, {"а", VesselA}, {"A", VesselA}, {"a", VesselA}, {"Б", VesselB}, {"б", VesselB},
+    {"B", VesselB}, {"b", VesselB}, {"В", VesselV}, {"в", VesselV}, {"V", VesselV}, {"v", VesselV},
+};
+// Hyphen-minus, en dash, em dash, minus sign: what editors make of a typed dash.
+constexpr std::string_view kDashes[] = {"-", "–", "—", "−"};
+
+bool skipPrefix(std::string_view& text, std::string_view prefix) {
+    if (!text.starts_with(prefix)) {
+        return false;
+    }
+    text.remove_prefix(prefix.size());
+    return true;
+}
+
+void skipBlanks(std::string_view& text) {
+    while (skipPrefix(text, " ") || skipPrefix(text, "\t") || skipPrefix(text, kNoBreakSpace)) {
+    }
+}
+
+std::string_view trimmed(std::string_view text) {
+    skipBlanks(text);
+    for (;;) {
+        if (text.ends_with(' ') || text.ends_with('\t')) {
+            text.remove_suffix(1);
+        } else if (text.ends_with(kNoBreakSpace)) {
+            text.remove_suffix(kNoBreakSpace.size());
+        } else {
+            return text;
+        }
+    }
+}
+
+std::optional<int> readVessel(std::string_view& text) {
+    for (const VesselSpelling& spelling : kVesselSpellings) {
+        if (skipPrefix(text, spelling.text)) {
+            return spelling.vessel;
+        }
+    }
+    return std::nullopt;
+}
+
+bool allDigits(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A command with or without a row number before it: "3. А - Б", "3) a-b", "А–Б".
+std::optional<PourCommand> readCommand(std::string_view text) {
+    if (!text.empty() && text.front() >= '0' && text.front() <= '9') {
+        while (!text.empty() && text.front() >= '0' && text.front() <= '9') {
+            text.remove_prefix(1);
+        }
+        if (!skipPrefix(text, ".")) {
+            skipPrefix(text, ")");
+        }
+        skipBlanks(text);
+    }
+    const auto source = readVessel(text);
+    skipBlanks(text);
+    bool dash = false;
+    for (std::string_view d : kDashes) {
+        dash = dash || skipPrefix(text, d);
+    }
+    skipBlanks(text);
+    const auto destination = readVessel(text);
+    skipBlanks(text);
+    if (!source || !dash || !destination || *source == *destination || !text.empty()) {
+        return std::nullopt;
+    }
+    return PourCommand{*source, *destination};
+}
+
+std::vector<std::string_view> fields(std::string_view line) {
+    std::vector<std::string_view> result;
+    for (;;) {
+        const std::size_t tab = line.find('\t');
+        result.push_back(trimmed(line.substr(0, tab)));
+        if (tab == std::string_view::npos) {
+            return result;
+        }
+        line.remove_prefix(tab + 1);
+    }
+}
+
+std::string inQuotes(std::string_view text) {
+    return "«" + std::string(text) + "»";
+}
+
+std::string steps(int count) {
+    return std::to_string(count) + " " + StepsWord(count);
+}
+
+std::string listed(const std::array<std::string, kVesselCount>& texts) {
+    return texts[0] + ", " + texts[1] + ", " + texts[2];
+}
+
+// The window the step runs in, reduced to what the check needs: the state, the rows it writes and when the
+// completion check said yes.
+class ReplayHost final : public StepHost {
+public:
+    explicit ReplayHost(const VesselState& start) : state_(start) {}
+
+    std::string panelText() const override { return panel_; }
+    void setPanelText(const std::string& text) override { panel_ = text; }
+    void disableExecute() override {}
+    int appendRow() override {
+        rows_.emplace_back();
+        return static_cast<int>(rows_.size()) - 1;
+    }
+    void setCell(int row, int column, const std::string& text) override {
+        rows_[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)] = text;
+    }
+    VesselState vesselState() const override { return state_; }
+    void setAmount(int vessel, int amount) override { state_.amount[vessel] = amount; }
+    void setCaption(int, const std::string&) override {}
+    void releaseVesselButtons() override {}
+    int stepCount() const override { return static_cast<int>(rows_.size()); }
+    void showCompleted(int stepCount) override { lastCompleted_ = stepCount; }
+
+    const StepRow& lastRow() const { return rows_.back(); }
+    const VesselState& state() const { return state_; }
+    bool completedOnLastStep() const { return !rows_.empty() && lastCompleted_ == stepCount(); }
+
+private:
+    VesselState state_;
+    std::string panel_ = "- - -";
+    StepLog rows_;
+    int lastCompleted_ = 0;
+};
+
+std::string solvedText(int stepCount, const SolverResult& shortest) {
+    std::string text = "Решено за " + steps(stepCount);
+    switch (shortest.solvability) {
+    case Solvability::Solvable:
+        text += "; кратчайшее решение — " + steps(shortest.minimalSteps);
+        break;
+    case Solvability::OutOfRange:
+        text += "; кратчайшее решение не искалось: ёмкость сосуда больше 99";
+        break;
+    case Solvability::Unsolvable:
+        break;
+    }
+    return text + ".\n";
+}
+
+} // namespace
+
+SolutionLine ReadSolutionLine(std::string_view line) {
+    SolutionLine result;
+    std::vector<std::string_view> parts = fields(line);
+    // A row number in a column of its own, as a table with numbered rows gives it.
+    if (parts.size() > 1 && allDigits(parts.front())) {
+        parts.erase(parts.begin());
+    }
+    bool onlyBlankAfterCommand = true;
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        onlyBlankAfterCommand = onlyBlankAfterCommand && parts[i].empty();
+    }
+    if (parts.front().empty() && onlyBlankAfterCommand) {
+        return result;
+    }
+    result.written = std::string(parts.front());
+    result.vesselColumns = onlyBlankAfterCommand ? 0 : static_cast<int>(parts.size()) - 1;
+    const auto command = readCommand(parts.front());
+    if (!command) {
+        result.kind = SolutionLineKind::NotACommand;
+        return result;
+    }
+    result.command = *command;
+    if (result.vesselColumns != 0 && result.vesselColumns != kVesselCount) {
+        result.kind = SolutionLineKind::WrongColumnCount;
+        return result;
+    }
+    if (result.vesselColumns == kVesselCount) {
+        result.vesselTexts = std::array<std::string, kVesselCount>{
+            std::string(parts[1]), std::string(parts[2]), std::string(parts[3])};
+    }
+    result.kind = SolutionLineKind::Step;
+    return result;
+}
+
+std::vector<std::string> SolutionTextLines(std::string_view bytes) {
+    const std::string text = codec::decodeFileText(bytes);
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", from);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(from));
+            break;
+        }
+        lines.push_back(text.substr(from, end - from));
+        from = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
+SolutionCheck CheckSolution(const ExecutorTask& task, std::string_view solutionBytes) {
+    SolutionCheck check;
+    const auto targets = task.targetTexts();
+    ReplayHost host(task.initialState());
+    const std::vector<std::string> lines = SolutionTextLines(solutionBytes);
+    int lastLine = 0;
+    auto wrong = [&](int lineNumber, const std::string& text) {
+        check.errorLine = lineNumber;
+        check.report = "Строка " + std::to_string(lineNumber) + ": " + text + "\n";
+    };
+    for (std::size_t i = 0; i < lines.size() && check.errorLine == 0; ++i) {
+        const int lineNumber = static_cast<int>(i) + 1;
+        const SolutionLine line = ReadSolutionLine(lines[i]);
+        switch (line.kind) {
+        case SolutionLineKind::Blank:
+            continue;
+        case SolutionLineKind::NotACommand:
+            wrong(lineNumber,
+                  inQuotes(line.written) +
+                      " — не команда исполнителя; команды: А - Б, А - В, Б - А, Б - В, В - Б, В - А.");
+            continue;
+        case SolutionLineKind::WrongColumnCount:
+            wrong(lineNumber,
+                  "после команды через табуляцию должны стоять три столбца сосудов или ни одного, а их " +
+                      std::to_string(line.vesselColumns) + ".");
+            continue;
+        case SolutionLineKind::Step:
+            break;
+        }
+        host.setPanelText(line.command.text());
+        ExecuteStep(host, targets, 1);
+        check.steps = host.stepCount();
+        lastLine = lineNumber;
+        if (host.completedOnLastStep() && check.firstReachedStep == 0) {
+            check.firstReachedStep = check.steps;
+        }
+        if (!line.vesselTexts) {
+            continue;
+        }
+        for (int v = 0; v < kVesselCount; ++v) {
+            const std::string& written = (*line.vesselTexts)[v];
+            const std::string& executed = host.lastRow().cells[v + 1];
+            if (written != executed) {
+                wrong(lineNumber, "шаг " + std::to_string(check.steps) + ", " + line.command.text() +
+                                      ": в столбце сосуда " + kVesselLetters[v] + " записано " +
+                                      inQuotes(written) + ", а исполнитель пишет " + inQuotes(executed) +
+                                      "; журнал изменён.");
+                break;
+            }
+        }
+    }
+
+    if (check.errorLine == 0) {
+        if (check.steps == 0) {
+            check.report = "В решении нет ни одной команды.\n";
+        } else if (host.completedOnLastStep()) {
+            check.solved = true;
+            check.report = solvedText(check.steps, Solve(task));
+            if (check.firstReachedStep < check.steps) {
+                check.report +=
+                    "Цель впервые достигнута на шаге " + std::to_string(check.firstReachedStep) + ".\n";
+            }
+        } else {
+            std::array<std::string, kVesselCount> amounts;
+            for (int v = 0; v < kVesselCount; ++v) {
+                amounts[v] = std::to_string(host.state().amount[v]);
+            }
+            wrong(lastLine, "после последней команды (шаг " + std::to_string(check.steps) +
+                                ") в сосудах А, Б, В — " + listed(amounts) + ", а нужно " + listed(targets) +
+                                "; задание не решено.");
+            if (check.firstReachedStep != 0) {
+                check.report += "Цель была достигнута на шаге " + std::to_string(check.firstReachedStep) +
+                                ", но решение на нём не закончилось.\n";
+            }
+        }
+    }
+    if (task.solutionControl != 1) {
+        check.report += "Контроль решения в задании выключен: исполнитель не сообщит о выполнении.\n";
+    }
+    return check;
+}
+
+} // namespace trimerka
