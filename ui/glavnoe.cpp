@@ -633,7 +633,7 @@ void TForm1::vzClick() {
         request.title = QStringLiteral("Выбрать задание для исполнителя \"Тримерка\"");
         request.filter = QStringLiteral("Задание для исполнителя \"Тримерка\" (*.tmk)");
         request.defaultSuffix = QStringLiteral("tmk");
-        request.directory = platform_.programFolder();
+        request.directory = platform_.examplesFolder();
         const std::optional<QString> chosen = platform_.openFileName(this, request);
         if (!chosen) {
             return;
