@@ -635,10 +635,15 @@ void TForm1::vzClick() {
         request.defaultSuffix = QStringLiteral("tmk");
         request.directory = platform_.examplesFolder();
         const std::optional<QString> chosen = platform_.openFileName(this, request);
-        if (!chosen) {
-            return;
+        if (chosen) {
+            openTaskFile(*chosen);
         }
-        QString path = *chosen;
+    });
+}
+
+void TForm1::openTaskFile(const QString& chosen) {
+    guarded(platform_, this, [&] {
+        QString path = chosen;
         if (!path.endsWith(QStringLiteral(".tmk"), Qt::CaseSensitive)) {
             path += QStringLiteral(".tmk");
         }
