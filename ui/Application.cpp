@@ -36,6 +36,9 @@ void setUpApplication(QApplication& app) {
         installQtTranslation(app, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
     registerFonts();
+    // The window class on X11, which the menu entry's StartupWMClass names, whatever the program file is
+    // called.
+    QCoreApplication::setApplicationName(QStringLiteral("trimerka"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trimerka.svg")));
 #ifdef TRIMERKA_APP_ID
     QGuiApplication::setDesktopFileName(QStringLiteral(TRIMERKA_APP_ID));
