@@ -1,7 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
 # Installs the build tree into a fresh prefix and checks what a desktop needs: the two programs without RPATH,
 # the example tasks under share/trimerka/examples, the menu entry opening task files, the task file type, the
-# icon in every size it names, the licence and change log, the metainfo, and nothing else.
+# icon in every size it names, the manual pages, the licence and change log, the metainfo, and nothing else.
 # Then the desktop's MIME database, built from the prefix, gives task files their type.
 set(prefix ${BUILD_DIR}/packaging-test/install)
 file(REMOVE_RECURSE ${prefix})

@@ -1,5 +1,5 @@
 # The files an install puts under its prefix, relative to it, sorted: the list that the checks of the installed
-# tree and of the package hold them to. Needs BINDIR, DATADIR, DOCDIR, APP_ID, ICON_SIZES (separated
+# tree and of the package hold them to. Needs BINDIR, DATADIR, MANDIR, DOCDIR, APP_ID, ICON_SIZES (separated
 # by commas) and SOURCE_DIR.
 function(trimerka_expected_files out_var)
     set(files
@@ -9,6 +9,10 @@ function(trimerka_expected_files out_var)
         ${DATADIR}/metainfo/${APP_ID}.metainfo.xml
         ${DATADIR}/mime/packages/${APP_ID}.xml
         ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg
+        ${MANDIR}/man1/trimerka.1.gz
+        ${MANDIR}/man1/trimerka-solve.1.gz
+        ${MANDIR}/ru/man1/trimerka.1.gz
+        ${MANDIR}/ru/man1/trimerka-solve.1.gz
         ${DOCDIR}/copyright
         ${DOCDIR}/changelog.Debian.gz)
     string(REPLACE "," ";" sizes "${ICON_SIZES}")
