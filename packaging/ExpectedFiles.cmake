@@ -1,5 +1,5 @@
 # The files an install puts under its prefix, relative to it, sorted: the list that the checks of the installed
-# tree and of the package hold them to. Needs BINDIR, DATADIR, MANDIR, DOCDIR, APP_ID, ICON_SIZES (separated
+# tree and of both packages hold them to. Needs BINDIR, DATADIR, MANDIR, DOCDIR, APP_ID, ICON_SIZES (separated
 # by commas) and SOURCE_DIR.
 function(trimerka_expected_files out_var)
     set(files
