@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 namespace trimerka {
 
@@ -16,11 +15,8 @@ QString examplesFolderFor(const QString& programFolder) {
 }
 
 bool folderCanBeWritten(const QString& folder) {
-    if (!QFileInfo(folder).isDir()) {
-        return false;
-    }
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".trimerka-XXXXXX")));
-    return probe.open();
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
 }
 
 QString saveFolderFor(const QString& examplesFolder, bool examplesWritable, const QString& documentsFolder,

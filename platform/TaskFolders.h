@@ -9,8 +9,8 @@ namespace trimerka {
 // exists. The open dialogs start there.
 QString examplesFolderFor(const QString& programFolder);
 
-// Whether a new file can be made in the folder, found out by making and removing one, so that permissions,
-// access lists and read-only mounts all count, whoever runs the program.
+// Whether the user may make files in the folder, as the system's own check answers it: permissions, access
+// lists and read-only mounts all count, and nothing is written to find out.
 bool folderCanBeWritten(const QString& folder);
 
 // The folder the save dialog starts in: the examples folder when it can be written, else the user's documents
