@@ -1,15 +1,27 @@
+#include <iostream>
+
 #include <QApplication>
 
 #include "platform/QtPlatform.h"
 #include "ui/Application.h"
+#include "ui/CommandLine.h"
 #include "ui/glavnoe.h"
 
 int main(int argc, char** argv) {
     trimerka::prepareApplication();
     QApplication app(argc, argv);
     trimerka::setUpApplication(app);
+    const trimerka::CommandLine commandLine =
+        trimerka::readCommandLine(QApplication::arguments(), std::cout, std::cerr);
+    if (commandLine.exitCode) {
+        return *commandLine.exitCode;
+    }
     trimerka::QtPlatform platform;
     const trimerka::ProgramWindows windows = trimerka::assembleWindows(platform);
     windows.main->show();
+    // Opened once the window is on screen, so that an error report stands over its owner.
+    if (!commandLine.taskFile.isEmpty()) {
+        windows.main->openTaskFile(commandLine.taskFile);
+    }
     return QApplication::exec();
 }

@@ -1,18 +1,24 @@
 cmake_minimum_required(VERSION 3.25)
-# Builds the DEB package from the built tree and reads back its control fields and its file list. An empty
-# CPACK_INSTALL_CMAKE_PROJECTS with the install script in its place makes cpack install what is built
-# instead of building the whole project first.
+# Builds the DEB package from the built tree and checks it as Debian would: lintian finds no error, the control
+# fields say what the package is and what it needs, and it holds exactly the installed files, the programs
+# stripped and without RPATH. An empty CPACK_INSTALL_CMAKE_PROJECTS with the install script in its place makes
+# cpack install what is built instead of building the whole project first; the script then strips as cpack
+# itself would under CPACK_STRIP_FILES.
+include(${CMAKE_CURRENT_LIST_DIR}/ExpectedFiles.cmake)
+include(${BUILD_DIR}/CPackConfig.cmake)
 set(out ${BUILD_DIR}/packaging-test/deb)
 file(REMOVE_RECURSE ${out})
-execute_process(COMMAND ${CPACK} --config ${BUILD_DIR}/CPackConfig.cmake -G DEB -B ${out} -D CPACK_INSTALL_CMAKE_PROJECTS= -D CPACK_INSTALL_PREFIX=/usr -D CPACK_INSTALL_SCRIPTS=${BUILD_DIR}/cmake_install.cmake RESULT_VARIABLE failed
-                OUTPUT_VARIABLE log ERROR_VARIABLE log)
+execute_process(COMMAND ${CPACK} --config ${BUILD_DIR}/CPackConfig.cmake -G DEB -B ${out}
+                        -D CPACK_INSTALL_CMAKE_PROJECTS= -D CPACK_INSTALL_PREFIX=/usr
+                        -D CPACK_INSTALL_SCRIPTS=${BUILD_DIR}/cmake_install.cmake
+                        -D CMAKE_INSTALL_DO_STRIP=${CPACK_STRIP_FILES}
+                RESULT_VARIABLE failed OUTPUT_VARIABLE log ERROR_VARIABLE log)
 if(failed)
     message(FATAL_ERROR "cpack failed:\n${log}")
 endif()
 file(GLOB debs ${out}/*.deb)
-list(LENGTH debs count)
-if(NOT count EQUAL 1)
-    message(FATAL_ERROR "expected one package, found: ${debs}")
+if(NOT debs MATCHES "^${out}/trimerka_${PACKAGE_VERSION}_[a-z0-9]+\\.deb$")
+    message(FATAL_ERROR "expected the one package trimerka_${PACKAGE_VERSION}_ARCH.deb, found: ${debs}")
 endif()
 
 function(field name out_var)
@@ -27,30 +33,51 @@ field(Section section)
 field(Depends depends)
 field(Maintainer maintainer)
 field(Description description)
-if(NOT package STREQUAL "trimerka" OR NOT version STREQUAL VERSION OR NOT section STREQUAL "education")
+if(NOT package STREQUAL "trimerka" OR NOT version STREQUAL PACKAGE_VERSION OR NOT section STREQUAL "education")
     message(FATAL_ERROR "control fields: Package '${package}', Version '${version}', Section '${section}'")
 endif()
 if(maintainer STREQUAL "" OR description STREQUAL "")
     message(FATAL_ERROR "control fields: Maintainer '${maintainer}', Description '${description}'")
 endif()
-# Each dependency is a Debian runtime package: Qt 6 widgets and SVG, the windowing plug-ins, the Wine fonts.
+# The libraries the programs link, as dpkg-shlibdeps finds them, and by hand the windowing plug-ins, Qt's
+# Russian translation and the Wine fonts.
 string(REPLACE ", " ";" dependencies "${depends}")
-foreach(needed libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-wine)
-    set(found FALSE)
-    foreach(dependency ${dependencies})
-        if(dependency MATCHES "^${needed}( |$)")
-            set(found TRUE)
-        endif()
-    endforeach()
-    if(NOT found)
+list(TRANSFORM dependencies REPLACE " .*" "")
+foreach(needed libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins
+               qt6-translations-l10n fonts-wine)
+    if(NOT needed IN_LIST dependencies)
         message(FATAL_ERROR "Depends lacks ${needed}: ${depends}")
     endif()
 endforeach()
 
-execute_process(COMMAND ${DPKG_DEB} --contents ${debs} OUTPUT_VARIABLE contents)
-foreach(path usr/${BINDIR}/trimerka usr/${DATADIR}/applications/${APP_ID}.desktop
-             usr/${DATADIR}/metainfo/${APP_ID}.metainfo.xml usr/${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg)
-    if(NOT contents MATCHES " \\./${path}\n")
-        message(FATAL_ERROR "the package lacks /${path}:\n${contents}")
+# The files of the installed tree under /usr, nothing else.
+set(unpacked ${out}/unpacked)
+execute_process(COMMAND ${DPKG_DEB} --extract ${debs} ${unpacked} RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "dpkg-deb --extract failed")
+endif()
+trimerka_expected_files(expected)
+list(TRANSFORM expected PREPEND "usr/")
+file(GLOB_RECURSE packed LIST_DIRECTORIES false RELATIVE ${unpacked} ${unpacked}/*)
+list(SORT packed)
+trimerka_expect_files("the DEB package" "${packed}" "${expected}")
+foreach(program trimerka trimerka-solve)
+    execute_process(COMMAND ${READELF} --section-headers --dynamic ${unpacked}/usr/${BINDIR}/${program}
+                    OUTPUT_VARIABLE sections)
+    if(sections MATCHES "\\.symtab")
+        message(FATAL_ERROR "${program} is not stripped")
+    endif()
+    if(sections MATCHES "RPATH|RUNPATH")
+        message(FATAL_ERROR "${program} carries a library path")
     endif()
 endforeach()
+
+# Debian's own judgement. Warnings are shown in the test's output; errors fail the test.
+if(LINTIAN)
+    execute_process(COMMAND ${LINTIAN} --fail-on error --pedantic ${debs} RESULT_VARIABLE failed
+                    OUTPUT_VARIABLE report ERROR_VARIABLE report)
+    if(failed)
+        message(FATAL_ERROR "lintian:\n${report}")
+    endif()
+    message(STATUS "lintian:\n${report}")
+endif()

@@ -40,8 +40,12 @@ public:
     virtual void setClipboardText(const QString& text) = 0;
     // The clipboard's text, or an empty text when it holds none.
     virtual QString clipboardText() = 0;
-    // The folder that holds the running program.
-    virtual QString programFolder() = 0;
+    // The folder the open dialogs start in: the example tasks, beside the program in the build tree and under
+    // share/trimerka/examples when installed.
+    virtual QString examplesFolder() = 0;
+    // The folder the save dialog starts in: the examples folder when it can be written, else the user's
+    // documents folder.
+    virtual QString saveFolder() = 0;
     // The present local date and time, to the second.
     virtual QDateTime now() = 0;
     // Shows a window modally and returns when it is closed.

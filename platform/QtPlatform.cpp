@@ -4,10 +4,14 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
+
+#include "platform/TaskFolders.h"
 
 namespace trimerka {
 
@@ -86,8 +90,15 @@ QString QtPlatform::clipboardText() {
     return QGuiApplication::clipboard()->text();
 }
 
-QString QtPlatform::programFolder() {
-    return QCoreApplication::applicationDirPath();
+QString QtPlatform::examplesFolder() {
+    return examplesFolderFor(QCoreApplication::applicationDirPath());
+}
+
+QString QtPlatform::saveFolder() {
+    const QString examples = examplesFolder();
+    return saveFolderFor(examples, folderCanBeWritten(examples),
+                         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                         QDir::homePath());
 }
 
 QDateTime QtPlatform::now() {

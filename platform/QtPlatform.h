@@ -16,7 +16,8 @@ public:
     void shellOpen(QWidget* parent, const QString& address) override;
     void setClipboardText(const QString& text) override;
     QString clipboardText() override;
-    QString programFolder() override;
+    QString examplesFolder() override;
+    QString saveFolder() override;
     QDateTime now() override;
     void showModal(QDialog& dialog) override;
     void showError(QWidget* parent, const QString& title, const QString& message) override;

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QSettings>
+#include <QTranslator>
 
 #include "platform/Fonts.h"
 #include "ui/cnz_form.h"
@@ -17,9 +19,26 @@ void prepareApplication() {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
+bool installQtTranslation(QCoreApplication& app, const QString& folder) {
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_ru"), folder)) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 void setUpApplication(QApplication& app) {
-    Q_UNUSED(app);
+    static bool translated = false;
+    if (!translated) {
+        translated = true;
+        // The program speaks Russian whatever the desktop's language, so Qt's dialogs do too.
+        installQtTranslation(app, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
     registerFonts();
+    // The window class on X11, which the menu entry's StartupWMClass names, whatever the program file is
+    // called.
+    QCoreApplication::setApplicationName(QStringLiteral("trimerka"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trimerka.svg")));
 #ifdef TRIMERKA_APP_ID
     QGuiApplication::setDesktopFileName(QStringLiteral(TRIMERKA_APP_ID));

@@ -3,6 +3,8 @@
 #include <memory>
 
 class QApplication;
+class QCoreApplication;
+class QString;
 
 namespace trimerka {
 
@@ -17,9 +19,13 @@ class TForm11;
 // may be created under Qt's settings path, not even by Qt's own dialogs.
 void prepareApplication();
 
-// The application-wide set-up done before any window is made: the program's fonts, its icon and the
-// desktop entry the running window belongs to.
+// The application-wide set-up done before any window is made: Qt's own dialogs in Russian, the program's
+// fonts, its icon and the desktop entry the running window belongs to. Running it again changes nothing.
 void setUpApplication(QApplication& app);
+
+// Installs Qt's Russian translation of its own dialogs ("Открыть", "Отмена", the replace question) from the
+// folder. Without the file nothing is installed and the dialogs stay in English; false then.
+bool installQtTranslation(QCoreApplication& app, const QString& folder);
 
 // The program's five windows. The main window owns the four others, which are created hidden, kept for
 // the whole run and shown modally over it.

@@ -639,12 +639,17 @@ void TForm1::vzClick() {
         request.title = QStringLiteral("Выбрать задание для исполнителя \"Тримерка\"");
         request.filter = QStringLiteral("Задание для исполнителя \"Тримерка\" (*.tmk)");
         request.defaultSuffix = QStringLiteral("tmk");
-        request.directory = platform_.programFolder();
+        request.directory = platform_.examplesFolder();
         const std::optional<QString> chosen = platform_.openFileName(this, request);
-        if (!chosen) {
-            return;
+        if (chosen) {
+            openTaskFile(*chosen);
         }
-        QString path = *chosen;
+    });
+}
+
+void TForm1::openTaskFile(const QString& chosen) {
+    guarded(platform_, this, [&] {
+        QString path = chosen;
         if (!path.endsWith(QStringLiteral(".tmk"), Qt::CaseSensitive)) {
             path += QStringLiteral(".tmk");
         }

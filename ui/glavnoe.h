@@ -69,6 +69,10 @@ public:
     // Applies a task file to the window; throws trimerka::Error at the first key that fails, having changed
     // nothing.
     void ApplyTaskFile(const QString& path);
+    // Opens a task file as "Выбор задания" opens the name chosen in its dialog: ".tmk" is added to a name
+    // that does not end in it, the path goes into the status line, and a file that fails is reported and
+    // leaves no task. The command line opens its file through here.
+    void openTaskFile(const QString& chosen);
 
     // StepHost
     std::string panelText() const override;

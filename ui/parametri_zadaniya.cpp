@@ -732,7 +732,7 @@ void TForm2::load() {
     FileDialogRequest request;
     request.title = QStringLiteral("Выбрать задание для исполнителя \"Тримерка\"");
     request.filter = taskFilter();
-    request.directory = platform_.programFolder();
+    request.directory = platform_.examplesFolder();
     const std::optional<QString> chosen = platform_.openFileName(this, request);
     if (!chosen) {
         return;
@@ -819,7 +819,7 @@ void TForm2::save() {
 
 void TForm2::saveAs() {
     FileDialogRequest request;
-    request.directory = platform_.programFolder();
+    request.directory = platform_.saveFolder();
     request.filter = taskFilter();
     request.title = QStringLiteral("Сохранить задание для исполнителя \"Тримерка\" как ...");
     request.fileName =

@@ -34,7 +34,8 @@ public:
     std::vector<ErrorShown> errors;
 
     QString clipboard;
-    QString folder = QStringLiteral("/tmp");
+    QString folder = QStringLiteral("/tmp"); // the examples folder
+    QString saveDirectory;                   // where the save dialog starts; the examples folder when empty
     QDateTime clock = QDateTime(QDate(2014, 5, 12), QTime(13, 45, 7));
     // Runs while a modal window is "shown", with the window; the window is then hidden again.
     std::function<void(QDialog&)> onModal;
@@ -56,7 +57,8 @@ public:
     void shellOpen(QWidget*, const QString& address) override { shellOpened << address; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     QString clipboardText() override { return clipboard; }
-    QString programFolder() override { return folder; }
+    QString examplesFolder() override { return folder; }
+    QString saveFolder() override { return saveDirectory.isEmpty() ? folder : saveDirectory; }
     QDateTime now() override { return clock; }
     void showModal(QDialog& dialog) override {
         modalShown << dialog.objectName();
