@@ -1,9 +1,26 @@
 # Tests of the command-line tool trimerka-solve. Included by tests/CMakeLists.txt, this file adds the tests;
 # run with -P, it is the check each test runs: the tool's exit code and a text its output must contain.
+# The teacher's forms (tests/variants_cli.cmake) pass their arguments as ARGS, joined by "|", and may have a
+# folder cleared (CLEAN), a file put (TOUCH), standard input (INPUT) and a path that must stay missing
+# (EXPECT_MISSING).
 
 if(CMAKE_SCRIPT_MODE_FILE)
     set(arguments ${OPTION} ${TASK})
-    execute_process(COMMAND ${PROGRAM} ${arguments} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(ARGS)
+        string(REPLACE "|" ";" arguments "${ARGS}")
+    endif()
+    if(CLEAN)
+        file(REMOVE_RECURSE "${CLEAN}")
+    endif()
+    if(TOUCH)
+        file(WRITE "${TOUCH}" "not a variant\n")
+    endif()
+    set(input)
+    if(INPUT)
+        set(input INPUT_FILE ${INPUT})
+    endif()
+    execute_process(COMMAND ${PROGRAM} ${arguments} ${input} RESULT_VARIABLE code OUTPUT_VARIABLE out
+                    ERROR_VARIABLE err)
     if(NOT code STREQUAL EXPECT_CODE)
         message(FATAL_ERROR "exit code ${code}, expected ${EXPECT_CODE}\n${out}${err}")
     endif()
@@ -13,6 +30,9 @@ if(CMAKE_SCRIPT_MODE_FILE)
             message(FATAL_ERROR "output lacks \"${text}\"\n${out}${err}")
         endif()
     endforeach()
+    if(EXPECT_MISSING AND EXISTS "${EXPECT_MISSING}")
+        message(FATAL_ERROR "${EXPECT_MISSING} exists")
+    endif()
     return()
 endif()
 

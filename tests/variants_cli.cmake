@@ -1,36 +1,5 @@
-# Tests of the teacher's forms of trimerka-solve, --generate and --check. Included by tests/CMakeLists.txt,
-# this file adds the tests; run with -P, it is the check each test runs: it clears a folder, puts a file,
-# runs the tool with the arguments (separated by "|") and standard input, and checks the exit code, two texts
-# the output contains and a path that must not exist afterwards.
-
-if(CMAKE_SCRIPT_MODE_FILE)
-    string(REPLACE "|" ";" arguments "${ARGS}")
-    if(CLEAN)
-        file(REMOVE_RECURSE "${CLEAN}")
-    endif()
-    if(TOUCH)
-        file(WRITE "${TOUCH}" "not a variant\n")
-    endif()
-    set(input)
-    if(INPUT)
-        set(input INPUT_FILE ${INPUT})
-    endif()
-    execute_process(COMMAND ${PROGRAM} ${arguments} ${input} RESULT_VARIABLE code OUTPUT_VARIABLE out
-                    ERROR_VARIABLE err)
-    if(NOT code STREQUAL EXPECT_CODE)
-        message(FATAL_ERROR "exit code ${code}, expected ${EXPECT_CODE}\n${out}${err}")
-    endif()
-    foreach(text IN ITEMS "${EXPECT_TEXT}" "${EXPECT_TEXT2}")
-        string(FIND "${out}${err}" "${text}" found)
-        if(found EQUAL -1)
-            message(FATAL_ERROR "output lacks \"${text}\"\n${out}${err}")
-        endif()
-    endforeach()
-    if(EXPECT_MISSING AND EXISTS "${EXPECT_MISSING}")
-        message(FATAL_ERROR "${EXPECT_MISSING} exists")
-    endif()
-    return()
-endif()
+# Tests of the teacher's forms of trimerka-solve, --generate and --check. Included by tests/CMakeLists.txt;
+# each test runs the check of solver_cli.cmake.
 
 if(NOT TARGET trimerka-solve)
     return()
@@ -47,7 +16,7 @@ function(trimerka_teacher_test name arguments code text text2)
              COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:trimerka-solve> "-DARGS=${arguments}"
                      -DEXPECT_CODE=${code} "-DEXPECT_TEXT=${text}" "-DEXPECT_TEXT2=${text2}" "-DCLEAN=${opt_CLEAN}"
                      "-DTOUCH=${opt_TOUCH}" "-DINPUT=${opt_INPUT}" "-DEXPECT_MISSING=${opt_MISSING}"
-                     -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE})
+                     -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/solver_cli.cmake)
 endfunction()
 
 set(out ${trimerka_variants_out})
