@@ -355,9 +355,6 @@ void TForm1::N3Click() {
 }
 
 void TForm1::configureStepLog() {
-    // Ctrl+C copies the selected rows through the program's clipboard, and the grid's errors reach its
-    // report.
-    ng_->SetPlatform(&platform_);
     const QColor cellColor = toQColor(16771545);
     ng_->SetColor(cellColor);
     ng_->SetAlternateColor(toQColor(14019327));
