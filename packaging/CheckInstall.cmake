@@ -11,7 +11,7 @@ if(failed)
     message(FATAL_ERROR "cmake --install failed: ${failed}")
 endif()
 
-include(${CMAKE_CURRENT_LIST_DIR}/ExpectedFiles.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/PackagingChecks.cmake)
 set(mime_file ${DATADIR}/mime/packages/${APP_ID}.xml)
 string(REPLACE "," ";" icon_sizes "${ICON_SIZES}")
 

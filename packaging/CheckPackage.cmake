@@ -1,25 +1,10 @@
 cmake_minimum_required(VERSION 3.25)
 # Builds the DEB package from the built tree and checks it as Debian would: lintian finds no error, the control
 # fields say what the package is and what it needs, and it holds exactly the installed files, the programs
-# stripped and without RPATH. An empty CPACK_INSTALL_CMAKE_PROJECTS with the install script in its place makes
-# cpack install what is built instead of building the whole project first; the script then strips as cpack
-# itself would under CPACK_STRIP_FILES.
-include(${CMAKE_CURRENT_LIST_DIR}/ExpectedFiles.cmake)
-include(${BUILD_DIR}/CPackConfig.cmake)
+# stripped and without RPATH.
+include(${CMAKE_CURRENT_LIST_DIR}/PackagingChecks.cmake)
 set(out ${BUILD_DIR}/packaging-test/deb)
-file(REMOVE_RECURSE ${out})
-execute_process(COMMAND ${CPACK} --config ${BUILD_DIR}/CPackConfig.cmake -G DEB -B ${out}
-                        -D CPACK_INSTALL_CMAKE_PROJECTS= -D CPACK_INSTALL_PREFIX=/usr
-                        -D CPACK_INSTALL_SCRIPTS=${BUILD_DIR}/cmake_install.cmake
-                        -D CMAKE_INSTALL_DO_STRIP=${CPACK_STRIP_FILES}
-                RESULT_VARIABLE failed OUTPUT_VARIABLE log ERROR_VARIABLE log)
-if(failed)
-    message(FATAL_ERROR "cpack failed:\n${log}")
-endif()
-file(GLOB debs ${out}/*.deb)
-if(NOT debs MATCHES "^${out}/trimerka_${PACKAGE_VERSION}_[a-z0-9]+\\.deb$")
-    message(FATAL_ERROR "expected the one package trimerka_${PACKAGE_VERSION}_ARCH.deb, found: ${debs}")
-endif()
+trimerka_build_package(DEB ${out} "trimerka_${PACKAGE_VERSION}_[a-z0-9]+\\.deb" debs)
 
 function(field name out_var)
     execute_process(COMMAND ${DPKG_DEB} --field ${debs} ${name} OUTPUT_VARIABLE value

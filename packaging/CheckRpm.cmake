@@ -3,22 +3,10 @@ cmake_minimum_required(VERSION 3.25)
 # distribution would: the same files as the DEB, requirements that are library sonames rather than Debian
 # package names, the Russian Qt translation only recommended, rpmlint without errors, and the package unpacked
 # into a scratch root runs against the system's libraries.
-include(${CMAKE_CURRENT_LIST_DIR}/ExpectedFiles.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/PackagingChecks.cmake)
 include(${BUILD_DIR}/CPackConfig.cmake)
 set(out ${BUILD_DIR}/packaging-test/rpm)
-file(REMOVE_RECURSE ${out})
-execute_process(COMMAND ${CPACK} --config ${BUILD_DIR}/CPackConfig.cmake -G RPM -B ${out}
-                        -D CPACK_INSTALL_CMAKE_PROJECTS= -D CPACK_INSTALL_PREFIX=/usr
-                        -D CPACK_INSTALL_SCRIPTS=${BUILD_DIR}/cmake_install.cmake
-                        -D CMAKE_INSTALL_DO_STRIP=${CPACK_STRIP_FILES}
-                RESULT_VARIABLE failed OUTPUT_VARIABLE log ERROR_VARIABLE log)
-if(failed)
-    message(FATAL_ERROR "cpack failed:\n${log}")
-endif()
-file(GLOB rpms ${out}/*.rpm)
-if(NOT rpms MATCHES "^${out}/trimerka-${PACKAGE_VERSION}\\.[a-z0-9_]+\\.rpm$")
-    message(FATAL_ERROR "expected the one package trimerka-${PACKAGE_VERSION}.ARCH.rpm, found: ${rpms}")
-endif()
+trimerka_build_package(RPM ${out} "trimerka-${PACKAGE_VERSION}\\.[a-z0-9_]+\\.rpm" rpms)
 
 function(query out_var)
     execute_process(COMMAND ${RPM} --query --package ${ARGN} ${rpms} RESULT_VARIABLE failed OUTPUT_VARIABLE value

@@ -1,3 +1,5 @@
+# What the checks of the installed tree and of the packages share.
+
 # The files an install puts under its prefix, relative to it, sorted: the list that the checks of the installed
 # tree and of both packages hold them to. Needs BINDIR, DATADIR, MANDIR, DOCDIR, APP_ID, ICON_SIZES (separated
 # by commas) and SOURCE_DIR.
@@ -38,4 +40,27 @@ function(trimerka_expect_files what found expected)
         string(REPLACE ";" "\n  " extra "${extra}")
         message(FATAL_ERROR "${what}: files missing:\n  ${missing}\nfiles not expected:\n  ${extra}")
     endif()
+endfunction()
+
+# Builds one package (DEB or RPM) from the built tree into a fresh folder and gives its path. An empty
+# CPACK_INSTALL_CMAKE_PROJECTS with the install script in its place makes cpack install what is built instead of
+# building the whole project first; the script then strips as cpack itself does under CPACK_STRIP_FILES.
+# Needs CPACK and BUILD_DIR.
+function(trimerka_build_package generator out pattern out_var)
+    include(${BUILD_DIR}/CPackConfig.cmake)
+    file(REMOVE_RECURSE ${out})
+    execute_process(COMMAND ${CPACK} --config ${BUILD_DIR}/CPackConfig.cmake -G ${generator} -B ${out}
+                            -D CPACK_INSTALL_CMAKE_PROJECTS= -D CPACK_INSTALL_PREFIX=/usr
+                            -D CPACK_INSTALL_SCRIPTS=${BUILD_DIR}/cmake_install.cmake
+                            -D CMAKE_INSTALL_DO_STRIP=${CPACK_STRIP_FILES}
+                    RESULT_VARIABLE failed OUTPUT_VARIABLE log ERROR_VARIABLE log)
+    if(failed)
+        message(FATAL_ERROR "cpack -G ${generator} failed:\n${log}")
+    endif()
+    file(GLOB packages ${out}/*)
+    list(FILTER packages EXCLUDE REGEX "/_CPack_Packages$")
+    if(NOT packages MATCHES "^${out}/${pattern}$")
+        message(FATAL_ERROR "expected the one package ${pattern}, found: ${packages}")
+    endif()
+    set(${out_var} ${packages} PARENT_SCOPE)
 endfunction()
