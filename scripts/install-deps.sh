@@ -2,7 +2,7 @@
 # Installs the Debian packages the program and its tests need, only those that are missing.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-wine
+packages=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-wine
           desktop-file-utils appstream dpkg-dev file)
 
 missing=()

@@ -11,6 +11,7 @@
 
 #include "core/Error.h"
 #include "platform/Fonts.h"
+#include "widgets/CellGridAccessible.h"
 
 namespace trimerka {
 
@@ -247,6 +248,7 @@ TCellGrid::TCellGrid(QWidget* Parent) : QAbstractScrollArea(Parent), FColumns(th
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TCellGrid::HorzBarValueChanged);
     resize(200, 200);
     RecalcLayout();
+    installCellGridAccessibility();
 }
 
 TCellGrid::~TCellGrid() {
@@ -284,6 +286,7 @@ void TCellGrid::SetColCount(int Value) {
 void TCellGrid::SetRowCount(int Value) {
     if (Value == FRowCount)
         return;
+    const int before = FRowCount;
     FRowCount = Value;
     if (Value <= 0 || ColCount() == 0) {
         FCol = -1;
@@ -295,6 +298,7 @@ void TCellGrid::SetRowCount(int Value) {
     FSelectArea = {FCol, FRow, FCol, FRow};
     RecalcLayout();
     InvalidateAll();
+    notifyGridRowCountChanged(*this, before);
     ColRowChanged();
 }
 
@@ -702,6 +706,7 @@ void TCellGrid::ColRowChanged() {
         Sync->SetRow(FRow);
     if (OnColRowChanged)
         OnColRowChanged(this, FCol, FRow);
+    notifyGridCurrentCellChanged(*this);
 }
 
 void TCellGrid::EndEditing() {
