@@ -1,6 +1,8 @@
 #include "widgets/CellGridAccessible.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <QAccessible>
 #include <QWidget>
@@ -142,12 +144,18 @@ public:
         if (!owner) {
             return headers;
         }
-        // The header build lists the cells line by line from the top, so the result reads from the top down.
+        // The column's own title first, then the merged titles above it: a reader that names one header per
+        // column says "Сосуд А" rather than the "Сосуды" all three vessel columns share.
+        std::vector<std::pair<int, int>> lines; // header line, header cell
         for (int i = 0; i < grid_->HeaderCellsCount(); ++i) {
             const TRect& span = grid_->HeaderCells(i).Rc;
             if (column_ >= span.Left && column_ <= span.Right) {
-                headers << owner->part(Part::Header, i, 0);
+                lines.emplace_back(span.Top, i);
             }
+        }
+        std::sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        for (const auto& [line, cell] : lines) {
+            headers << owner->part(Part::Header, cell, 0);
         }
         return headers;
     }

@@ -11,7 +11,8 @@ namespace trimerka {
 class TCellGrid;
 
 // The grid as assistive technology sees it: a table of RowCount rows and ColCount columns of body cells.
-// The header band's cells are the column headers (a merged title heads every column it spans), the gutter's
+// The header band's cells are the column headers (a merged title heads every column it spans; a cell lists
+// its column's own title first), the gutter's
 // cells the row headers; the selection is SelectArea and the current cell is the focused child while the
 // grid has the keyboard focus. Children are numbered header cells first, then row by row the gutter cell
 // (when there is a gutter) and the body cells.
