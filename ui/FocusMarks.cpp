@@ -97,8 +97,9 @@ public:
 QStyle* focusMarkStyle() {
     static QPointer<QStyle> style;
     if (!style) {
-        QStyle* base = QStyleFactory::create(QApplication::style()->name());
-        style = base ? new FocusMarkStyle(base) : new FocusMarkStyle(nullptr);
+        // A fresh instance of the application's style, so the controls look exactly as their neighbours; with
+        // no such style the proxy takes the desktop's.
+        style = new FocusMarkStyle(QStyleFactory::create(QApplication::style()->name()));
         style->setParent(qApp);
     }
     return style;
