@@ -8,6 +8,7 @@
 
 #include "core/Error.h"
 #include "core/Task.h"
+#include "ui/AccessibleViews.h"
 #include "ui/Controls.h"
 
 namespace trimerka {
@@ -15,6 +16,7 @@ namespace trimerka {
 VesselView::VesselView(QWidget* parent)
     : QWidget(parent), fillColor_(toQColor(kDefaultFillColor)), emptyColor_(toQColor(kDefaultEmptyColor)) {
     setFixedSize(kAreaWidth, kAreaHeight);
+    installAccessibleViews();
 }
 
 void VesselView::setCapacity(int capacity) {
@@ -27,6 +29,7 @@ void VesselView::setCapacity(int capacity) {
     capacity_ = capacity;
     amount_ = std::min(amount_, capacity_);
     update();
+    notifyVesselChanged(*this);
 }
 
 void VesselView::setAmount(int amount) {
@@ -40,6 +43,7 @@ void VesselView::setAmount(int amount) {
     if (percent() != before) {
         update();
     }
+    notifyVesselChanged(*this);
 }
 
 void VesselView::setBarHeight(int height) {

@@ -122,7 +122,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     kmd_->setAlignment(Qt::AlignCenter);
     kmd_->setFont(tahoma(32, true));
     setBackground(kmd_, toQColor(15973012));
-    kmd_->setText(QString::fromUtf8(kEmptyPanel));
+    setPanel(QString::fromUtf8(kEmptyPanel));
 
     vipolnit_ = makeButton(client, "vipolnit", QStringLiteral("Выполнить"), QRect(541, 255, 157, 43), true);
     connect(vipolnit_, &QPushButton::clicked, this, &TForm1::vipolnitClick);
@@ -143,6 +143,8 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     put_tmk_->setGeometry(5, 2, kClientWidth - 10, 13);
 
     createMenu();
+    setUpKeyboard();
+    setUpAccessibleNames();
     // The window is exactly the client area plus the menu bar, and the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -447,7 +449,7 @@ void TForm1::toggleVessel(int vessel, bool pressed) {
         for (int v = 0; v < kVesselCount; ++v) {
             vesselButtons_[v]->setChecked(state.pressed[v]);
         }
-        kmd_->setText(fromStd(state.panel));
+        setPanel(fromStd(state.panel));
         vipolnit_->setEnabled(state.executeEnabled);
     });
 }
@@ -487,7 +489,7 @@ std::string TForm1::panelText() const {
 }
 
 void TForm1::setPanelText(const std::string& text) {
-    kmd_->setText(fromStd(text));
+    setPanel(fromStd(text));
 }
 
 void TForm1::disableExecute() {
@@ -563,7 +565,7 @@ void TForm1::DefBut() {
         vesselButtons_[v]->setEnabled(false);
         vesselButtons_[v]->setChecked(false);
     }
-    kmd_->setText(QString::fromUtf8(kEmptyPanel));
+    setPanel(QString::fromUtf8(kEmptyPanel));
     targetText_ = {"-", "-", "-"};
     fz_->setPlainText(kStatementPlaceholder);
     ng_->SetRowCount(0);

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -15,6 +18,8 @@ class QAbstractButton;
 class QAction;
 class QDialog;
 class QFrame;
+class QKeyEvent;
+class QKeySequence;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -90,6 +95,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate();
@@ -125,6 +131,22 @@ private:
     void setTextPoints(int points);
     // What a menu item "as a button" does: a left press and release at the button's top-left corner.
     static void pressButton(QAbstractButton* button);
+    void setPanel(const QString& text);
+
+    // The keyboard and what a screen reader is told (MainWindowKeyboard.cpp).
+    void setUpKeyboard();
+    void setUpAccessibleNames();
+    void addWindowKeys(std::initializer_list<QKeySequence> keys, bool autoRepeat,
+                       std::function<void()> action);
+    // A key of the window: the focus marks show from now on, and a window it opens starts with its marks.
+    void runKey(const std::function<void()>& action);
+    // A toolbar or text-size button's key clicks it only while the button is offered, like its menu item.
+    void clickIfOffered(QAbstractButton* button);
+    void releaseLastVessel();
+    void releaseAllVessels();
+    void openFirstMenu();
+    // F6: into the step log, which Tab skips, and out of it again.
+    void toggleStepLogFocus();
 
     Platform& platform_;
     QDialog* constructor_ = nullptr;
@@ -138,6 +160,8 @@ private:
     std::uint16_t solutionControl_ = 0;
     int textPoints_ = kMinTextPoints;
     bool centred_ = false;
+    // The pressed vessel buttons in the order they went down, for the key that releases the last one.
+    std::vector<int> pressOrder_;
 
     QWidget* Panel2_ = nullptr;
     QToolButton* vz_ = nullptr;

@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include "core/ScreenReaderText.h"
+#include "platform/ErrorReport.h"
 #include "platform/Fonts.h"
 #include "ui/Controls.h"
-#include "platform/ErrorReport.h"
+#include "ui/FocusMarks.h"
 
 namespace trimerka {
 
@@ -69,6 +71,7 @@ TForm11::TForm11(Platform& platform, QWidget* parent) : QDialog(parent), platfor
         makeFlatButton(panel, "CloseForm", QStringLiteral("Закрыть"), QStringLiteral(":/icons/close.svg"),
                        QRect(315, 130, 97, 25), tahoma(11, true));
     connect(CloseForm_, &QToolButton::clicked, this, &TForm11::CloseFormClick);
+    enableFocusMarks(*this);
 }
 
 void TForm11::showEvent(QShowEvent* event) {
@@ -81,6 +84,9 @@ void TForm11::FormShow() {
         const int steps = stepCounter_ ? stepCounter_() : 0;
         Label2_->setText(QStringLiteral("Количество шагов:  ") + QString::number(steps));
         Label2_->adjustSize();
+        // A screen reader says the news as one sentence when the window opens.
+        Label2_->setAccessibleName(QStringLiteral("Количество шагов: ") + QString::number(steps));
+        setAccessibleDescription(fromStd(CompletedSpokenText(steps)));
     });
 }
 

@@ -20,9 +20,11 @@
 
 #include "core/Solver.h"
 #include "core/TaskFile.h"
-#include "platform/Fonts.h"
-#include "ui/Controls.h"
 #include "platform/ErrorReport.h"
+#include "platform/Fonts.h"
+#include "ui/AccessibleViews.h"
+#include "ui/Controls.h"
+#include "ui/FocusMarks.h"
 #include "ui/SpinEdit.h"
 #include "ui/VesselView.h"
 
@@ -37,6 +39,7 @@ void BevelPanel::setColor(const QColor& color) {
     if (color != color_) {
         color_ = color;
         update();
+        notifyNameChanged(*this);
     }
 }
 
@@ -63,6 +66,7 @@ void BevelPanel::paintEvent(QPaintEvent*) {
 ColorSquare::ColorSquare(const QColor& color, QWidget* parent)
     : BevelPanel(Bevel::Raised, color, QString(), parent) {
     setCursor(Qt::PointingHandCursor);
+    installAccessibleViews();
 }
 
 void ColorSquare::mousePressEvent(QMouseEvent* event) {
@@ -248,6 +252,7 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_
     buildCommandButtons();
     buildStatusStrip();
     buildTabOrder();
+    enableFocusMarks(*this);
 
     for (int v = 0; v < kVesselCount; ++v) {
         connect(vessels_[v].fill, &ColorSquare::clicked, this,

@@ -10,11 +10,12 @@
 #include <QSvgRenderer>
 #include <QToolButton>
 
+#include "platform/ErrorReport.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "ui/AuthorInfo.h"
 #include "ui/Controls.h"
-#include "platform/ErrorReport.h"
+#include "ui/FocusMarks.h"
 
 namespace trimerka {
 
@@ -129,6 +130,7 @@ TForm10::TForm10(Platform& platform, QWidget* parent)
     CloseForm = makeFlatButton(this, "CloseForm", QStringLiteral("Закрыть"),
                                QStringLiteral(":/icons/close.svg"), {384, 376, 97, 25}, tahoma(11, true));
     connect(CloseForm, &QToolButton::clicked, this, &TForm10::CloseFormClick);
+    enableFocusMarks(*this);
 }
 
 void TForm10::buildAuthorPage() {

@@ -10,6 +10,7 @@
 
 #include "core/Error.h"
 #include "platform/Fonts.h"
+#include "widgets/CellGridAccessible.h"
 
 namespace trimerka {
 
@@ -231,6 +232,7 @@ TCellGrid::TCellGrid(Platform& APlatform, QWidget* Parent)
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TCellGrid::HorzBarValueChanged);
     resize(200, 200);
     RecalcLayout();
+    installCellGridAccessibility();
 }
 
 TCellGrid::~TCellGrid() {
@@ -268,6 +270,7 @@ void TCellGrid::SetColCount(int Value) {
 void TCellGrid::SetRowCount(int Value) {
     if (Value == FRowCount)
         return;
+    const int before = FRowCount;
     FRowCount = Value;
     if (Value <= 0 || ColCount() == 0) {
         FCol = -1;
@@ -279,6 +282,7 @@ void TCellGrid::SetRowCount(int Value) {
     FSelectArea = {FCol, FRow, FCol, FRow};
     RecalcLayout();
     InvalidateAll();
+    notifyGridRowCountChanged(*this, before);
     ColRowChanged();
 }
 
@@ -688,6 +692,7 @@ void TCellGrid::ColRowChanged() {
         Sync->SetRow(std::min(FRow, Sync->RowCount() - 1));
     if (OnColRowChanged)
         OnColRowChanged(this, FCol, FRow);
+    notifyGridCurrentCellChanged(*this);
 }
 
 void TCellGrid::EndEditing() {

@@ -1,0 +1,62 @@
+#include "core/ScreenReaderText.h"
+
+#include <cstdlib>
+#include <string_view>
+
+#include "core/TaskFile.h"
+
+namespace trimerka {
+
+namespace {
+
+constexpr std::string_view kSlotSeparator = " - ";
+constexpr std::string_view kEmptySlot = "-";
+
+} // namespace
+
+std::string LitresText(int amount) {
+    const int n = std::abs(amount);
+    const char* noun = "литров";
+    if (n % 10 == 1 && n % 100 != 11) {
+        noun = "литр";
+    } else if (n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14)) {
+        noun = "литра";
+    }
+    return std::to_string(amount) + " " + noun;
+}
+
+std::string VesselSpokenName(int vessel, int amount, int capacity) {
+    return "Сосуд " + kVesselLetters[vessel] + ": " + LitresText(amount) + " из " + std::to_string(capacity);
+}
+
+std::string CommandSpokenName(const std::string& panel) {
+    const std::size_t separator = panel.find(kSlotSeparator);
+    if (separator == std::string::npos) {
+        return "Команда: " + panel;
+    }
+    const std::string source = panel.substr(0, separator);
+    const std::string destination = panel.substr(separator + kSlotSeparator.size());
+    const bool hasSource = source != kEmptySlot;
+    const bool hasDestination = destination != kEmptySlot;
+    if (hasSource && hasDestination) {
+        return "Команда: " + panel;
+    }
+    if (hasSource) {
+        return "Команда: из сосуда " + source;
+    }
+    if (hasDestination) {
+        return "Команда: в сосуд " + destination;
+    }
+    return "Команда не составлена";
+}
+
+std::string ColorSpokenName(int vessel, bool fillColor, Color color) {
+    return std::string(fillColor ? "Цвет жидкости сосуда " : "Цвет пустой части сосуда ") +
+           kVesselLetters[vessel] + ": #" + ColorToText(color);
+}
+
+std::string CompletedSpokenText(int steps) {
+    return "Задание выполнено. Количество шагов: " + std::to_string(steps);
+}
+
+} // namespace trimerka

@@ -1,0 +1,460 @@
+#include "widgets/CellGridAccessible.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include <QAccessible>
+#include <QWidget>
+#include <QWindow>
+
+#include "widgets/CellGrid.h"
+
+namespace trimerka {
+
+namespace {
+
+using Part = CellGridAccessible::Part;
+
+int gutterColumns(const TCellGrid& grid) {
+    return grid.GutterKind() == gkNone ? 0 : 1;
+}
+
+// The inclusive selection cut to the cells the grid has; empty (Right < Left) when there are none.
+TRect selectedCellsOf(const TCellGrid& grid) {
+    const TRect& a = grid.SelectArea();
+    return {std::max(a.Left, 0), std::max(a.Top, 0), std::min(a.Right, grid.ColCount() - 1),
+            std::min(a.Bottom, grid.RowCount() - 1)};
+}
+
+QRect toScreen(const TCellGrid& grid, const TRect& r) {
+    const QRect local = r.ToQRect();
+    return {grid.viewport()->mapToGlobal(local.topLeft()), local.size()};
+}
+
+// One header, gutter or body cell. It keeps only its place, so it always reports what the grid holds there.
+class GridPartAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    GridPartAccessible(TCellGrid* grid, Part kind, int row, int column)
+        : grid_(grid), kind_(kind), row_(row), column_(column) {}
+
+    Part kind() const { return kind_; }
+
+    bool isValid() const override {
+        if (!grid_) {
+            return false;
+        }
+        switch (kind_) {
+        case Part::Header:
+            return row_ >= 0 && row_ < grid_->HeaderCellsCount();
+        case Part::Gutter:
+            return gutterColumns(*grid_) == 1 && row_ >= 0 && row_ < grid_->RowCount();
+        case Part::Body:
+            return row_ >= 0 && row_ < grid_->RowCount() && column_ >= 0 && column_ < grid_->ColCount();
+        }
+        return false;
+    }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return grid_ ? grid_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return grid_ ? QAccessible::queryAccessibleInterface(grid_.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name || !isValid()) {
+            return QString();
+        }
+        switch (kind_) {
+        case Part::Header:
+            return grid_->HeaderCells(row_).Str;
+        case Part::Gutter:
+            return grid_->GutterText(row_);
+        case Part::Body:
+            return bodyText();
+        }
+        return QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QRect rect() const override {
+        if (!isValid()) {
+            return QRect();
+        }
+        return toScreen(*grid_, clientRect());
+    }
+
+    QAccessible::Role role() const override {
+        switch (kind_) {
+        case Part::Header:
+            return QAccessible::ColumnHeader;
+        case Part::Gutter:
+            return QAccessible::RowHeader;
+        case Part::Body:
+            return QAccessible::Cell;
+        }
+        return QAccessible::Cell;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!isValid()) {
+            s.invalid = true;
+            return s;
+        }
+        s.readOnly = true;
+        s.disabled = !grid_->Enabled() || !grid_->isEnabled();
+        s.offscreen = kind_ != Part::Header && !clientRect().Intersects(grid_->GetCellBox());
+        if (kind_ == Part::Body) {
+            const TCellColumn& column = grid_->Columns()[column_];
+            s.readOnly = grid_->ReadOnly() || column.ReadOnly();
+            s.invisible = !column.Visible();
+            s.selectable = true;
+            s.focusable = true;
+            s.selected = isSelected();
+            s.focused = grid_->hasFocus() && grid_->Col() == column_ && grid_->Row() == row_;
+        }
+        return s;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableCellInterface && kind_ == Part::Body) {
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        }
+        return nullptr;
+    }
+
+    // QAccessibleTableCellInterface, for body cells.
+    bool isSelected() const override {
+        return isValid() && kind_ == Part::Body && grid_->SelectArea().ContainsCell(column_, row_);
+    }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    int columnIndex() const override { return column_; }
+    int rowIndex() const override { return row_; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+    QList<QAccessibleInterface*> columnHeaderCells() const override {
+        QList<QAccessibleInterface*> headers;
+        const CellGridAccessible* owner = tableOwner();
+        if (!owner) {
+            return headers;
+        }
+        // The column's own title first, then the merged titles above it: a reader that names one header per
+        // column says "Сосуд А" rather than the "Сосуды" all three vessel columns share.
+        std::vector<std::pair<int, int>> lines; // header line, header cell
+        for (int i = 0; i < grid_->HeaderCellsCount(); ++i) {
+            const TRect& span = grid_->HeaderCells(i).Rc;
+            if (column_ >= span.Left && column_ <= span.Right) {
+                lines.emplace_back(span.Top, i);
+            }
+        }
+        std::sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        for (const auto& [line, cell] : lines) {
+            headers << owner->part(Part::Header, cell, 0);
+        }
+        return headers;
+    }
+
+    QList<QAccessibleInterface*> rowHeaderCells() const override {
+        const CellGridAccessible* owner = tableOwner();
+        if (!owner || gutterColumns(*grid_) == 0) {
+            return {};
+        }
+        return {owner->part(Part::Gutter, row_, 0)};
+    }
+
+private:
+    const CellGridAccessible* tableOwner() const {
+        return isValid() ? dynamic_cast<const CellGridAccessible*>(parent()) : nullptr;
+    }
+
+    TRect clientRect() const {
+        switch (kind_) {
+        case Part::Header:
+            return grid_->HeaderCellRect(grid_->HeaderCells(row_));
+        case Part::Gutter:
+            return grid_->GutterCellRect(row_);
+        case Part::Body:
+            return grid_->CellRect(column_, row_);
+        }
+        return TRect();
+    }
+
+    // A cell covered by a merged cell shows the merged cell's caption.
+    QString bodyText() const {
+        if (grid_->CellMark(column_, row_) == -2) {
+            for (const auto& merged : grid_->MergedCells()) {
+                if (merged->Rc.ContainsCell(column_, row_)) {
+                    return merged->Caption;
+                }
+            }
+        }
+        return grid_->CellText(column_, row_);
+    }
+
+    QPointer<TCellGrid> grid_;
+    Part kind_;
+    int row_;
+    int column_;
+};
+
+QAccessibleInterface* gridFactory(const QString& className, QObject* object) {
+    if (object && object->isWidgetType() &&
+        className == QLatin1String(TCellGrid::staticMetaObject.className())) {
+        return new CellGridAccessible(static_cast<TCellGrid*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CellGridAccessible::CellGridAccessible(TCellGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+
+CellGridAccessible::~CellGridAccessible() {
+    for (const auto& [key, id] : parts_) {
+        QAccessible::deleteAccessibleInterface(id);
+    }
+}
+
+TCellGrid* CellGridAccessible::grid() const {
+    return static_cast<TCellGrid*>(widget());
+}
+
+QAccessibleInterface* CellGridAccessible::part(Part kind, int row, int column) const {
+    const auto key = std::make_tuple(kind, row, column);
+    if (const auto found = parts_.find(key); found != parts_.end()) {
+        // A place the grid no longer has keeps its interface for when it comes back.
+        QAccessibleInterface* cell = QAccessible::accessibleInterface(found->second);
+        return cell && cell->isValid() ? cell : nullptr;
+    }
+    auto* cell = new GridPartAccessible(grid(), kind, row, column);
+    if (!cell->isValid()) {
+        delete cell;
+        return nullptr;
+    }
+    parts_.emplace(key, QAccessible::registerAccessibleInterface(cell));
+    return cell;
+}
+
+void* CellGridAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::TableInterface) {
+        return static_cast<QAccessibleTableInterface*>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QAccessible::Role CellGridAccessible::role() const {
+    return QAccessible::Table;
+}
+
+int CellGridAccessible::childCount() const {
+    const TCellGrid* g = grid();
+    return g->HeaderCellsCount() + std::max(g->RowCount(), 0) * (g->ColCount() + gutterColumns(*g));
+}
+
+QAccessibleInterface* CellGridAccessible::child(int index) const {
+    const TCellGrid* g = grid();
+    if (index < 0) {
+        return nullptr;
+    }
+    if (index < g->HeaderCellsCount()) {
+        return part(Part::Header, index, 0);
+    }
+    index -= g->HeaderCellsCount();
+    const int gutter = gutterColumns(*g);
+    const int stride = g->ColCount() + gutter;
+    if (stride == 0) {
+        return nullptr;
+    }
+    const int row = index / stride;
+    const int place = index % stride;
+    if (gutter && place == 0) {
+        return part(Part::Gutter, row, 0);
+    }
+    return part(Part::Body, row, place - gutter);
+}
+
+int CellGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    const auto* cell = dynamic_cast<const GridPartAccessible*>(child);
+    if (!cell || !cell->isValid() || cell->parent() != this) {
+        return -1;
+    }
+    const TCellGrid* g = grid();
+    const int headers = g->HeaderCellsCount();
+    const int gutter = gutterColumns(*g);
+    const int stride = g->ColCount() + gutter;
+    switch (cell->kind()) {
+    case Part::Header:
+        return cell->rowIndex();
+    case Part::Gutter:
+        return headers + cell->rowIndex() * stride;
+    case Part::Body:
+        return headers + cell->rowIndex() * stride + gutter + cell->columnIndex();
+    }
+    return -1;
+}
+
+QAccessibleInterface* CellGridAccessible::childAt(int x, int y) const {
+    const TCellGrid* g = grid();
+    const QPoint p = g->viewport()->mapFromGlobal(QPoint(x, y));
+    for (int i = 0; i < g->HeaderCellsCount(); ++i) {
+        if (g->HeaderCellRect(g->HeaderCells(i)).Contains(p)) {
+            return part(Part::Header, i, 0);
+        }
+    }
+    const int row = g->RowAt(p.y());
+    if (row < 0) {
+        return nullptr;
+    }
+    if (gutterColumns(*g) && p.x() >= 0 && p.x() < g->GetFixedWidth()) {
+        return part(Part::Gutter, row, 0);
+    }
+    const int column = g->ColumnAt(p.x());
+    return column >= 0 ? part(Part::Body, row, column) : nullptr;
+}
+
+QAccessibleInterface* CellGridAccessible::focusChild() const {
+    const TCellGrid* g = grid();
+    if (g->hasFocus()) {
+        return cellAt(g->Row(), g->Col());
+    }
+    return QAccessibleWidget::focusChild();
+}
+
+QAccessibleInterface* CellGridAccessible::cellAt(int row, int column) const {
+    return part(Part::Body, row, column);
+}
+
+int CellGridAccessible::selectedCellCount() const {
+    const TRect a = selectedCellsOf(*grid());
+    return a.Right < a.Left || a.Bottom < a.Top ? 0 : (a.Right - a.Left + 1) * (a.Bottom - a.Top + 1);
+}
+
+QList<QAccessibleInterface*> CellGridAccessible::selectedCells() const {
+    QList<QAccessibleInterface*> cells;
+    const TRect a = selectedCellsOf(*grid());
+    for (int row = a.Top; row <= a.Bottom; ++row) {
+        for (int column = a.Left; column <= a.Right; ++column) {
+            cells << cellAt(row, column);
+        }
+    }
+    return cells;
+}
+
+QString CellGridAccessible::columnDescription(int column) const {
+    const TCellGrid* g = grid();
+    QStringList titles;
+    for (int i = 0; i < g->HeaderCellsCount(); ++i) {
+        const THeaderInfo info = g->HeaderCells(i);
+        if (column >= info.Rc.Left && column <= info.Rc.Right && !info.Str.isEmpty()) {
+            titles << info.Str;
+        }
+    }
+    return titles.join(QStringLiteral(", "));
+}
+
+QString CellGridAccessible::rowDescription(int row) const {
+    const TCellGrid* g = grid();
+    return row >= 0 && row < g->RowCount() ? g->GutterText(row) : QString();
+}
+
+int CellGridAccessible::columnCount() const {
+    return grid()->ColCount();
+}
+
+int CellGridAccessible::rowCount() const {
+    return std::max(grid()->RowCount(), 0);
+}
+
+QList<int> CellGridAccessible::selectedColumns() const {
+    QList<int> columns;
+    for (int column = 0; column < columnCount(); ++column) {
+        if (isColumnSelected(column)) {
+            columns << column;
+        }
+    }
+    return columns;
+}
+
+QList<int> CellGridAccessible::selectedRows() const {
+    QList<int> rows;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (isRowSelected(row)) {
+            rows << row;
+        }
+    }
+    return rows;
+}
+
+bool CellGridAccessible::isColumnSelected(int column) const {
+    const TRect& a = grid()->SelectArea();
+    return rowCount() > 0 && column >= 0 && column < columnCount() && a.Top <= 0 &&
+           a.Bottom >= rowCount() - 1 && column >= a.Left && column <= a.Right;
+}
+
+bool CellGridAccessible::isRowSelected(int row) const {
+    const TRect& a = grid()->SelectArea();
+    return columnCount() > 0 && row >= 0 && row < rowCount() && a.Left <= 0 && a.Right >= columnCount() - 1 &&
+           row >= a.Top && row <= a.Bottom;
+}
+
+void CellGridAccessible::modelChange(QAccessibleTableModelChangeEvent*) {
+    dropStaleParts();
+}
+
+void CellGridAccessible::dropStaleParts() const {
+    for (auto it = parts_.begin(); it != parts_.end();) {
+        QAccessibleInterface* cell = QAccessible::accessibleInterface(it->second);
+        if (cell && cell->isValid()) {
+            ++it;
+            continue;
+        }
+        if (cell) {
+            QAccessible::deleteAccessibleInterface(it->second);
+        }
+        it = parts_.erase(it);
+    }
+}
+
+void installCellGridAccessibility() {
+    static bool installed = false;
+    if (!installed) {
+        installed = true;
+        QAccessible::installFactory(gridFactory);
+    }
+}
+
+void notifyGridRowCountChanged(TCellGrid& grid, int before) {
+    const int after = std::max(grid.RowCount(), 0);
+    before = std::max(before, 0);
+    if (!QAccessible::isActive() || after == before) {
+        return;
+    }
+    QAccessibleTableModelChangeEvent event(&grid, after > before
+                                                      ? QAccessibleTableModelChangeEvent::RowsInserted
+                                                      : QAccessibleTableModelChangeEvent::RowsRemoved);
+    event.setFirstRow(std::min(before, after));
+    event.setLastRow(std::max(before, after) - 1);
+    event.setFirstColumn(0);
+    event.setLastColumn(std::max(grid.ColCount() - 1, 0));
+    QAccessible::updateAccessibility(&event);
+}
+
+void notifyGridCurrentCellChanged(TCellGrid& grid) {
+    // Only the control with the keyboard focus may move a reader's attention.
+    if (!QAccessible::isActive() || !grid.hasFocus()) {
+        return;
+    }
+    const auto* table = dynamic_cast<CellGridAccessible*>(QAccessible::queryAccessibleInterface(&grid));
+    if (QAccessibleInterface* cell = table ? table->cellAt(grid.Row(), grid.Col()) : nullptr) {
+        QAccessibleEvent event(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+} // namespace trimerka
