@@ -7,6 +7,7 @@
 
 #include "StepLogGrid.h"
 #include "support/AccessibilityEvents.h"
+#include "support/FakePlatform.h"
 #include "widgets/CellGrid.h"
 
 namespace trimerka {
@@ -18,6 +19,12 @@ QString nameOf(QAccessibleInterface* iface) {
     return iface ? iface->text(QAccessible::Name) : QStringLiteral("<none>");
 }
 
+// The platform services every grid of these tests is given; nothing here reaches them.
+Platform& platform() {
+    static testing::FakePlatform fake;
+    return fake;
+}
+
 QAccessibleTableInterface* tableOf(TCellGrid& grid) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&grid);
     return iface ? iface->tableInterface() : nullptr;
@@ -25,7 +32,7 @@ QAccessibleTableInterface* tableOf(TCellGrid& grid) {
 
 // A grid of three columns and four rows without a gutter, its cells named by place ("c1r2").
 std::unique_ptr<TCellGrid> plainGrid() {
-    auto grid = std::make_unique<TCellGrid>();
+    auto grid = std::make_unique<TCellGrid>(platform());
     grid->resize(300, 200);
     grid->SetGutterKind(gkNone);
     grid->SetColCount(3);
@@ -100,7 +107,7 @@ TEST(GridAccessible, CellsFollowTheGridsContent) {
 
 TEST(GridAccessible, RowCountChangesAreReportedOnlyWhenTheyHappen) {
     testing::AccessibilityEvents recorder;
-    auto grid = makeStepLog(0);
+    auto grid = makeStepLog(platform(), 0);
     recorder.events.clear();
     grid->AddRow();
     grid->AddRow();
