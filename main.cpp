@@ -1,4 +1,5 @@
 #include <iostream>
+#include <sstream>
 
 #include <QApplication>
 
@@ -8,6 +9,13 @@
 #include "ui/glavnoe.h"
 
 int main(int argc, char** argv) {
+    // The help and the version are answered before the window system is reached, so that they work in a
+    // terminal without a display. Anything else, Qt's own options among them, is read once the application
+    // object has taken those options.
+    std::ostringstream unheard;
+    if (trimerka::readCommandLine(trimerka::rawArguments(argc, argv), std::cout, unheard).exitCode == 0) {
+        return 0;
+    }
     trimerka::prepareApplication();
     QApplication app(argc, argv);
     trimerka::setUpApplication(app);

@@ -22,6 +22,14 @@ const char* const kHelp =
 
 } // namespace
 
+QStringList rawArguments(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
 CommandLine readCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});

@@ -18,6 +18,9 @@ struct CommandLine {
 
 // Reads the arguments, the program's name first. The help and the version go to `out`; an unknown option or a
 // second file is reported with the usage on `err`.
+// The arguments as the program received them, before an application object exists.
+QStringList rawArguments(int argc, const char* const* argv);
+
 CommandLine readCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err);
 
 } // namespace trimerka
