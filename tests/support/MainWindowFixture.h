@@ -19,6 +19,7 @@
 
 #include "support/FakePlatform.h"
 #include "support/TaskFiles.h"
+#include "ui/Application.h"
 #include "ui/cnz_form.h"
 #include "ui/glavnoe.h"
 #include "ui/logo.h"
@@ -54,17 +55,17 @@ inline std::vector<PlayedStep> classicSolution() {
     };
 }
 
-// A fresh main window per test, with the completed and target-state windows it shows, driven through its
-// controls; task files go to a temporary folder that stands for the program's folder.
+// A fresh program per test, assembled as the program assembles it, its main window shown and driven through
+// its controls; task files go to a temporary folder that stands for the program's folder.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         platform.folder = folder.path();
-        form = std::make_unique<TForm1>(platform);
-        completed = new TForm11(platform, form.get());
-        targetState = new TForm3(platform, form.get());
-        form->setWindows(nullptr, nullptr, completed, targetState);
+        windows = assembleWindows(platform);
+        form = windows.main.get();
+        completed = windows.completed;
+        targetState = windows.targetState;
         form->show();
     }
 
@@ -117,7 +118,8 @@ protected:
 
     FakePlatform platform;
     QTemporaryDir folder;
-    std::unique_ptr<TForm1> form;
+    ProgramWindows windows;
+    TForm1* form = nullptr;
     TForm11* completed = nullptr;
     TForm3* targetState = nullptr;
 };
