@@ -2,7 +2,6 @@
 
 #include <array>
 #include <memory>
-#include <ostream>
 #include <vector>
 
 #include <QAction>
@@ -18,20 +17,13 @@
 #include <gtest/gtest.h>
 
 #include "support/FakePlatform.h"
+#include "support/QtPrinters.h"
 #include "support/TaskFiles.h"
 #include "ui/Application.h"
 #include "ui/cnz_form.h"
 #include "ui/glavnoe.h"
 #include "ui/logo.h"
 #include "widgets/CellGrid.h"
-
-// Readable failure messages for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& texts, std::ostream* out) {
-    *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
-}
 
 namespace trimerka::testing {
 
