@@ -66,7 +66,8 @@ for ((i = 0; i < 100; i++)); do
     sleep 0.1
 done
 [ -s "$work/display" ] || fail "the virtual display did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY
 
 # The window of that name (an extended regular expression) once it is shown.
 wait_window() {

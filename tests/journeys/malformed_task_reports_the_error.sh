@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A task file with a malformed value shows the error report over the main window, and once it is dismissed
 # the window is in the clean state without a task.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
 cp "$TRIMERKA_TEST_DATA/bad_krres.tmk" "$work/tasks/bad.tmk"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A pupil opens the classic 8/5/3 task, solves it by clicking the vessel buttons and "Выполнить", and the
 # task-completed window announces the seven steps.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
 cp "$TRIMERKA_TEST_DATA/task_8-5-3.tmk" "$work/tasks/classic.tmk"

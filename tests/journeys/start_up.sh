@@ -3,6 +3,7 @@
 # and after its dialogs were used and it ended, it has left no settings file behind.
 #   start_up.sh                     drives TRIMERKA_PROGRAM
 #   start_up.sh --install BUILD BIN installs the build tree into a fresh prefix and drives PREFIX/BIN/trimerka
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
 program="$TRIMERKA_PROGRAM"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Ctrl+C on a row of the step log puts the row's cells on the clipboard, separated by tabs.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
 cp "$TRIMERKA_TEST_DATA/task_8-5-3.tmk" "$work/tasks/classic.tmk"

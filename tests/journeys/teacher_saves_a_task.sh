@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A teacher opens «Конструктор заданий», types a capacity, saves the task as a new file and loads it back;
 # «О программе» opens the About window; nothing of Qt's dialogs is left behind.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
 task="$work/tasks/made.tmk"
