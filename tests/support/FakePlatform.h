@@ -12,8 +12,7 @@
 
 namespace trimerka::testing {
 
-// A scriptable platform: dialogs return queued answers (cancel when the queue is empty), every call is
-// recorded.
+// A scriptable platform: dialogs return queued answers (cancel when the queue is empty), every call is recorded.
 class FakePlatform : public Platform {
 public:
     // Answers, taken in order. std::nullopt stands for a cancelled dialog.

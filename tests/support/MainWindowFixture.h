@@ -58,6 +58,9 @@ protected:
         form = windows.main.get();
         completed = windows.completed;
         targetState = windows.targetState;
+        ASSERT_NE(form, nullptr);
+        ASSERT_NE(completed, nullptr);
+        ASSERT_NE(targetState, nullptr);
         form->show();
     }
 

@@ -26,6 +26,12 @@ namespace {
 
 class ProgramAssembly : public ::testing::Test {
 protected:
+    void SetUp() override {
+        for (QWidget* window : everyWindow()) {
+            ASSERT_NE(window, nullptr) << "a window the assembly did not make";
+        }
+    }
+
     QList<QWidget*> everyWindow() const {
         return {windows.main.get(), windows.constructor, windows.about, windows.completed,
                 windows.targetState};
@@ -36,7 +42,6 @@ protected:
 };
 
 TEST_F(ProgramAssembly, CreatesTheFiveWindowsInTheProgramsOrderHiddenUnderTheMainWindow) {
-    ASSERT_NE(windows.main, nullptr);
     EXPECT_EQ(windows.main->objectName(), QStringLiteral("Form1"));
     QStringList owned;
     for (const QDialog* dialog : windows.main->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
@@ -52,7 +57,6 @@ TEST_F(ProgramAssembly, CreatesTheFiveWindowsInTheProgramsOrderHiddenUnderTheMai
                   {windows.completed, "Form11"},
                   {windows.targetState, "Form3"}};
     for (const auto& window : handed) {
-        ASSERT_NE(window.window, nullptr) << window.name;
         EXPECT_EQ(window.window->objectName(), QLatin1String(window.name));
         EXPECT_EQ(window.window->parent(), windows.main.get()) << window.name;
         EXPECT_TRUE(window.window->isHidden()) << window.name;

@@ -47,6 +47,8 @@ protected:
         main = windows.main.get();
         constructor = windows.constructor;
         completed = windows.completed;
+        ASSERT_NE(constructor, nullptr);
+        ASSERT_NE(completed, nullptr);
         main->show();
         platform.onModal = [this](QDialog& dialog) {
             if (&dialog == constructor && teacher) {
