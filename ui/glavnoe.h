@@ -30,6 +30,7 @@ namespace trimerka {
 
 class TCellGrid;
 class TForm11;
+struct ProgramWindows;
 class TForm3;
 class VesselView;
 struct ExecutorTask;
@@ -50,9 +51,6 @@ public:
 
     explicit TForm1(Platform& platform, QWidget* parent = nullptr);
     ~TForm1() override;
-
-    // The other four windows, created after this one and shown modally from it.
-    void setWindows(QDialog* constructor, QDialog* about, TForm11* completed, TForm3* targetState);
 
     // The task state kept beside the controls.
     const std::array<std::string, kVesselCount>& targetText() const { return targetText_; }
@@ -98,6 +96,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The program's assembly hands this window the other four, created after it and shown modally from it.
+    friend ProgramWindows assembleWindows(Platform& platform);
+    void setWindows(QDialog* constructor, QDialog* about, TForm11* completed, TForm3* targetState);
+
     void FormCreate();
     void createToolbar(QWidget* client);
     void createVessels(QWidget* client);

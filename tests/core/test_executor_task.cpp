@@ -317,6 +317,28 @@ TEST(ExecutorTaskKeys, HugeKszReadsAtMostAThousandLines) {
     EXPECT_EQ(lineReads, 1000);
 }
 
+// A key written twice in the task's section, or once more in a later section of the same name, keeps the
+// value it has where it first stands, as every other reader of task files has it.
+TEST_F(TaskFolder, RepeatedKeyKeepsItsFirstValue) {
+    struct Row {
+        const char* name;
+        std::string text;
+    };
+    const std::string classic = fileText({});
+    const Row rows[] = {
+        {"same line again", classic + "saem=12\n"},
+        {"other letter case", classic + "SAEM=12\n"},
+        {"blanks around the name", classic + " saem =12\n"},
+        {"later section of the same name", classic + "[other]\nsaem=11\n[TriMerka]\nsaem=12\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ExecutorTask task = ReadExecutorTask(write(row.text));
+        EXPECT_EQ(task.vessels[VesselA].capacity, 8);
+        EXPECT_EQ(task.vessels[VesselA].caption, "8/8");
+    }
+}
+
 TEST(ExecutorTaskFile, MissingFileStopsAtKsz) {
     try {
         ReadExecutorTask(std::filesystem::path("/nonexistent/folder/task.tmk"));

@@ -100,6 +100,12 @@ TEST_P(ProfileWrite, ChangesOnlyItsKey) {
     Profile profile = Profile::fromText(c.before);
     profile.write("t", c.key, c.value);
     EXPECT_EQ(profile.text(), c.after);
+
+    // A reader then finds the written value, line breaks turned into blanks.
+    std::string expected = c.value;
+    std::replace(expected.begin(), expected.end(), '\r', ' ');
+    std::replace(expected.begin(), expected.end(), '\n', ' ');
+    EXPECT_EQ(Profile::fromText(profile.text()).read("t", c.key), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -114,6 +120,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "[t]\na=1\nk=v\n\n[u]\nb=2\n"},
         WriteCase{"AppendsIntoEmptySection", "[t]\n[u]\n", "k", "v", "[t]\nk=v\n[u]\n"},
         WriteCase{"AppendsMissingSectionAtEnd", "[u]\nb=2\n", "k", "v", "[u]\nb=2\n\n[t]\nk=v\n"},
+        // A repeated section is searched as readers search it: the key is replaced where it first stands,
+        // and a missing key goes into the first section of the name, where readers look first.
+        WriteCase{"ReplacesKeyInALaterSectionOfTheSameName", "[t]\na=1\n[u]\nk=u\n[T]\nk=old\n", "k", "new",
+                  "[t]\na=1\n[u]\nk=u\n[T]\nk=new\n"},
+        WriteCase{"ReplacesOnlyInTheFirstOfRepeatedSections", "[t]\nk=1\n[t]\nk=2\n", "k", "3",
+                  "[t]\nk=3\n[t]\nk=2\n"},
+        WriteCase{"AppendsMissingKeyToTheFirstOfRepeatedSections", "[t]\na=1\n\n[t]\nb=2\n", "k", "v",
+                  "[t]\na=1\nk=v\n\n[t]\nb=2\n"},
         WriteCase{"KeepsUnknownLinesAndComments", "[t]\nnoise\n;c\n", "k", "v", "[t]\nnoise\n;c\nk=v\n"},
         WriteCase{"LineBreaksInValueBecomeBlanks", "", "k", "a\r\nb\n[x]", "[t]\nk=a  b [x]\n"},
         WriteCase{"NormalisesCrLfToLf", "[u]\r\nb=2\r\n", "k", "v", "[u]\nb=2\n\n[t]\nk=v\n"}),
@@ -169,6 +183,11 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"Windows1251UkrainianAndSerbian", "\xAA\xBA\xAF\xBF\xB2\xB3\xA5\xB4\x80\x90",
                    "ЄєЇїІіҐґЂђ"},
         DecodeCase{"OverlongUtf8ReadAs1251", "\xC0\xAF", "АЇ"},
+        DecodeCase{"OverlongThreeByteUtf8ReadAs1251", "\xE0\x80\xAF", "аЂЇ"},
+        DecodeCase{"OverlongThreeByteUtf8AtTheLimitReadAs1251", "\xE0\x9F\xBF", "аџї"},
+        DecodeCase{"ShortestThreeByteUtf8Kept", "\xE0\xA0\x80", "\xE0\xA0\x80"},
+        DecodeCase{"OverlongFourByteUtf8ReadAs1251", "\xF0\x8F\xBF\xBF", "рЏїї"},
+        DecodeCase{"BeyondUnicodeReadAs1251", "\xF4\x90\x80\x80", "фђЂЂ"},
         DecodeCase{"EncodedSurrogateReadAs1251", "\xED\xA0\x80", "н\xC2\xA0Ђ"},
         DecodeCase{"TruncatedSequenceReadAs1251", "ab\xD0", "abР"},
         DecodeCase{"InvalidAfterByteOrderMarkReadAs1251", "\xEF\xBB\xBF\xC0", "А"}),

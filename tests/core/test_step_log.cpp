@@ -149,7 +149,7 @@ TEST_P(StepSession, RowsCaptionsAndCompletion) {
         EXPECT_FALSE(host.executeEnabled);
         EXPECT_TRUE(host.buttonsReleased);
         const bool completes = session.completedAfter == static_cast<int>(i + 1);
-        EXPECT_EQ(host.completedShown.size(), completes ? 1u : 0u);
+        ASSERT_EQ(host.completedShown.size(), completes ? 1u : 0u);
         if (completes) {
             EXPECT_EQ(host.completedShown.front(), session.completedAfter);
         }

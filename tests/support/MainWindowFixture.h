@@ -2,7 +2,6 @@
 
 #include <array>
 #include <memory>
-#include <ostream>
 #include <vector>
 
 #include <QAction>
@@ -18,19 +17,13 @@
 #include <gtest/gtest.h>
 
 #include "support/FakePlatform.h"
+#include "support/QtPrinters.h"
 #include "support/TaskFiles.h"
+#include "ui/Application.h"
 #include "ui/cnz_form.h"
 #include "ui/glavnoe.h"
 #include "ui/logo.h"
 #include "widgets/CellGrid.h"
-
-// Readable failure messages for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& texts, std::ostream* out) {
-    *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
-}
 
 namespace trimerka::testing {
 
@@ -54,17 +47,20 @@ inline std::vector<PlayedStep> classicSolution() {
     };
 }
 
-// A fresh main window per test, with the completed and target-state windows it shows, driven through its
-// controls; task files go to a temporary folder that stands for the program's folder.
+// A fresh program per test, assembled as the program assembles it, its main window shown and driven through
+// its controls; task files go to a temporary folder that stands for the program's folder.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         platform.folder = folder.path();
-        form = std::make_unique<TForm1>(platform);
-        completed = new TForm11(platform, form.get());
-        targetState = new TForm3(platform, form.get());
-        form->setWindows(nullptr, nullptr, completed, targetState);
+        windows = assembleWindows(platform);
+        form = windows.main.get();
+        completed = windows.completed;
+        targetState = windows.targetState;
+        ASSERT_NE(form, nullptr);
+        ASSERT_NE(completed, nullptr);
+        ASSERT_NE(targetState, nullptr);
         form->show();
     }
 
@@ -117,7 +113,8 @@ protected:
 
     FakePlatform platform;
     QTemporaryDir folder;
-    std::unique_ptr<TForm1> form;
+    ProgramWindows windows;
+    TForm1* form = nullptr;
     TForm11* completed = nullptr;
     TForm3* targetState = nullptr;
 };

@@ -1,17 +1,17 @@
 #include <QApplication>
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
-#include "platform/Fonts.h"
+#include "ui/Application.h"
 
-// The Qt test programs share this entry point: one application object for all tests, no settings file.
+// The Qt test programs share this entry point: one application object for all tests, set up as the program
+// sets up its own.
 int main(int argc, char** argv) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                  : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    trimerka::prepareApplication();
     QApplication app(argc, argv);
-    trimerka::registerFonts();
+    trimerka::setUpApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,7 +1,6 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <memory>
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,8 +19,8 @@
 #include "core/Solver.h"
 #include "core/TaskFile.h"
 #include "support/FakePlatform.h"
+#include "ui/Application.h"
 #include "ui/SpinEdit.h"
-#include "ui/cnz_form.h"
 #include "ui/glavnoe.h"
 #include "ui/logo.h"
 #include "ui/parametri_zadaniya.h"
@@ -44,10 +43,12 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         platform.folder = folder.path();
-        main = std::make_unique<TForm1>(platform);
-        constructor = new TForm2(platform, main.get());
-        completed = new TForm11(platform, main.get());
-        main->setWindows(constructor, nullptr, completed, new TForm3(platform, main.get()));
+        windows = assembleWindows(platform);
+        main = windows.main.get();
+        constructor = windows.constructor;
+        completed = windows.completed;
+        ASSERT_NE(constructor, nullptr);
+        ASSERT_NE(completed, nullptr);
         main->show();
         platform.onModal = [this](QDialog& dialog) {
             if (&dialog == constructor && teacher) {
@@ -132,7 +133,8 @@ protected:
 
     QTemporaryDir folder;
     testing::FakePlatform platform;
-    std::unique_ptr<TForm1> main;
+    ProgramWindows windows;
+    TForm1* main = nullptr;
     TForm2* constructor = nullptr;
     TForm11* completed = nullptr;
     std::function<void()> teacher;
