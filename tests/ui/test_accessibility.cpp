@@ -68,7 +68,7 @@ protected:
     // The focus lives in the active window only.
     void activate() {
         form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     }
 };
 

@@ -18,6 +18,7 @@
 #include "support/NamedRows.h"
 #include "ui/FocusMarks.h"
 #include "ui/parametri_zadaniya.h"
+#include "ui/spravka.h"
 
 namespace trimerka {
 namespace {
@@ -97,19 +98,16 @@ class KeyboardTest : public testing::MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        constructor = new QDialog(form.get());
-        constructor->setObjectName(QStringLiteral("Form2"));
-        about = new QDialog(form.get());
-        about->setObjectName(QStringLiteral("Form10"));
-        form->setWindows(constructor, about, completed, targetState);
+        constructor = windows.constructor;
+        about = windows.about;
         form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     }
 
     // A key as the pupil types it: it goes to the control with the focus, or to the window when none has it.
     void type(const Stroke& stroke) {
         QWidget* target = QApplication::focusWidget();
-        QTest::sendKeyEvent(QTest::Click, target ? target : form.get(), static_cast<Qt::Key>(stroke.key),
+        QTest::sendKeyEvent(QTest::Click, target ? target : form, static_cast<Qt::Key>(stroke.key),
                             QString::fromUtf8(stroke.text), stroke.modifiers);
     }
     void type(const std::vector<Stroke>& strokes) {
@@ -476,8 +474,6 @@ TEST_F(KeyboardTest, WindowKeysShowTheMarkToo) {
 }
 
 TEST_F(KeyboardTest, WindowOpenedByAKeyStartsWithItsMarks) {
-    TForm2 realConstructor(platform, form.get());
-    form->setWindows(&realConstructor, about, completed, targetState);
     std::vector<bool> marked;
     platform.onModal = [&](QDialog& dialog) {
         marked.push_back(dialog.testAttribute(Qt::WA_KeyboardFocusChange));
