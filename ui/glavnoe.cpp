@@ -20,6 +20,7 @@
 
 #include "core/CommandBuilder.h"
 #include "core/ExecutorTask.h"
+#include "core/TaskFile.h"
 #include "platform/ErrorReport.h"
 #include "platform/Fonts.h"
 #include "ui/Controls.h"
@@ -638,10 +639,7 @@ void TForm1::vzClick() {
         if (!chosen) {
             return;
         }
-        QString path = *chosen;
-        if (!path.endsWith(QStringLiteral(".tmk"), Qt::CaseSensitive)) {
-            path += QStringLiteral(".tmk");
-        }
+        const QString path = fromStd(WithTaskExtension(chosen->toStdString()));
         put_tmk_->setText(path);
         DefBut();
         loadTask(path);

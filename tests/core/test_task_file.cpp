@@ -583,6 +583,31 @@ TEST(TaskFileValues, AnyValueWithoutLineBreaksReadsBackAsWritten) {
     }
 }
 
+struct ExtensionCase {
+    const char* name;
+    const char* chosen;
+    const char* path;
+};
+
+class TaskExtension : public testing::TestWithParam<ExtensionCase> {};
+
+TEST_P(TaskExtension, IsAppendedUnlessTheNameEndsInItInAnyLetterCase) {
+    const ExtensionCase& c = GetParam();
+    EXPECT_EQ(WithTaskExtension(c.chosen), c.path);
+    EXPECT_EQ(HasTaskExtension(c.chosen), std::string(c.chosen) == c.path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, TaskExtension,
+    testing::Values(ExtensionCase{"NoExtension", "a", "a.tmk"}, ExtensionCase{"LowerCase", "a.tmk", "a.tmk"},
+                    ExtensionCase{"UpperCase", "a.TMK", "a.TMK"},
+                    ExtensionCase{"MixedCase", "a.Tmk", "a.Tmk"},
+                    ExtensionCase{"OtherExtension", "a.txt", "a.txt.tmk"},
+                    ExtensionCase{"ExtensionInsideTheName", "a.tmk.bak", "a.tmk.bak.tmk"},
+                    ExtensionCase{"NoFullStop", "atmk", "atmk.tmk"},
+                    ExtensionCase{"CyrillicFolderAndName", "/папка/Задание.TMK", "/папка/Задание.TMK"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(TaskKeys, NamesPerVessel) {
     EXPECT_EQ(VesselKey(VesselA, "c1"), "sac1");
     EXPECT_EQ(VesselKey(VesselB, "em"), "sbem");
