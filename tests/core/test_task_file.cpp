@@ -223,9 +223,11 @@ TEST_F(TaskFileTest, UnreadableFilesReadAsEveryKeyMissing) {
          }()},
         {"larger than 1 MiB", put("big.tmk", big)},
     };
-    for (const auto& [name, file] : files) {
-        EXPECT_EQ(ReadTaskValue(file, "ksz"), "") << name;
-        EXPECT_EQ(errorOf([&] { ReadStatement(file); }), "'''' is not a valid integer value") << name;
+    for (const auto& entry : files) {
+        // A named reference, since clang 14 lets no lambda capture a structured binding.
+        const fs::path& file = entry.second;
+        EXPECT_EQ(ReadTaskValue(file, "ksz"), "") << entry.first;
+        EXPECT_EQ(errorOf([&] { ReadStatement(file); }), "'''' is not a valid integer value") << entry.first;
     }
 }
 
