@@ -314,7 +314,7 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_
 
 void TForm2::buildVesselColumn(int v, int left) {
     auto& c = vessels_[v];
-    const QString letter(QLatin1Char(kVesselKeyLetters[v]));
+    const QString letter{QLatin1Char(kVesselKeyLetters[v])};
     const int squareLefts[kVesselCount] = {167, 383, 599};
     makeLabel(QStringLiteral("Цвет:"), left, 62, GroupBox1_);
     c.fill = new ColorSquare(toQColor(kDefaultFillColor), GroupBox1_);
