@@ -144,10 +144,32 @@ std::string lineValue(std::string_view value) {
     return safe;
 }
 
+// Whether a value would read back as something else: a reader drops the blanks around a value and one pair of
+// enclosing quotes.
+bool needsQuotes(std::string_view value) {
+    if (value.empty()) {
+        return false;
+    }
+    if (isBlank(value.front()) || isBlank(value.back())) {
+        return true;
+    }
+    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+           value.back() == value.front();
+}
+
 std::string keyLine(std::string_view key, std::string_view value) {
     std::string line(key);
     line += '=';
-    line += lineValue(value);
+    const std::string safe = lineValue(value);
+    // Enclosed in quotes, the value keeps its blanks and quotes: the reader takes the pair off again, as
+    // Windows' reader does. Every other value is written as it stands.
+    if (needsQuotes(safe)) {
+        line += '"';
+        line += safe;
+        line += '"';
+    } else {
+        line += safe;
+    }
     return line;
 }
 

@@ -40,10 +40,11 @@ public:
     std::vector<std::pair<std::string, std::string>> keysOf(std::string_view section) const;
     // Replaces the value in place when the key exists, otherwise appends the key at the end of its section,
     // appending the section at the end of the file when it is missing. Line breaks in the value become
-    // blanks.
+    // blanks. A value that begins or ends with a blank, or is enclosed in a pair of quotes, is written within
+    // double quotes, so that read() gives it back unchanged.
     void write(std::string_view section, std::string_view key, std::string_view value);
     // Appends a new section with these keys at the end of the file, parted from the lines before by a blank
-    // line.
+    // line; the values are written as write() writes them.
     void appendSection(std::string_view section,
                        const std::vector<std::pair<std::string, std::string>>& keys);
     // Removes every section of that name with all its lines.

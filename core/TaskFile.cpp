@@ -38,6 +38,29 @@ std::string flagText(bool flag) {
 
 } // namespace
 
+bool HasTaskExtension(std::string_view path) {
+    if (path.size() < kTaskExtension.size()) {
+        return false;
+    }
+    const std::string_view ending = path.substr(path.size() - kTaskExtension.size());
+    for (std::size_t i = 0; i < ending.size(); ++i) {
+        const char c =
+            ending[i] >= 'A' && ending[i] <= 'Z' ? static_cast<char>(ending[i] - 'A' + 'a') : ending[i];
+        if (c != kTaskExtension[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string WithTaskExtension(std::string_view path) {
+    std::string result(path);
+    if (!HasTaskExtension(path)) {
+        result += kTaskExtension;
+    }
+    return result;
+}
+
 std::string StatementLineKey(int index) {
     return "zs" + std::to_string(index);
 }

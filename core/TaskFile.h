@@ -20,6 +20,14 @@ inline constexpr std::string_view kStatementLastIndexKey = "ksz";
 // The readers read at most this many statement lines (zs0..zs999): a huge ksz must not hang the program.
 constexpr int kMaxStatementLines = 1000;
 
+// The extension of task files, ".tmk".
+inline constexpr std::string_view kTaskExtension = ".tmk";
+// Whether a path ends in the task extension, in any letter case: "a.tmk", "a.TMK" and "a.Tmk" do.
+bool HasTaskExtension(std::string_view path);
+// The path a chosen name stands for: the name itself when it ends in the task extension, otherwise the name
+// with ".tmk" appended ("a.txt" gives "a.txt.tmk").
+std::string WithTaskExtension(std::string_view path);
+
 // "zs" followed by the line's index: the key of one statement line.
 std::string StatementLineKey(int index);
 // "s", the vessel's key letter, then the field: VesselKey(VesselB, "em") is "sbem".

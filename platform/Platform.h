@@ -15,10 +15,10 @@ namespace trimerka {
 // What the open and save dialogs are given before every showing.
 struct FileDialogRequest {
     QString title;
-    QString filter;                        // one entry, e.g. "Файлы задания (*.tmk)"
+    QString filter;                                // one entry, e.g. "Файлы задания (*.tmk)"
     QString defaultSuffix = QStringLiteral("tmk"); // added to a name typed without extension
-    QString directory;                     // the initial folder
-    QString fileName;                      // the preset name (save dialog only)
+    QString directory;                             // the initial folder
+    QString fileName;                              // the preset name (save dialog only)
 };
 
 // Every service the windows take from the desktop. The program passes one instance to each window;
@@ -31,6 +31,9 @@ public:
     virtual std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     // Modal save dialog that asks before replacing an existing file; the path, or nothing when cancelled.
     virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    // The question before replacing an existing file that the save dialog did not ask about (a name the
+    // caller completed); true when the user agrees.
+    virtual bool confirmReplace(QWidget* parent, const QString& title, const QString& path) = 0;
     // Modal colour chooser in its basic form. The sixteen custom colours are preset on the first showing;
     // those the user defines stay for later showings while the program runs.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial,

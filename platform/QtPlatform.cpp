@@ -6,8 +6,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -59,6 +61,18 @@ std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const FileDialo
         dialog.selectFile(request.fileName);
     }
     return firstSelected(dialog);
+}
+
+bool QtPlatform::confirmReplace(QWidget* parent, const QString& title, const QString& path) {
+    // The file dialog's own question, asked about the name that will be written; "Нет" is the default.
+    QMessageBox box(
+        QMessageBox::Warning, title,
+        QStringLiteral("%1 уже существует.\nХотите заменить его?").arg(QFileInfo(path).fileName()),
+        QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& initial,

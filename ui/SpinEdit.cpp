@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "core/TaskEditor.h"
+
 namespace trimerka {
 
 namespace {
@@ -41,20 +43,13 @@ void SpinEdit::setRange(int minimum, int maximum) {
     maximum_ = maximum;
 }
 
+// The same reading of the text and the same range as the constructor's editing rules use.
 int SpinEdit::value() const {
-    bool ok = false;
-    const int number = text().toInt(&ok, 10);
-    return ok ? number : minimum_;
+    return NumberField{text().toStdString(), minimum_, maximum_}.value();
 }
 
 int SpinEdit::bounded(long long value) const {
-    if (value > maximum_) {
-        value = maximum_;
-    }
-    if (value < minimum_) {
-        value = minimum_;
-    }
-    return static_cast<int>(value);
+    return NumberField{std::string(), minimum_, maximum_}.bounded(value);
 }
 
 void SpinEdit::setValue(int value) {

@@ -20,6 +20,7 @@
 
 #include "core/CommandBuilder.h"
 #include "core/ExecutorTask.h"
+#include "core/TaskFile.h"
 #include "platform/ErrorReport.h"
 #include "platform/Fonts.h"
 #include "ui/Controls.h"
@@ -648,10 +649,7 @@ void TForm1::vzClick() {
 
 void TForm1::openTaskFile(const QString& chosen) {
     guarded(platform_, this, [&] {
-        QString path = chosen;
-        if (!path.endsWith(QStringLiteral(".tmk"), Qt::CaseSensitive)) {
-            path += QStringLiteral(".tmk");
-        }
+        const QString path = fromStd(WithTaskExtension(chosen.toStdString()));
         put_tmk_->setText(path);
         DefBut();
         loadTask(path);

@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,7 +19,6 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
-#include "core/Solver.h"
 #include "core/TaskFile.h"
 #include "platform/ErrorReport.h"
 #include "platform/Fonts.h"
@@ -82,27 +82,45 @@ void ColorSquare::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+PathLabel::PathLabel(QWidget* parent) : QLabel(parent) {
+    // A path is shown as it stands, never read as markup.
+    setTextFormat(Qt::PlainText);
+}
+
+void PathLabel::showPath(const QString& path, int maximumWidth) {
+    setText(path);
+    setToolTip(path);
+    adjustSize();
+    if (width() > maximumWidth) {
+        resize(std::max(maximumWidth, 0), height());
+    }
+}
+
+void PathLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width());
+    style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(), shown,
+                          foregroundRole());
+}
+
 } // namespace constructor
 
 namespace {
 
 using constructor::BevelPanel;
 using constructor::ColorSquare;
+using constructor::PathLabel;
 
 constexpr Color kHeaderColor = 15973012; // R148 G186 B243
 constexpr int kStatusHeight = 17;
-const char* const kDefaultStatement = "Формулировка задания .....";
-const char* const kDefaultCommonTitle = "Общее название столбиков";
-const char* const kDefaultColumnTitles[kVesselCount] = {"Название столбика 1", "Название столбика 2",
-                                                        "Название столбика 3"};
 
 QString taskFilter() {
     return QStringLiteral("Задание для исполнителя \"Тримерка\" (*.tmk)");
 }
 
-// Letter case counts: a name ending in ".TMK" gets ".tmk" appended as well.
-QString withTaskExtension(const QString& path) {
-    return path.endsWith(QStringLiteral(".tmk"), Qt::CaseSensitive) ? path : path + QStringLiteral(".tmk");
+QString saveAsTitle() {
+    return QStringLiteral("Сохранить задание для исполнителя \"Тримерка\" как ...");
 }
 
 std::filesystem::path toPath(const QString& path) {
@@ -136,10 +154,6 @@ QLabel* makePicture(const QString& resource, QWidget* parent) {
     label->setPixmap(picture(resource, QSize(46, 50)));
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
-}
-
-std::string key(int vessel, const char* field) {
-    return VesselKey(vessel, field);
 }
 
 } // namespace
@@ -305,7 +319,7 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_
 
 void TForm2::buildVesselColumn(int v, int left) {
     auto& c = vessels_[v];
-    const QString letter(QLatin1Char(kVesselKeyLetters[v]));
+    const QString letter{QLatin1Char(kVesselKeyLetters[v])};
     const int squareLefts[kVesselCount] = {167, 383, 599};
     makeLabel(QStringLiteral("Цвет:"), left, 62, GroupBox1_);
     c.fill = new ColorSquare(toQColor(kDefaultFillColor), GroupBox1_);
@@ -383,18 +397,15 @@ void TForm2::buildStatusStrip() {
     Panel9_ = new BevelPanel(BevelPanel::Bevel::Sunken, palette().color(QPalette::Button), QString(), this);
     Panel9_->setObjectName(QStringLiteral("Panel9"));
     Panel9_->setGeometry(0, height() - kStatusHeight, width(), kStatusHeight);
-    put_tmk_ = new QLabel(Panel9_);
+    put_tmk_ = new PathLabel(Panel9_);
     put_tmk_->setObjectName(QStringLiteral("put_tmk"));
     put_tmk_->move(5, 2);
     put_tmk_->setFont(tahoma(11));
-    // A path is shown as it stands, never read as markup.
-    put_tmk_->setTextFormat(Qt::PlainText);
     reshenie_ = new QLabel(Panel9_);
     reshenie_->setObjectName(QStringLiteral("reshenie"));
     reshenie_->setFont(tahoma(11));
     reshenie_->setTextFormat(Qt::PlainText);
     reshenie_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    setCurrentFile(QString());
 }
 
 void TForm2::buildTabOrder() {
@@ -428,11 +439,24 @@ void TForm2::buildTabOrder() {
 }
 
 template <class Rule> void TForm2::run(Rule&& rule) {
+    if (showing_) {
+        return;
+    }
     ++handlerDepth_;
-    guarded(platform_, this, std::forward<Rule>(rule));
+    guarded(platform_, this, [&] {
+        try {
+            rule();
+        } catch (...) {
+            // The error report shows over the controls as the rule left them.
+            if (handlerDepth_ == 1) {
+                showEditor();
+            }
+            throw;
+        }
+    });
     --handlerDepth_;
     if (handlerDepth_ == 0) {
-        updateSolution();
+        showEditor();
     }
 }
 
@@ -448,45 +472,37 @@ std::array<QColor, 16> TForm2::presetCustomColors() {
 }
 
 TaskDefinition TForm2::task() const {
-    TaskDefinition t;
-    for (int v = 0; v < kVesselCount; ++v) {
-        const auto& c = vessels_[v];
-        Vessel& vessel = t.vessels[v];
-        vessel.capacity = c.capacity->value();
-        vessel.initialAmount = c.amount->value();
-        vessel.targetAmount = c.target->value();
-        vessel.height = c.height->value();
-        vessel.fillColor = fromQColor(c.fill->color());
-        vessel.emptyColor = fromQColor(c.empty->color());
-        t.columnTitles[v] = columnTitles_[v]->text().toStdString();
-    }
-    t.unlimitedSource = saef_->isChecked();
-    t.pourBackAllowed = rb1_->isChecked();
-    t.solutionControl = krres_->isChecked();
-    t.statementLines = statementLines();
-    t.commonTitle = ns_->text().toStdString();
-    return t;
+    return editor_.task(statementLines());
 }
 
 std::vector<std::string> TForm2::statementLines() const {
+    std::vector<std::string> lines;
+    for (const ScreenLine& line : screenLines()) {
+        lines.push_back(line.text);
+    }
+    return lines;
+}
+
+std::vector<ScreenLine> TForm2::screenLines() const {
     QTextDocument* document = fz_->document();
     // Asking for the size lays out the whole document at the editor's wrap width.
     document->documentLayout()->documentSize();
-    std::vector<std::string> lines;
+    std::vector<ScreenLine> lines;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
         const QTextLayout* layout = block.layout();
         if (!layout || layout->lineCount() == 0) {
-            lines.push_back(text.toStdString());
+            lines.push_back({text.toStdString(), false});
             continue;
         }
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
-            lines.push_back(text.mid(line.textStart(), line.textLength()).toStdString());
+            lines.push_back(
+                {text.mid(line.textStart(), line.textLength()).toStdString(), i + 1 < layout->lineCount()});
         }
     }
     // A text that ends with a line break has an empty last line on screen, which is not a line of the task.
-    if (!lines.empty() && lines.back().empty()) {
+    if (!lines.empty() && lines.back().text.empty()) {
         lines.pop_back();
     }
     return lines;
@@ -516,85 +532,85 @@ void TForm2::FormShow() {
 }
 
 void TForm2::saemChange() {
-    run([&] { capacityRule(VesselA); });
+    numberChanged(VesselA, VesselNumber::Capacity);
 }
 void TForm2::sbemChange() {
-    run([&] { capacityRule(VesselB); });
+    numberChanged(VesselB, VesselNumber::Capacity);
 }
 void TForm2::svemChange() {
-    run([&] { capacityRule(VesselV); });
+    numberChanged(VesselV, VesselNumber::Capacity);
 }
 void TForm2::saetChange() {
-    run([&] { amountRule(VesselA); });
+    numberChanged(VesselA, VesselNumber::Amount);
 }
 void TForm2::sbetChange() {
-    run([&] { amountRule(VesselB); });
+    numberChanged(VesselB, VesselNumber::Amount);
 }
 void TForm2::svetChange() {
-    run([&] { amountRule(VesselV); });
+    numberChanged(VesselV, VesselNumber::Amount);
 }
 void TForm2::saerChange() {
-    run([&] { saveEnablingRule(); });
+    numberChanged(VesselA, VesselNumber::Target);
 }
 void TForm2::sberChange() {
-    run([&] { saveEnablingRule(); });
+    numberChanged(VesselB, VesselNumber::Target);
 }
 void TForm2::sverChange() {
-    run([&] { saveEnablingRule(); });
+    numberChanged(VesselV, VesselNumber::Target);
 }
 void TForm2::sahChange() {
-    run([&] { heightRule(VesselA); });
+    numberChanged(VesselA, VesselNumber::Height);
 }
 void TForm2::sbhChange() {
-    run([&] { heightRule(VesselB); });
+    numberChanged(VesselB, VesselNumber::Height);
 }
 void TForm2::svhChange() {
-    run([&] { heightRule(VesselV); });
+    numberChanged(VesselV, VesselNumber::Height);
 }
 void TForm2::sac1Click() {
-    run([&] { colorRule(VesselA, true); });
+    colorClicked(VesselA, true);
 }
 void TForm2::sbc1Click() {
-    run([&] { colorRule(VesselB, true); });
+    colorClicked(VesselB, true);
 }
 void TForm2::svc1Click() {
-    run([&] { colorRule(VesselV, true); });
+    colorClicked(VesselV, true);
 }
 void TForm2::sac2Click() {
-    run([&] { colorRule(VesselA, false); });
+    colorClicked(VesselA, false);
 }
 void TForm2::sbc2Click() {
-    run([&] { colorRule(VesselB, false); });
+    colorClicked(VesselB, false);
 }
 void TForm2::svc2Click() {
-    run([&] { colorRule(VesselV, false); });
+    colorClicked(VesselV, false);
 }
 void TForm2::saefClick() {
-    run([&] { unlimitedRule(); });
+    run([&] { editor_.setUnlimited(saef_->isChecked()); });
 }
 void TForm2::rb1Click() {
-    run([&] { pourBackRule(true); });
+    run([&] { editor_.selectPourBack(true); });
 }
 void TForm2::rb2Click() {
-    run([&] { pourBackRule(false); });
+    run([&] { editor_.selectPourBack(false); });
 }
 void TForm2::krresClick() {
-    run([&] { saveEnablingRule(); });
+    run([&] { editor_.setSolutionControl(krres_->isChecked()); });
 }
 void TForm2::fzChange() {
-    run([&] { saveEnablingRule(); });
+    run([&] { editor_.setStatement(fz_->toPlainText().toStdString()); });
 }
 void TForm2::nsChange() {
-    run([&] { saveEnablingRule(); });
+    run([&] { editor_.setCommonTitle(ns_->text().toStdString()); });
 }
 void TForm2::ns1Change() {
-    run([&] { saveEnablingRule(); });
+    run([&] { editor_.setColumnTitle(VesselA, columnTitles_[VesselA]->text().toStdString()); });
 }
 void TForm2::ns2Change() {
-    run([&] { saveEnablingRule(); });
+    run([&] { editor_.setColumnTitle(VesselB, columnTitles_[VesselB]->text().toStdString()); });
 }
 void TForm2::ns3Change() {
-    run([&] { saveEnablingRule(); });
+    run([&] { editor_.setColumnTitle(VesselV, columnTitles_[VesselV]->text().toStdString()); });
 }
 
 void TForm2::SpeedButton7Click() {
@@ -613,124 +629,22 @@ void TForm2::SpeedButton1Click() {
     close();
 }
 
-void TForm2::saveEnablingRule() {
-    if (!put_tmk_->text().isEmpty() && !SpeedButton2_->isEnabled()) {
-        SpeedButton2_->setEnabled(true);
-    }
+void TForm2::numberChanged(int vessel, VesselNumber field) {
+    run([&] { editor_.editNumber(vessel, field, numberEditor(vessel, field)->text().toStdString()); });
 }
 
-void TForm2::capacityRule(int v) {
-    auto& c = vessels_[v];
-    const int capacity = c.capacity->value();
-    // A negative capacity is refused here, and the rest of the rule does not run for it.
-    c.bar->setCapacity(capacity);
-    c.amount->setMaximum(capacity);
-    c.target->setMaximum(capacity);
-    if (capacity < c.amount->value()) {
-        c.amount->setValue(capacity);
-    }
-    if (capacity < c.target->value()) {
-        c.target->setValue(capacity);
-    }
-    saveEnablingRule();
-}
-
-void TForm2::amountRule(int v) {
-    auto& c = vessels_[v];
-    c.bar->setAmount(c.amount->value());
-    saveEnablingRule();
-}
-
-void TForm2::heightRule(int v) {
-    auto& c = vessels_[v];
-    if (c.height->text().isEmpty()) {
-        c.height->setText(QString::number(kMaxHeight));
-    }
-    c.bar->setBarHeight(c.height->value());
-    saveEnablingRule();
-}
-
-void TForm2::colorRule(int v, bool fillColor) {
-    auto& c = vessels_[v];
-    ColorSquare* square = fillColor ? c.fill : c.empty;
-    const std::optional<QColor> chosen = platform_.chooseColor(this, square->color(), presetCustomColors());
-    if (!chosen) {
-        return;
-    }
-    square->setColor(*chosen);
-    if (fillColor) {
-        c.bar->setFillColor(*chosen);
-    } else {
-        c.bar->setEmptyColor(*chosen);
-    }
-    saveEnablingRule();
-}
-
-void TForm2::unlimitedRule() {
-    auto& a = vessels_[VesselA];
-    const bool unlimited = saef_->isChecked();
-    if (unlimited) {
-        a.bar->setCapacity(kMaxCapacity);
-        a.bar->setAmount(kMaxCapacity);
-        a.bar->setBarHeight(kMaxHeight);
-    }
-    for (SpinEdit* editor : {a.capacity, a.amount, a.height, a.target}) {
-        editor->setEnabled(!unlimited);
-    }
-    if (!unlimited) {
-        a.bar->setCapacity(a.capacity->value());
-        a.bar->setAmount(a.amount->value());
-        a.bar->setBarHeight(a.height->value());
-    }
-    rb1_->setEnabled(unlimited);
-    rb2_->setEnabled(unlimited);
-    isaef_->setVisible(unlimited);
-    isasl_->setVisible(unlimited && rb1_->isChecked());
-    saveEnablingRule();
-}
-
-void TForm2::pourBackRule(bool allowed) {
-    isasl_->setVisible(allowed);
-    saveEnablingRule();
+void TForm2::colorClicked(int vessel, bool fill) {
+    run([&] {
+        const QColor current = toQColor(fill ? editor_.fillColor(vessel) : editor_.emptyColor(vessel));
+        const std::optional<QColor> chosen = platform_.chooseColor(this, current, presetCustomColors());
+        if (chosen) {
+            editor_.chooseColor(vessel, fill, fromQColor(*chosen));
+        }
+    });
 }
 
 void TForm2::defbat() {
-    for (auto& c : vessels_) {
-        c.bar->setCapacity(kMaxCapacity);
-        c.bar->setAmount(kMaxCapacity);
-        c.bar->setBarHeight(kMaxHeight);
-        c.bar->setFillColor(toQColor(kDefaultFillColor));
-        c.bar->setEmptyColor(toQColor(kDefaultEmptyColor));
-    }
-    saef_->setChecked(false);
-    rb1_->setChecked(true);
-    rb1_->setEnabled(false);
-    rb2_->setEnabled(false);
-    for (auto& c : vessels_) {
-        for (SpinEdit* editor : {c.height, c.capacity, c.amount, c.target}) {
-            editor->setEnabled(true);
-        }
-        c.height->setValue(kMaxHeight);
-        c.capacity->setValue(kMaxCapacity);
-        c.amount->setMaximum(kMaxCapacity);
-        c.target->setMaximum(kMaxCapacity);
-        c.amount->setValue(kMaxCapacity);
-        c.target->setValue(kMaxCapacity);
-    }
-    for (auto& c : vessels_) {
-        c.fill->setColor(toQColor(kDefaultFillColor));
-        c.empty->setColor(toQColor(kDefaultEmptyColor));
-    }
-    krres_->setChecked(false);
-    fz_->setPlainText(QString::fromUtf8(kDefaultStatement));
-    isasl_->hide();
-    isaef_->hide();
-    ns_->setText(QString::fromUtf8(kDefaultCommonTitle));
-    for (int v = 0; v < kVesselCount; ++v) {
-        columnTitles_[v]->setText(QString::fromUtf8(kDefaultColumnTitles[v]));
-    }
-    SpeedButton2_->setEnabled(false);
-    setCurrentFile(QString());
+    run([&] { editor_.reset(); });
 }
 
 void TForm2::load() {
@@ -742,135 +656,108 @@ void TForm2::load() {
     if (!chosen) {
         return;
     }
-    const QString path = withTaskExtension(*chosen);
-    defbat();
-    setCurrentFile(path);
-    SpeedButton2_->setEnabled(true);
-    try {
-        const TaskFileValues values(toPath(path));
-        fz_->clear();
-        fz_->setPlainText(fromStd(RebuildStatement([&](const std::string& k) {
-            const std::string text = values.value(k);
-            return text;
-        })));
-        const std::string control = values.value("krres");
-        if (control == "1") {
-            krres_->setChecked(true);
-        } else if (control == "0") {
-            krres_->setChecked(false);
-        }
-        ns_->setText(fromStd(values.value("ns")));
-        for (int v = 0; v < kVesselCount; ++v) {
-            columnTitles_[v]->setText(fromStd(values.value(ColumnTitleKey(v))));
-        }
-
-        loadVessel(values, VesselA);
-        const std::string unlimited = values.value("saef");
-        if (unlimited == "1") {
-            saef_->setChecked(true);
-            const std::string pourBack = values.value("sasl");
-            if (pourBack == "0") {
-                rb2_->setChecked(true);
-            } else if (pourBack == "1") {
-                rb1_->setChecked(true);
-            }
-        }
-        rb1_->setEnabled(saef_->isChecked());
-        rb2_->setEnabled(saef_->isChecked());
-        loadVessel(values, VesselB);
-        loadVessel(values, VesselV);
-    } catch (...) {
-        // What was read stays shown, but the broken file is no longer the current file: one click on
-        // "Сохранить настройки" would otherwise replace it with the defaults of every key not read.
-        setCurrentFile(QString());
-        SpeedButton2_->setEnabled(false);
-        throw;
-    }
-}
-
-void TForm2::loadVessel(const TaskFileValues& values, int v) {
-    auto& c = vessels_[v];
-    if (const std::optional<Color> fill = TextToColor(values.value(key(v, "c1")))) {
-        c.fill->setColor(toQColor(*fill));
-    }
-    if (const std::optional<Color> empty = TextToColor(values.value(key(v, "c2")))) {
-        c.empty->setColor(toQColor(*empty));
-    }
-    c.bar->setFillColor(c.fill->color());
-    c.bar->setEmptyColor(c.empty->color());
-
-    c.height->setValue(TextToInt(values.value(key(v, "h"))));
-    c.bar->setBarHeight(c.height->value());
-
-    c.capacity->setValue(TextToInt(values.value(key(v, "em"))));
-    const int capacity = c.capacity->value();
-    c.bar->setCapacity(capacity);
-    c.amount->setMaximum(capacity);
-    c.target->setMaximum(capacity);
-
-    c.amount->setValue(TextToInt(values.value(key(v, "et"))));
-    c.bar->setAmount(c.amount->value());
-
-    c.target->setValue(TextToInt(values.value(key(v, "er"))));
+    const QString path = fromStd(WithTaskExtension(chosen->toStdString()));
+    editor_.load(path.toStdString(), TaskFileValues(toPath(path)));
 }
 
 void TForm2::save() {
-    if (put_tmk_->text().isEmpty()) {
-        return;
+    if (editor_.beginSave()) {
+        writeTask(fromStd(editor_.currentFile()));
     }
-    SpeedButton2_->setEnabled(false);
-    WriteTaskFile(toPath(put_tmk_->text()), task());
 }
 
 void TForm2::saveAs() {
     FileDialogRequest request;
     request.directory = platform_.saveFolder();
     request.filter = taskFilter();
-    request.title = QStringLiteral("Сохранить задание для исполнителя \"Тримерка\" как ...");
+    request.title = saveAsTitle();
     request.fileName =
         QStringLiteral("Trimerka ") + platform_.now().toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss"));
     const std::optional<QString> chosen = platform_.saveFileName(this, request);
     if (!chosen) {
         return;
     }
-    const QString path = withTaskExtension(*chosen);
-    WriteTaskFile(toPath(path), task());
-    setCurrentFile(path);
-    SpeedButton2_->setEnabled(false);
-}
-
-void TForm2::setCurrentFile(const QString& path) {
-    put_tmk_->setText(path);
-    put_tmk_->adjustSize();
-    if (handlerDepth_ == 0) {
-        updateSolution();
+    // The dialog asked about the name chosen in it; the file written is the one with the extension.
+    const QString path = fromStd(WithTaskExtension(chosen->toStdString()));
+    if (path != *chosen && QFileInfo::exists(path) && !platform_.confirmReplace(this, saveAsTitle(), path)) {
+        return;
     }
+    editor_.settle();
+    writeTask(path);
+    editor_.savedAs(path.toStdString());
 }
 
-void TForm2::updateSolution() {
-    TaskDefinition t;
-    std::string inputs;
+void TForm2::writeTask(const QString& path) const {
+    WriteTaskFile(toPath(path), editor_.task(FileStatementLines(screenLines())));
+}
+
+SpinEdit* TForm2::numberEditor(int vessel, VesselNumber field) const {
+    const VesselControls& c = vessels_[vessel];
+    switch (field) {
+    case VesselNumber::Height:
+        return c.height;
+    case VesselNumber::Capacity:
+        return c.capacity;
+    case VesselNumber::Amount:
+        return c.amount;
+    case VesselNumber::Target:
+        break;
+    }
+    return c.target;
+}
+
+void TForm2::showEditor() {
+    showing_ = true;
     for (int v = 0; v < kVesselCount; ++v) {
-        const auto& c = vessels_[v];
-        t.vessels[v].capacity = c.capacity->value();
-        t.vessels[v].initialAmount = c.amount->value();
-        t.vessels[v].targetAmount = c.target->value();
-        for (int number : {t.vessels[v].capacity, t.vessels[v].initialAmount, t.vessels[v].targetAmount}) {
-            inputs += std::to_string(number) + ' ';
+        VesselControls& c = vessels_[v];
+        for (VesselNumber field : kVesselNumbers) {
+            const NumberField& number = editor_.number(v, field);
+            SpinEdit* spin = numberEditor(v, field);
+            spin->setRange(number.minimum, number.maximum);
+            const QString text = fromStd(number.text);
+            if (spin->text() != text) {
+                spin->setText(text);
+            }
+            spin->setEnabled(number.enabled);
+        }
+        const PreviewBar& bar = editor_.bar(v);
+        // The capacity before the amount, which the bar limits by it.
+        c.bar->setCapacity(bar.capacity);
+        c.bar->setAmount(bar.amount);
+        c.bar->setBarHeight(bar.height);
+        c.bar->setFillColor(toQColor(editor_.fillColor(v)));
+        c.bar->setEmptyColor(toQColor(editor_.emptyColor(v)));
+        c.fill->setColor(toQColor(editor_.fillColor(v)));
+        c.empty->setColor(toQColor(editor_.emptyColor(v)));
+    }
+    saef_->setChecked(editor_.unlimited());
+    (editor_.pourBackAllowed() ? rb1_ : rb2_)->setChecked(true);
+    rb1_->setEnabled(editor_.pourBackChoiceEnabled());
+    rb2_->setEnabled(editor_.pourBackChoiceEnabled());
+    isaef_->setVisible(editor_.unlimitedArrowShown());
+    isasl_->setVisible(editor_.pourBackArrowShown());
+    krres_->setChecked(editor_.solutionControl());
+    if (shownTextRevision_ != editor_.textRevision()) {
+        shownTextRevision_ = editor_.textRevision();
+        fz_->setPlainText(fromStd(editor_.statement()));
+        ns_->setText(fromStd(editor_.commonTitle()));
+        for (int v = 0; v < kVesselCount; ++v) {
+            columnTitles_[v]->setText(fromStd(editor_.columnTitle(v)));
         }
     }
-    t.unlimitedSource = saef_->isChecked();
-    t.pourBackAllowed = rb1_->isChecked();
-    inputs += t.unlimitedSource ? 'U' : 'L';
-    inputs += t.pourBackAllowed ? 'B' : 'N';
-    if (inputs != solvedInputs_) {
-        solvedInputs_ = inputs;
-        reshenie_->setText(fromStd(SolutionText(Solve(t))));
-        reshenie_->adjustSize();
-    }
-    // Right-aligned in the strip, pushed further right by a long path rather than covering it.
-    const int left = std::max(put_tmk_->x() + put_tmk_->width() + 16, width() - 5 - reshenie_->width());
-    reshenie_->move(left, 2);
+    SpeedButton2_->setEnabled(editor_.saveEnabled());
+    placeStatusStrip();
+    showing_ = false;
+}
+
+void TForm2::placeStatusStrip() {
+    reshenie_->setText(fromStd(editor_.solutionText()));
+    reshenie_->adjustSize();
+    // The label keeps its own part of the strip at the right; the path takes what is left.
+    constexpr int kMargin = 5;
+    constexpr int kGap = 16;
+    reshenie_->move(width() - kMargin - reshenie_->width(), 2);
+    put_tmk_->showPath(fromStd(editor_.currentFile()), reshenie_->x() - kGap - put_tmk_->x());
 }
 
 } // namespace trimerka

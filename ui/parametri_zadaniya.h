@@ -5,13 +5,14 @@
 #include <vector>
 
 #include <QDialog>
+#include <QLabel>
 
 #include "core/Task.h"
+#include "core/TaskEditor.h"
 #include "platform/Platform.h"
 
 class QCheckBox;
 class QGroupBox;
-class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTextEdit;
@@ -20,7 +21,6 @@ class QLineEdit;
 namespace trimerka {
 
 class SpinEdit;
-class TaskFileValues;
 class VesselView;
 
 namespace constructor {
@@ -65,10 +65,27 @@ private:
     bool pressed_ = false;
 };
 
+// The current file's path in the status strip: as long as it fits, elided in the middle when it does not,
+// with the whole path as its tooltip. text() is always the whole path.
+class PathLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit PathLabel(QWidget* parent);
+
+    // The path, and the width it may take at most; the label is as wide as the path up to that width.
+    void showPath(const QString& path, int maximumWidth);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 } // namespace constructor
 
 // The task constructor: the teacher edits every value of a task with a live preview of the vessels, and loads
-// and saves task files. The task lives in the controls; the current file is the text of `put_tmk`.
+// and saves task files. The editing rules live in a TaskEditor: every handler reports its control's change
+// there, and once the outermost handler ends the controls show the editor's state. The current file is the
+// text of `put_tmk`.
 class TForm2 : public QDialog {
     Q_OBJECT
 
@@ -80,6 +97,8 @@ public:
     // The statement editor's lines as they show on screen: every wrapped line is a line, an empty last line
     // is not counted.
     std::vector<std::string> statementLines() const;
+    // The same lines, each marked when the editor wrapped it at its width.
+    std::vector<ScreenLine> screenLines() const;
 
     // The sixteen custom colours the colour chooser starts with.
     static std::array<QColor, 16> presetCustomColors();
@@ -146,24 +165,21 @@ private:
     void buildStatusStrip();
     void buildTabOrder();
 
-    // Runs one handler: errors reach the error report, and once the outermost handler ends the solution
-    // label is brought up to date.
+    // Runs one handler: errors reach the error report, and once the outermost handler ends the controls
+    // show the editor's state. Changes that showing the state makes to the controls run nothing.
     template <class Rule> void run(Rule&& rule);
-
-    void capacityRule(int vessel);
-    void amountRule(int vessel);
-    void heightRule(int vessel);
-    void colorRule(int vessel, bool fillColor);
-    void unlimitedRule();
-    void pourBackRule(bool allowed);
-    void saveEnablingRule();
+    void numberChanged(int vessel, VesselNumber field);
+    void colorClicked(int vessel, bool fill);
 
     void load();
-    void loadVessel(const TaskFileValues& values, int vessel);
     void save();
     void saveAs();
-    void setCurrentFile(const QString& path);
-    void updateSolution();
+    // Writes the task to the file: the statement's lines as the readers will join them again.
+    void writeTask(const QString& path) const;
+    // Brings every control, the preview and the status strip to the editor's state.
+    void showEditor();
+    void placeStatusStrip();
+    SpinEdit* numberEditor(int vessel, VesselNumber field) const;
 
     Platform& platform_;
     std::array<VesselControls, kVesselCount> vessels_{};
@@ -184,12 +200,14 @@ private:
     QPushButton* SpeedButton6_ = nullptr;
     QPushButton* SpeedButton1_ = nullptr;
     constructor::BevelPanel* Panel9_ = nullptr;
-    QLabel* put_tmk_ = nullptr;
+    constructor::PathLabel* put_tmk_ = nullptr;
     QLabel* reshenie_ = nullptr;
 
+    TaskEditor editor_;
     int handlerDepth_ = 0;
-    // The solver's inputs at the last search, so that edits of texts and colours search nothing.
-    std::string solvedInputs_;
+    bool showing_ = false;
+    // The editor's text revision that the statement and title fields show.
+    int shownTextRevision_ = -1;
 };
 
 } // namespace trimerka

@@ -130,6 +130,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "[t]\na=1\nk=v\n\n[t]\nb=2\n"},
         WriteCase{"KeepsUnknownLinesAndComments", "[t]\nnoise\n;c\n", "k", "v", "[t]\nnoise\n;c\nk=v\n"},
         WriteCase{"LineBreaksInValueBecomeBlanks", "", "k", "a\r\nb\n[x]", "[t]\nk=a  b [x]\n"},
+        WriteCase{"BlanksAroundValueKeptWithinQuotes", "[t]\nk=old\n", "k", " v ", "[t]\nk=\" v \"\n"},
+        WriteCase{"LineBreakThatEndsValueKeptAsBlankWithinQuotes", "", "k", "v\n", "[t]\nk=\"v \"\n"},
+        WriteCase{"QuotedValueKeepsItsQuotesWithinQuotes", "", "k", "'v'", "[t]\nk=\"'v'\"\n"},
         WriteCase{"NormalisesCrLfToLf", "[u]\r\nb=2\r\n", "k", "v", "[u]\nb=2\n\n[t]\nk=v\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 

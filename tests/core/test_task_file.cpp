@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StatementCase{
                         "EmptyLineInside", {"a", "", "b"}, {"ksz=2", "zs0=a", "zs1=", "zs2=b"}, " a  b"},
                     StatementCase{"Cyrillic", {"Тримерка"}, {"ksz=0", "zs0=Тримерка"}, " Тримерка"},
-                    StatementCase{"LineWithLeadingBlankLosesIt", {" x"}, {"ksz=0", "zs0= x"}, " x"}),
+                    StatementCase{"LineWithLeadingBlankKeepsIt", {" x"}, {"ksz=0", "zs0=\" x\""}, "  x"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct StatementFileCase {
@@ -223,9 +223,11 @@ TEST_F(TaskFileTest, UnreadableFilesReadAsEveryKeyMissing) {
          }()},
         {"larger than 1 MiB", put("big.tmk", big)},
     };
-    for (const auto& [name, file] : files) {
-        EXPECT_EQ(ReadTaskValue(file, "ksz"), "") << name;
-        EXPECT_EQ(errorOf([&] { ReadStatement(file); }), "'''' is not a valid integer value") << name;
+    for (const auto& entry : files) {
+        // A named reference, since clang 14 lets no lambda capture a structured binding.
+        const fs::path& file = entry.second;
+        EXPECT_EQ(ReadTaskValue(file, "ksz"), "") << entry.first;
+        EXPECT_EQ(errorOf([&] { ReadStatement(file); }), "'''' is not a valid integer value") << entry.first;
     }
 }
 
@@ -512,6 +514,101 @@ TEST_F(TaskFileTest, ValuesAreCutAfter2047Characters) {
     WriteTaskFile(path("long.tmk"), task);
     EXPECT_EQ(ReadTaskValue(path("long.tmk"), "ns"), std::string(kProfileValueMaxChars, 'w'));
 }
+
+// Values that a plain "key=value" line would not give back, since the reader drops the blanks around a value
+// and one pair of enclosing quotes, and values that need no protection and are written as they stand.
+struct ProtectedValueCase {
+    const char* name;
+    std::string value;
+    std::string line; // what follows "ns=" in the file
+};
+
+class ProtectedValue : public TaskFileTest, public testing::WithParamInterface<ProtectedValueCase> {};
+
+TEST_P(ProtectedValue, ReadsBackAsWrittenForTitlesAndStatementLines) {
+    const ProtectedValueCase& c = GetParam();
+    TaskDefinition task;
+    task.commonTitle = c.value;
+    task.columnTitles[VesselB] = c.value;
+    task.statementLines = {c.value, "между", c.value};
+    WriteTaskFile(path("p.tmk"), task);
+
+    const std::string bytes = bytesOf(path("p.tmk"));
+    EXPECT_NE(bytes.find("\nns=" + c.line + "\n"), std::string::npos) << bytes;
+    const TaskFileValues file(path("p.tmk"));
+    for (const char* key : {"ns", "ns2", "zs0", "zs2"}) {
+        EXPECT_EQ(ReadTaskValue(path("p.tmk"), key), c.value) << key;
+        EXPECT_EQ(file.value(key), c.value) << key;
+    }
+    EXPECT_EQ(file.statement(), " " + c.value + " между " + c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ProtectedValue,
+                         testing::Values(ProtectedValueCase{"BlanksAroundATitle", "  Кран  ", "\"  Кран  \""},
+                                         ProtectedValueCase{"DoubleQuotedTitle", "\"quoted\"",
+                                                            "\"\"quoted\"\""},
+                                         ProtectedValueCase{"SingleQuotedTitle", "'a'", "\"'a'\""},
+                                         ProtectedValueCase{"LeadingBlankOnly", " x", "\" x\""},
+                                         ProtectedValueCase{"TrailingTab", "x\t", "\"x\t\""},
+                                         ProtectedValueCase{"OnlyBlanks", "   ", "\"   \""},
+                                         ProtectedValueCase{"PairOfQuotesAlone", "\"\"", "\"\"\"\""},
+                                         ProtectedValueCase{"LoneQuoteAsItStands", "\"", "\""},
+                                         ProtectedValueCase{"QuoteAtOneEndAsItStands", "\"x", "\"x"},
+                                         ProtectedValueCase{"MismatchedQuotesAsTheyStand", "\"x'", "\"x'"},
+                                         ProtectedValueCase{"BlanksInsideAsTheyStand", "a  b", "a  b"},
+                                         ProtectedValueCase{"EmptyAsItStands", "", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Any value of up to 2047 characters without line breaks survives a save and a read, as a title and as a
+// statement line. The characters are drawn from those the reader treats specially.
+TEST(TaskFileValues, AnyValueWithoutLineBreaksReadsBackAsWritten) {
+    const std::vector<std::string> alphabet = {" ", "\t", "\"", "'", "=", ";", "[", "]", "a", "Я", "ё", "\\"};
+    std::mt19937 random(20140512);
+    for (int round = 0; round < 400; ++round) {
+        const std::size_t length = round % 40 == 0
+                                       ? kProfileValueMaxChars
+                                       : std::uniform_int_distribution<std::size_t>(0, 12)(random);
+        std::string value;
+        for (std::size_t i = 0; i < length; ++i) {
+            value += alphabet[random() % alphabet.size()];
+        }
+        TaskDefinition task;
+        task.commonTitle = value;
+        task.columnTitles[VesselA] = value;
+        task.statementLines = {value, value};
+        const std::string text = ComposeTaskFileText("", task);
+        const TaskFileValues file(Profile::fromText(text));
+        for (const char* key : {"ns", "ns1", "zs0", "zs1"}) {
+            ASSERT_EQ(ReadProfileString(text, kTaskSection, key), value) << key << " of <" << value << ">";
+            ASSERT_EQ(file.value(key), value) << key << " of <" << value << ">";
+        }
+    }
+}
+
+struct ExtensionCase {
+    const char* name;
+    const char* chosen;
+    const char* path;
+};
+
+class TaskExtension : public testing::TestWithParam<ExtensionCase> {};
+
+TEST_P(TaskExtension, IsAppendedUnlessTheNameEndsInItInAnyLetterCase) {
+    const ExtensionCase& c = GetParam();
+    EXPECT_EQ(WithTaskExtension(c.chosen), c.path);
+    EXPECT_EQ(HasTaskExtension(c.chosen), std::string(c.chosen) == c.path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, TaskExtension,
+    testing::Values(ExtensionCase{"NoExtension", "a", "a.tmk"}, ExtensionCase{"LowerCase", "a.tmk", "a.tmk"},
+                    ExtensionCase{"UpperCase", "a.TMK", "a.TMK"},
+                    ExtensionCase{"MixedCase", "a.Tmk", "a.Tmk"},
+                    ExtensionCase{"OtherExtension", "a.txt", "a.txt.tmk"},
+                    ExtensionCase{"ExtensionInsideTheName", "a.tmk.bak", "a.tmk.bak.tmk"},
+                    ExtensionCase{"NoFullStop", "atmk", "atmk.tmk"},
+                    ExtensionCase{"CyrillicFolderAndName", "/папка/Задание.TMK", "/папка/Задание.TMK"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TaskKeys, NamesPerVessel) {
     EXPECT_EQ(VesselKey(VesselA, "c1"), "sac1");

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -163,6 +164,48 @@ INSTANTIATE_TEST_SUITE_P(Table, SaveDialog,
                                                     QStringLiteral("a.tmk"), QMessageBox::No, nullptr},
                                            SaveCase{"cancelled", QString(), QMessageBox::NoButton, nullptr}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The question about a name that the save dialog did not see: a warning in Russian, "Нет" unless agreed.
+TEST_F(Folder, ReplaceQuestionNamesTheFileAndDefaultsToNo) {
+    struct Row {
+        const char* name;
+        QMessageBox::StandardButton answer;
+        bool replace;
+    };
+    const Row rows[] = {{"agreed", QMessageBox::Yes, true},
+                        {"declined", QMessageBox::No, false},
+                        {"closed", QMessageBox::Escape, false}};
+    for (const Row& row : rows) {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString title;
+        QString text;
+        QStringList buttons;
+        bool noIsDefault = false;
+        whenModal<QMessageBox>([&, answer = row.answer](QMessageBox* box) {
+            icon = box->icon();
+            title = box->windowTitle();
+            text = box->text();
+            for (QAbstractButton* button : box->buttons()) {
+                buttons << button->text();
+            }
+            noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+            if (answer == QMessageBox::Escape) {
+                box->reject();
+            } else {
+                box->button(answer)->click();
+            }
+        });
+        EXPECT_EQ(platform.confirmReplace(nullptr, QStringLiteral("Сохранить как"), path("a.txt.tmk")),
+                  row.replace)
+            << row.name;
+        EXPECT_EQ(icon, QMessageBox::Warning) << row.name;
+        EXPECT_EQ(title, QStringLiteral("Сохранить как")) << row.name;
+        EXPECT_EQ(text, QStringLiteral("a.txt.tmk уже существует.\nХотите заменить его?")) << row.name;
+        buttons.sort();
+        EXPECT_EQ(buttons, QStringList({QStringLiteral("Да"), QStringLiteral("Нет")})) << row.name;
+        EXPECT_TRUE(noIsDefault) << row.name;
+    }
+}
 
 TEST_F(Folder, SaveDialogOffersThePresetName) {
     request.fileName = QStringLiteral("Задание 1.tmk");

@@ -12,18 +12,22 @@
 
 namespace trimerka::testing {
 
-// A scriptable platform: dialogs return queued answers (cancel when the queue is empty), every call is recorded.
+// A scriptable platform: dialogs return queued answers (cancel when the queue is empty), every call is
+// recorded.
 class FakePlatform : public Platform {
 public:
     // Answers, taken in order. std::nullopt stands for a cancelled dialog.
     std::deque<std::optional<QString>> openAnswers;
     std::deque<std::optional<QString>> saveAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
+    // Answers to the question before replacing a file; "No" when the queue is empty.
+    std::deque<bool> replaceAnswers;
 
     // Recorded calls.
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     std::vector<QColor> colorRequests;
+    QStringList replaceQuestions; // the path each question was about
     std::vector<std::array<QColor, 16>> colorPresets;
     QStringList shellOpened;
     QStringList modalShown; // objectName of each window shown modally
@@ -47,6 +51,15 @@ public:
     std::optional<QString> saveFileName(QWidget*, const FileDialogRequest& request) override {
         saveRequests.push_back(request);
         return take(saveAnswers);
+    }
+    bool confirmReplace(QWidget*, const QString&, const QString& path) override {
+        replaceQuestions << path;
+        if (replaceAnswers.empty()) {
+            return false;
+        }
+        const bool answer = replaceAnswers.front();
+        replaceAnswers.pop_front();
+        return answer;
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial,
                                       const std::array<QColor, 16>& presets) override {

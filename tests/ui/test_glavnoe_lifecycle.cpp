@@ -130,7 +130,7 @@ TEST_F(LifecycleTest, OpeningAppliesTheFile) {
     }
 }
 
-TEST_F(LifecycleTest, ChosenNameGetsTheExtensionUnlessItEndsInExactlyTmk) {
+TEST_F(LifecycleTest, ChosenNameGetsTheExtensionUnlessItEndsInItInAnyLetterCase) {
     struct Row {
         const char* name;
         const char* chosen;
@@ -139,9 +139,10 @@ TEST_F(LifecycleTest, ChosenNameGetsTheExtensionUnlessItEndsInExactlyTmk) {
     const Row table[] = {
         {"exact extension", "task.tmk", "task.tmk"},
         {"no extension", "task", "task.tmk"},
-        {"upper-case extension", "TASK.TMK", "TASK.TMK.tmk"},
-        {"mixed-case extension", "task.Tmk", "task.Tmk.tmk"},
+        {"upper-case extension", "TASK.TMK", "TASK.TMK"},
+        {"mixed-case extension", "task.Tmk", "task.Tmk"},
         {"other extension", "task.ini", "task.ini.tmk"},
+        {"extension inside the name", "task.tmk.bak", "task.tmk.bak.tmk"},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.name);

@@ -1,6 +1,7 @@
 #include <functional>
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -629,12 +630,72 @@ TEST_F(ConstructorTest, SolutionLabelFollowsTheEditsAtOnce) {
         }
         get<QCheckBox>("saef")->setChecked(row.unlimited);
         get<QRadioButton>(row.pourBack ? "rb1" : "rb2")->setChecked(true);
+        get<QCheckBox>("krres")->setChecked(true);
         auto* label = get<QLabel>("reshenie");
         EXPECT_EQ(label->text(), QString::fromUtf8(row.text)) << row.name;
         EXPECT_EQ(label->parentWidget()->objectName(), QStringLiteral("Panel9")) << row.name;
         EXPECT_GE(label->x(), get("put_tmk")->geometry().right()) << row.name;
         EXPECT_LE(label->geometry().right(), 913) << row.name;
     }
+}
+
+// The label searches the task as a save would write it, and says when the pupil will never be told that the
+// task is solved.
+TEST_F(ConstructorTest, SolutionLabelSearchesTheSettledValuesAndNotesSolutionControlOff) {
+    struct Row {
+        const char* name;
+        const char* editor;
+        const char* typed;
+        bool solutionControl;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"the default task with solution control off", nullptr, nullptr, false,
+         "Кратчайшее решение: 1 шаг (контроль решения выключен)"},
+        {"a capacity typed as 150 is searched as 99", "saem", "150", true, "Кратчайшее решение: 1 шаг"},
+        {"a capacity typed as 0 is searched as 1", "sbem", "0", true, "Кратчайшее решение: 1 шаг"},
+        {"a negative capacity is searched as 1", "svem", "-5", true, "Кратчайшее решение: 1 шаг"},
+    };
+    for (const Row& row : rows) {
+        form.defbat();
+        platform.errors.clear();
+        get<QCheckBox>("krres")->setChecked(row.solutionControl);
+        if (row.editor) {
+            typeOver(spin(row.editor), QString::fromLatin1(row.typed));
+        }
+        EXPECT_EQ(get<QLabel>("reshenie")->text(), QString::fromUtf8(row.text)) << row.name;
+    }
+}
+
+// However long the current file's path, the label keeps its own part of the status strip; the path is elided
+// in the middle and shows whole as its tooltip.
+TEST_F(ConstructorTest, SolutionLabelStaysWholeBesideALongPath) {
+    const QString deep = folder.filePath(QStringLiteral("очень-длинное-имя-папки/").repeated(8));
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const QString file = deep + QStringLiteral("задание.tmk");
+    ASSERT_GT(file.size(), 200);
+    platform.saveAnswers.push_back(file);
+    QTest::mouseClick(get<QPushButton>("SpeedButton8"), Qt::LeftButton);
+    ASSERT_TRUE(platform.errors.empty());
+
+    auto* path = get<QLabel>("put_tmk");
+    auto* label = get<QLabel>("reshenie");
+    EXPECT_EQ(path->text(), file) << "the current file is the whole path";
+    EXPECT_EQ(path->toolTip(), file);
+    EXPECT_EQ(label->text(), QStringLiteral("Кратчайшее решение: 1 шаг (контроль решения выключен)"));
+    EXPECT_EQ(label->width(), label->sizeHint().width()) << "the label is not cut";
+    EXPECT_LE(label->geometry().right(), get("Panel9")->width() - 1);
+    EXPECT_LT(path->geometry().right(), label->x());
+    EXPECT_EQ(path->x(), 5);
+
+    // On screen the path is elided in the middle: it looks like a label holding the elided text.
+    const QString shown = path->fontMetrics().elidedText(file, Qt::ElideMiddle, path->contentsRect().width());
+    EXPECT_TRUE(shown.contains(QChar(0x2026)));
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("задание.tmk")));
+    QLabel reference(shown, get("Panel9"));
+    reference.setFont(path->font());
+    reference.setGeometry(path->geometry());
+    EXPECT_EQ(path->grab().toImage(), reference.grab().toImage());
 }
 
 TEST_F(ConstructorTest, LeavingAnEditorByTabPullsItsValueIntoRangeAndRunsItsRule) {

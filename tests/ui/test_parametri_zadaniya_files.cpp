@@ -1,10 +1,12 @@
 #include <filesystem>
 #include <map>
+#include <optional>
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -128,7 +130,7 @@ TEST_F(ConstructorFilesTest, SaveAsOffersTheTimeStampedNameInTheProgramFolder) {
                                           "sver=99"}));
 }
 
-TEST_F(ConstructorFilesTest, ChosenNamesGetTheTaskExtensionUnlessTheyEndInExactlyTmk) {
+TEST_F(ConstructorFilesTest, ChosenNamesGetTheTaskExtensionUnlessTheyEndInItInAnyLetterCase) {
     struct Row {
         const char* name;
         const char* chosen;
@@ -137,7 +139,9 @@ TEST_F(ConstructorFilesTest, ChosenNamesGetTheTaskExtensionUnlessTheyEndInExactl
     const Row rows[] = {
         {"ends in .tmk", "a.tmk", "a.tmk"},
         {"ends in .txt", "b.txt", "b.txt.tmk"},
-        {"ends in upper-case .TMK", "c.TMK", "c.TMK.tmk"},
+        {"ends in upper-case .TMK", "c.TMK", "c.TMK"},
+        {"ends in mixed-case .Tmk", "f.Tmk", "f.Tmk"},
+        {".tmk inside the name", "g.tmk.bak", "g.tmk.bak.tmk"},
         {"no extension", "d", "d.tmk"},
         {"a name that looks like markup", "<b>e", "<b>e.tmk"},
     };
@@ -214,8 +218,33 @@ TEST_F(ConstructorFilesTest, SaveAfterLoadRewritesTheStatementAsOneParagraphCutA
     }
     EXPECT_EQ(joined, text) << "the wrapped lines hold the whole text";
     ASSERT_TRUE(shown[0].starts_with(" abc "));
-    EXPECT_TRUE(lines(file).contains(QStringLiteral("zs0=") + QString::fromStdString(shown[0])))
-        << "the first line keeps the blank the load put in front";
+    // The blank the load put in front and the blanks at which the editor wrapped are the ones the readers put
+    // back, so the statement reads back exactly as the editor shows it, and saving it again changes nothing.
+    EXPECT_EQ(QString::fromStdString(trimerka::ReadStatement(fsPath(file))), text);
+    const QStringList saved = lines(file);
+    load(file);
+    click("SpeedButton2");
+    EXPECT_EQ(lines(file), saved);
+}
+
+// Blanks around a title and quotes that enclose it are the teacher's text too: they survive a save and a
+// load, and so does the indent of a statement line.
+TEST_F(ConstructorFilesTest, TitlesAndStatementLinesKeepTheirBlanksAndQuotes) {
+    get<QLineEdit>("ns")->setText(QStringLiteral("  Кран  "));
+    get<QLineEdit>("ns1")->setText(QStringLiteral("\"quoted\""));
+    get<QLineEdit>("ns3")->setText(QStringLiteral("'В'"));
+    get<QTextEdit>("fz")->setPlainText(QStringLiteral("Условие:\n    налейте 4 литра "));
+    const QString file = path(QStringLiteral("blanks.tmk"));
+    platform.saveAnswers.push_back(file);
+    click("SpeedButton8");
+    form.defbat();
+
+    load(file);
+    ASSERT_TRUE(platform.errors.empty());
+    EXPECT_EQ(get<QLineEdit>("ns")->text(), QStringLiteral("  Кран  "));
+    EXPECT_EQ(get<QLineEdit>("ns1")->text(), QStringLiteral("\"quoted\""));
+    EXPECT_EQ(get<QLineEdit>("ns3")->text(), QStringLiteral("'В'"));
+    EXPECT_EQ(get<QTextEdit>("fz")->toPlainText(), QStringLiteral(" Условие:     налейте 4 литра "));
 }
 
 TEST_F(ConstructorFilesTest, StatementLinesAreTheLinesOnScreen) {
@@ -376,9 +405,9 @@ TEST_F(ConstructorFilesTest, CancelledDialogsChangeNothing) {
     EXPECT_EQ(spin("sbem")->text(), QStringLiteral("8"));
 }
 
-// Save writes each number as its editor holds it, also one still being typed: the command buttons take no
-// focus, so the editor is not left and not corrected.
-TEST_F(ConstructorFilesTest, SaveWritesNumbersAsTheEditorsHoldThemWhileTyping) {
+// Save and save as settle the editor being typed in before they write, as leaving it would: the command
+// buttons take no focus, so the editor is not left, yet the file and the screen show the same values.
+TEST_F(ConstructorFilesTest, SaveSettlesTheEditorBeingTypedIn) {
     struct Row {
         const char* name;
         const char* editor;
@@ -386,37 +415,118 @@ TEST_F(ConstructorFilesTest, SaveWritesNumbersAsTheEditorsHoldThemWhileTyping) {
         std::vector<std::pair<const char*, const char*>> written;
     };
     const Row rows[] = {
-        {"capacity 0", "sbem", "0", {{"sbem", "0"}, {"sbet", "0"}, {"sber", "0"}}},
+        {"capacity 0", "sbem", "0", {{"sbem", "1"}, {"sbet", "0"}, {"sber", "0"}}},
         {"capacity 150 (its first digit lowered the amounts)",
          "saem",
          "150",
-         {{"saem", "150"}, {"saet", "1"}, {"saer", "1"}}},
-        {"height 300", "svh", "300", {{"svh", "300"}}},
-        {"emptied capacity counts as 1", "svem", "", {{"svem", "1"}, {"svet", "1"}, {"sver", "1"}}},
+         {{"saem", "99"}, {"saet", "1"}, {"saer", "1"}}},
+        {"capacity -5", "saem", "-5", {{"saem", "1"}, {"saet", "1"}, {"saer", "1"}}},
+        {"emptied capacity", "svem", "", {{"svem", "1"}, {"svet", "1"}, {"sver", "1"}}},
+        {"capacity a lone minus", "sbem", "-", {{"sbem", "1"}, {"sbet", "1"}, {"sber", "1"}}},
+        {"amount above the capacity", "sbet", "150", {{"sbet", "99"}}},
+        {"amount negative", "svet", "-7", {{"svet", "0"}}},
+        {"target above the capacity", "saer", "120", {{"saer", "99"}}},
+        {"height 999", "sah", "999", {{"sah", "185"}}},
+        {"height 10", "svh", "10", {{"svh", "25"}}},
     };
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    for (const bool saveAs : {false, true}) {
+        for (const Row& row : rows) {
+            const std::string name = std::string(row.name) + (saveAs ? " (save as)" : " (save)");
+            form.defbat();
+            const QString file = path(QStringLiteral("typing.tmk"));
+            platform.saveAnswers.push_back(file);
+            click("SpeedButton8");
+            SpinEdit* editor = spin(row.editor);
+            editor->setFocus(Qt::MouseFocusReason);
+            editor->selectAll();
+            if (*row.typed) {
+                QTest::keyClicks(editor, QString::fromLatin1(row.typed));
+            } else {
+                QTest::keyClick(editor, Qt::Key_Backspace);
+            }
+            if (saveAs) {
+                platform.saveAnswers.push_back(file);
+                click("SpeedButton8");
+            } else {
+                ASSERT_TRUE(saveButton()->isEnabled()) << name;
+                click("SpeedButton2");
+            }
+            EXPECT_TRUE(editor->hasFocus()) << name << ": the editor was not left";
+            EXPECT_FALSE(saveButton()->isEnabled()) << name;
+            for (const auto& [key, text] : row.written) {
+                EXPECT_EQ(value(file, key), text) << name << ": " << key;
+                EXPECT_EQ(spin(key)->text(), QString::fromLatin1(text))
+                    << name << ": " << key << " on screen";
+            }
+            // Every number written is the one on screen, and the preview shows it.
+            const trimerka::TaskFileValues written(fsPath(file));
+            const char* bars[] = {"sa", "sb", "sv"};
+            for (int v = 0; v < trimerka::kVesselCount; ++v) {
+                for (const char* field : {"h", "em", "et", "er"}) {
+                    const std::string key = trimerka::VesselKey(v, field);
+                    EXPECT_EQ(QString::fromStdString(written.value(key)), spin(key.c_str())->text())
+                        << name << ": " << key;
+                }
+                const std::string stem = trimerka::VesselKey(v, "");
+                EXPECT_EQ(bar(bars[v])->capacity(), spin((stem + "em").c_str())->value()) << name;
+                EXPECT_EQ(bar(bars[v])->amount(), spin((stem + "et").c_str())->value()) << name;
+                EXPECT_EQ(bar(bars[v])->barHeight(), spin((stem + "h").c_str())->value()) << name;
+            }
+        }
+    }
+}
+
+// The replace question of the save dialog concerns the name chosen in it; when ".tmk" is appended to that
+// name and the longer path exists, the same question is asked about it before anything is written.
+TEST_F(ConstructorFilesTest, SaveAsAsksBeforeReplacingTheFileWithTheAppendedExtension) {
+    struct Row {
+        const char* name;
+        const char* existing; // a file that is there before the save
+        const char* chosen;
+        const char* written;
+        std::optional<bool> answer; // nothing: no question is expected
+        bool replaced;
+    };
+    const Row rows[] = {
+        {"x.txt over x.txt.tmk, answered No", "x.txt.tmk", "x.txt", "x.txt.tmk", false, false},
+        {"x.txt over x.txt.tmk, answered Yes", "x.txt.tmk", "x.txt", "x.txt.tmk", true, true},
+        {"x.tmk: the dialog asked already", "x.tmk", "x.tmk", "x.tmk", std::nullopt, true},
+        {"X.TMK: the dialog asked already", "X.TMK", "X.TMK", "X.TMK", std::nullopt, true},
+        {"y.txt.tmk is not there", "x.txt.tmk", "y.txt", "y.txt.tmk", std::nullopt, false},
+    };
     for (const Row& row : rows) {
         form.defbat();
-        const QString file = path(QStringLiteral("typing.tmk"));
-        platform.saveAnswers.push_back(file);
+        platform.replaceQuestions.clear();
+        for (const QString& name : QDir(folder.path()).entryList(QDir::Files)) {
+            QFile::remove(path(name));
+        }
+        const QString existing = writeFile(QString::fromLatin1(row.existing), {{"ns", "Старое задание"}});
+        const QStringList before = lines(existing);
+        get<QLineEdit>("ns")->setText(QStringLiteral("Новое задание"));
+
+        if (row.answer) {
+            platform.replaceAnswers.push_back(*row.answer);
+        }
+        platform.saveAnswers.push_back(path(QString::fromLatin1(row.chosen)));
         click("SpeedButton8");
-        SpinEdit* editor = spin(row.editor);
-        editor->setFocus(Qt::MouseFocusReason);
-        editor->selectAll();
-        if (*row.typed) {
-            QTest::keyClicks(editor, QString::fromLatin1(row.typed));
+
+        const QString written = path(QString::fromLatin1(row.written));
+        if (row.answer) {
+            EXPECT_EQ(platform.replaceQuestions, QStringList{written}) << row.name;
         } else {
-            QTest::keyClick(editor, Qt::Key_Backspace);
+            EXPECT_TRUE(platform.replaceQuestions.isEmpty()) << row.name;
         }
-        ASSERT_TRUE(saveButton()->isEnabled()) << row.name;
-        click("SpeedButton2");
-        EXPECT_TRUE(editor->hasFocus()) << row.name;
-        EXPECT_EQ(editor->text(), QString::fromLatin1(row.typed)) << row.name;
-        EXPECT_FALSE(saveButton()->isEnabled()) << row.name;
-        for (const auto& [key, text] : row.written) {
-            EXPECT_EQ(value(file, key), text) << row.name << ": " << key;
+        EXPECT_TRUE(platform.errors.empty()) << row.name;
+        if (row.replaced) {
+            EXPECT_EQ(value(existing, "ns"), "Новое задание") << row.name;
+        } else {
+            EXPECT_EQ(lines(existing), before) << row.name << ": the file is untouched";
         }
+        const bool declined = row.answer && !*row.answer;
+        EXPECT_EQ(currentFile(), declined ? QString() : written) << row.name;
+        EXPECT_EQ(get<QLineEdit>("ns")->text(), QStringLiteral("Новое задание")) << row.name;
     }
 }
 

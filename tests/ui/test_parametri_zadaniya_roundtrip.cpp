@@ -175,6 +175,62 @@ TEST_F(RoundTripTest, TaskBuiltInTheConstructorIsSolvedInTheMainWindow) {
     EXPECT_EQ(announced, QStringList({QStringLiteral("Количество шагов:  7")}));
 }
 
+// trimerka-solve reads a file as the main window does: it searches from the state the pupil pours from, also
+// for hand-edited files whose values the constructor would never write, and the pupil who follows its
+// answer is told the task is solved after exactly that many steps.
+TEST_F(RoundTripTest, SolverStartsFromTheStateTheMainWindowPoursFrom) {
+    struct Row {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> keys;
+        VesselState start;
+    };
+    const Row rows[] = {
+        {"amount above the capacity: the bar is full, the caption reads 15/12",
+         {{"sbem", "12"}, {"sbet", "15"}, {"saer", "8"}, {"sber", "9"}, {"sver", "3"}},
+         {{8, 12, 0}, {8, 12, 3}, 0, 1}},
+        {"negative amount", {{"svet", "-4"}}, {{8, 0, 0}, {8, 5, 3}, 0, 1}},
+        {"saef neither 0 nor 1 reads as limited", {{"saef", "2"}}, {{8, 0, 0}, {8, 5, 3}, 0, 1}},
+        {"unlimited vessel А",
+         {{"saef", "1"}, {"saer", "7"}, {"sber", "4"}, {"sver", "3"}},
+         {{99, 0, 0}, {99, 5, 3}, 1, 1}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::map<std::string, std::string> values = {
+            {"ksz", "0"},       {"zs0", "Задача"},  {"ns", "Сосуды"},   {"ns1", "А"},
+            {"ns2", "Б"},       {"ns3", "В"},       {"krres", "1"},     {"saef", "0"},
+            {"sasl", "1"},      {"sac1", "BAFEBD"}, {"sac2", "E6E6E6"}, {"sbc1", "BAFEBD"},
+            {"sbc2", "E6E6E6"}, {"svc1", "BAFEBD"}, {"svc2", "E6E6E6"}, {"sah", "185"},
+            {"saem", "8"},      {"saet", "8"},      {"saer", "4"},      {"sbh", "185"},
+            {"sbem", "5"},      {"sbet", "0"},      {"sber", "4"},      {"svh", "185"},
+            {"svem", "3"},      {"svet", "0"},      {"sver", "0"}};
+        for (const auto& [key, value] : row.keys) {
+            values[key] = value;
+        }
+        std::string text = "[trimerka]\n";
+        for (const auto& [key, value] : values) {
+            text += key + "=" + value + "\n";
+        }
+        const QString file = folder.filePath(QStringLiteral("hand-edited.tmk"));
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(text.data(), static_cast<qint64>(text.size()));
+        out.close();
+
+        const ExecutorTask task = ReadExecutorTask(fsPath(file));
+        EXPECT_EQ(task.initialState(), row.start);
+        const SolverResult result = Solve(task);
+        announced.clear();
+        play(file, {});
+        ASSERT_TRUE(platform.errors.empty());
+        EXPECT_EQ(main->vesselState(), task.initialState()) << "the state the pupil pours from";
+        ASSERT_TRUE(result.solvable());
+        play(file, result.solution);
+        EXPECT_EQ(announced, QStringList({QStringLiteral("Количество шагов:  ") +
+                                          QString::number(result.minimalSteps)}));
+    }
+}
+
 // Every example task can be built from nothing in the constructor, gives the same keys, and the pupil reaches
 // its targets in the main window in the least number of steps.
 TEST_F(RoundTripTest, TeacherBuildsEachExampleTaskFromScratch) {
