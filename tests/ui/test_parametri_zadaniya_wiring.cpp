@@ -28,6 +28,7 @@ namespace {
 constexpr char kSevenSteps[] = "Кратчайшее решение: 7 шагов";
 constexpr char kSixSteps[] = "Кратчайшее решение: 6 шагов";
 constexpr char kNoSolution[] = "Задание не имеет решения";
+constexpr char kSevenStepsUncontrolled[] = "Кратчайшее решение: 7 шагов (контроль решения выключен)";
 
 // The task every row starts from.
 enum class Start {
@@ -74,6 +75,8 @@ protected:
         get<QCheckBox>("saef")->setChecked(start == Start::UnlimitedSource ||
                                            start == Start::UnlimitedSourceNoReturn);
         get<QRadioButton>(start == Start::UnlimitedSourceNoReturn ? "rb2" : "rb1")->setChecked(true);
+        // Solution control on, so that the label names the solution alone.
+        get<QCheckBox>("krres")->setChecked(true);
         // A current file, as right after "Сохранить настройки как ...": saving disabled until the next edit.
         platform.saveAnswers.push_back(folder.filePath(QStringLiteral("current.tmk")));
         QTest::mouseClick(saveButtonAs(), Qt::LeftButton);
@@ -143,7 +146,7 @@ protected:
         table.push_back({"fz", Start::Classic, [this] { QTest::keyClicks(get("fz"), QStringLiteral("x")); },
                          nullptr, kSevenSteps});
         table.push_back({"krres", Start::Classic, [this] { QTest::mouseClick(get("krres"), Qt::LeftButton); },
-                         nullptr, kSevenSteps});
+                         nullptr, kSevenStepsUncontrolled});
         table.push_back({"saef", Start::LimitedSource,
                          [this] { QTest::mouseClick(get("saef"), Qt::LeftButton); },
                          [this] {
