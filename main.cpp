@@ -6,7 +6,7 @@
 #include "platform/QtPlatform.h"
 #include "ui/Application.h"
 #include "ui/CommandLine.h"
-#include "ui/glavnoe.h"
+#include "ui/MainWindow.h"
 
 int main(int argc, char** argv) {
     // The help and the version are answered before the window system is reached, so that they work in a

@@ -15,7 +15,7 @@ using namespace trimerka;
 
 namespace {
 
-std::unique_ptr<TCellGrid> makeLog(int rows) {
+std::unique_ptr<CellGrid> makeLog(int rows) {
     // The log copies and reports errors through the platform; painting uses none of it.
     static QtPlatform platform;
     auto g = testing::makeStepLog(platform, rows);
@@ -25,7 +25,7 @@ std::unique_ptr<TCellGrid> makeLog(int rows) {
 }
 
 // The log shows its end: the last row current and selected whole, scrolled into view.
-void showEnd(TCellGrid& g) {
+void showEnd(CellGrid& g) {
     const int last = g.RowCount() - 1;
     g.SetRow(last);
     g.SetSelectArea({0, last, 3, last});

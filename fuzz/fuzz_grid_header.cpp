@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(levels.back().size() == lines);
     }
 
-    const std::vector<THeaderInfo> cells = BuildHeaderCells(columns, headerLine);
+    const std::vector<HeaderInfo> cells = BuildHeaderCells(columns, headerLine);
     const int count = static_cast<int>(columns.size());
     int firstVisible = -1;
     int visible = 0;
@@ -69,8 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(cells.size() <= static_cast<std::size_t>(visible) * static_cast<std::size_t>(lines));
 
     std::vector<int> firstColumnCover(static_cast<std::size_t>(lines), 0);
-    for (const THeaderInfo& cell : cells) {
-        const TRect& r = cell.Rc;
+    for (const HeaderInfo& cell : cells) {
+        const GridRect& r = cell.Rc;
         check(0 <= r.Left && r.Left <= r.Right && r.Right < count);
         check(0 <= r.Top && r.Top <= r.Bottom && r.Bottom < lines);
         for (int c = r.Left; c <= r.Right; ++c) {

@@ -31,6 +31,8 @@ QFont tahoma(int pixelSize, bool bold) {
     return font;
 }
 
-int pointsToPixels(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+int pointsToPixels(int points) {
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
 
 } // namespace trimerka

@@ -13,7 +13,7 @@
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
 #include "widgets/CellGrid.h"
-#include "widgets/CellGridSync.h"
+#include "widgets/CompanionGrid.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -26,8 +26,8 @@ int main(int argc, char** argv) {
     auto* layout = new QVBoxLayout(&window);
     auto* status = new QLabel;
     auto* row = new QHBoxLayout;
-    auto* notes = new trimerka::TCellGridSync(platform);
-    auto* sheet = new trimerka::TCellGrid(platform);
+    auto* notes = new trimerka::CompanionGrid(platform);
+    auto* sheet = new trimerka::CellGrid(platform);
     row->addWidget(notes);
     row->addWidget(sheet, 1);
     layout->addLayout(row, 1);
@@ -84,8 +84,8 @@ int main(int argc, char** argv) {
     };
     for (int r = 0; r < sheet->RowCount(); ++r)
         total(r);
-    auto show = [status](trimerka::TCellGrid* g) {
-        const trimerka::TRect a = g->SelectArea();
+    auto show = [status](trimerka::CellGrid* g) {
+        const trimerka::GridRect a = g->SelectArea();
         status->setText(QStringLiteral("%1: ячейка (%2, %3), выделено (%4, %5)-(%6, %7)")
                             .arg(g->objectName())
                             .arg(g->Col())
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
                             .arg(a.Right)
                             .arg(a.Bottom));
     };
-    sheet->OnCellChange = [](trimerka::TCellGrid* g, int c, int r, QString& s) {
+    sheet->OnCellChange = [](trimerka::CellGrid* g, int c, int r, QString& s) {
         if (c >= 1 && c <= 3) {
             // The text is stored after this handler; total from the new value.
             int sum = s.toInt();
@@ -105,11 +105,11 @@ int main(int argc, char** argv) {
             g->SetCellText(4, r, QString::number(sum));
         }
     };
-    sheet->OnColRowChanged = [show](trimerka::TCellGrid* g, int, int) { show(g); };
-    sheet->OnInsertRow = [status](trimerka::TCellGrid*, int r) {
+    sheet->OnColRowChanged = [show](trimerka::CellGrid* g, int, int) { show(g); };
+    sheet->OnInsertRow = [status](trimerka::CellGrid*, int r) {
         status->setText(QStringLiteral("Вставлена строка %1").arg(r + 1));
     };
-    sheet->OnDeleteRow = [status](trimerka::TCellGrid*, int r) {
+    sheet->OnDeleteRow = [status](trimerka::CellGrid*, int r) {
         status->setText(QStringLiteral("Удалена строка %1").arg(r + 1));
     };
     sheet->OnFilterChar = [](QWidget*, int c, int, QChar ch, bool& allowed) {

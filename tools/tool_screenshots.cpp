@@ -20,12 +20,12 @@
 #include "core/TaskFile.h"
 #include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
+#include "ui/AboutWindow.h"
 #include "ui/Application.h"
-#include "ui/cnz_form.h"
-#include "ui/glavnoe.h"
-#include "ui/logo.h"
-#include "ui/parametri_zadaniya.h"
-#include "ui/spravka.h"
+#include "ui/CompletedWindow.h"
+#include "ui/ConstructorWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/TargetStateWindow.h"
 #include "widgets/CellGrid.h"
 
 namespace {
@@ -125,8 +125,8 @@ int main(int argc, char** argv) {
     ScriptedPlatform platform;
     platform.output = output;
     const ProgramWindows windows = assembleWindows(platform);
-    TForm1& form1 = *windows.main;
-    TForm2* form2 = windows.constructor;
+    MainWindow& form1 = *windows.main;
+    ConstructorWindow* form2 = windows.constructor;
     form1.show();
     QApplication::processEvents();
     auto find = [&](const char* name) { return form1.findChild<QWidget*>(QLatin1String(name)); };
@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
         click(find("vipolnit"));
     }
     form1.stepLog()->SetRow(1);
-    form1.stepLog()->SetSelectArea(TRect{0, 1, 3, 1});
+    form1.stepLog()->SetSelectArea(GridRect{0, 1, 3, 1});
     click(find("vsb"));
     click(find("vsv"));
     QApplication::processEvents();

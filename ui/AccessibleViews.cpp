@@ -3,9 +3,9 @@
 #include <QAccessible>
 
 #include "core/ScreenReaderText.h"
+#include "ui/ConstructorWindow.h"
 #include "ui/Controls.h"
 #include "ui/VesselView.h"
-#include "ui/parametri_zadaniya.h"
 
 namespace trimerka {
 

@@ -7,11 +7,11 @@
 #include <QTranslator>
 
 #include "platform/Fonts.h"
-#include "ui/cnz_form.h"
-#include "ui/glavnoe.h"
-#include "ui/logo.h"
-#include "ui/parametri_zadaniya.h"
-#include "ui/spravka.h"
+#include "ui/AboutWindow.h"
+#include "ui/CompletedWindow.h"
+#include "ui/ConstructorWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/TargetStateWindow.h"
 
 namespace trimerka {
 
@@ -47,12 +47,12 @@ void setUpApplication(QApplication& app) {
 
 ProgramWindows assembleWindows(Platform& platform) {
     ProgramWindows windows;
-    windows.main = std::make_unique<TForm1>(platform);
-    TForm1* owner = windows.main.get();
-    windows.constructor = new TForm2(platform, owner);
-    windows.about = new TForm10(platform, owner);
-    windows.completed = new TForm11(platform, owner);
-    windows.targetState = new TForm3(platform, owner);
+    windows.main = std::make_unique<MainWindow>(platform);
+    MainWindow* owner = windows.main.get();
+    windows.constructor = new ConstructorWindow(platform, owner);
+    windows.about = new AboutWindow(platform, owner);
+    windows.completed = new CompletedWindow(platform, owner);
+    windows.targetState = new TargetStateWindow(platform, owner);
     owner->setWindows(windows.constructor, windows.about, windows.completed, windows.targetState);
     return windows;
 }

@@ -9,11 +9,11 @@ class QString;
 namespace trimerka {
 
 class Platform;
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm10;
-class TForm11;
+class MainWindow;
+class ConstructorWindow;
+class TargetStateWindow;
+class AboutWindow;
+class CompletedWindow;
 
 // What must be in place before the application object exists: the program keeps no settings, so nothing
 // may be created under Qt's settings path, not even by Qt's own dialogs.
@@ -30,11 +30,11 @@ bool installQtTranslation(QCoreApplication& app, const QString& folder);
 // The program's five windows. The main window owns the four others, which are created hidden, kept for
 // the whole run and shown modally over it.
 struct ProgramWindows {
-    std::unique_ptr<TForm1> main;
-    TForm2* constructor = nullptr;
-    TForm10* about = nullptr;
-    TForm11* completed = nullptr;
-    TForm3* targetState = nullptr;
+    std::unique_ptr<MainWindow> main;
+    ConstructorWindow* constructor = nullptr;
+    AboutWindow* about = nullptr;
+    CompletedWindow* completed = nullptr;
+    TargetStateWindow* targetState = nullptr;
 };
 
 // Creates the five windows in the program's order (main, constructor, About, task completed, target state)

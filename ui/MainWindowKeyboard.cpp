@@ -14,7 +14,7 @@
 #include "core/ScreenReaderText.h"
 #include "platform/ErrorReport.h"
 #include "ui/FocusMarks.h"
-#include "ui/glavnoe.h"
+#include "ui/MainWindow.h"
 #include "widgets/CellGrid.h"
 #include "widgets/CellGridAccessible.h"
 
@@ -28,29 +28,30 @@ QKeySequence keyOf(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
 
 } // namespace
 
-void TForm1::setPanel(const QString& text) {
-    kmd_->setText(text);
-    kmd_->setAccessibleName(fromStd(CommandSpokenName(text.toStdString())));
+void MainWindow::setPanel(const QString& text) {
+    commandPanel_->setText(text);
+    commandPanel_->setAccessibleName(fromStd(CommandSpokenName(text.toStdString())));
 }
 
-void TForm1::setUpKeyboard() {
+void MainWindow::setUpKeyboard() {
     // Tab reaches the toolbar and the text-size buttons as well, in the order they stand; a click on them
     // still leaves the focus where it was.
-    for (QToolButton* button : {vz_, cnz_, sz_, zz_, help_, CloseProg_, SpeedButton2_, SpeedButton1_}) {
+    for (QToolButton* button : {openButton_, targetStateButton_, restartButton_, closeTaskButton_,
+                                aboutButton_, exitButton_, enlargeButton_, shrinkButton_}) {
         button->setFocusPolicy(Qt::TabFocus);
     }
-    QWidget* const order[] = {vz_,
-                              cnz_,
-                              sz_,
-                              zz_,
-                              help_,
-                              CloseProg_,
-                              SpeedButton2_,
-                              SpeedButton1_,
+    QWidget* const order[] = {openButton_,
+                              targetStateButton_,
+                              restartButton_,
+                              closeTaskButton_,
+                              aboutButton_,
+                              exitButton_,
+                              enlargeButton_,
+                              shrinkButton_,
                               vesselButtons_[VesselA],
                               vesselButtons_[VesselB],
                               vesselButtons_[VesselV],
-                              vipolnit_};
+                              executeButton_};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -76,35 +77,36 @@ void TForm1::setUpKeyboard() {
     addWindowKeys({keyOf(Qt::Key_Backspace)}, false, [this] { releaseLastVessel(); });
     addWindowKeys({keyOf(Qt::Key_Escape)}, false, [this] { releaseAllVessels(); });
 
-    addWindowKeys({keyOf(Qt::Key_O, Qt::ControlModifier)}, false, [this] { clickIfOffered(vz_); });
-    addWindowKeys({keyOf(Qt::Key_F5)}, false, [this] { clickIfOffered(sz_); });
-    addWindowKeys({keyOf(Qt::Key_W, Qt::ControlModifier)}, false, [this] { clickIfOffered(zz_); });
-    addWindowKeys({keyOf(Qt::Key_F2)}, false, [this] { clickIfOffered(cnz_); });
+    addWindowKeys({keyOf(Qt::Key_O, Qt::ControlModifier)}, false, [this] { clickIfOffered(openButton_); });
+    addWindowKeys({keyOf(Qt::Key_F5)}, false, [this] { clickIfOffered(restartButton_); });
+    addWindowKeys({keyOf(Qt::Key_W, Qt::ControlModifier)}, false,
+                  [this] { clickIfOffered(closeTaskButton_); });
+    addWindowKeys({keyOf(Qt::Key_F2)}, false, [this] { clickIfOffered(targetStateButton_); });
     addWindowKeys({keyOf(Qt::Key_N, Qt::ControlModifier)}, false, [this] {
         // "Конструктор заданий" is offered while no task is open.
-        if (cnz_->isHidden()) {
-            N4Click();
+        if (targetStateButton_->isHidden()) {
+            showConstructor();
         }
     });
-    addWindowKeys({keyOf(Qt::Key_F1)}, false, [this] { clickIfOffered(help_); });
-    addWindowKeys({keyOf(Qt::Key_Q, Qt::ControlModifier)}, false, [this] { clickIfOffered(CloseProg_); });
+    addWindowKeys({keyOf(Qt::Key_F1)}, false, [this] { clickIfOffered(aboutButton_); });
+    addWindowKeys({keyOf(Qt::Key_Q, Qt::ControlModifier)}, false, [this] { clickIfOffered(exitButton_); });
     // Ctrl and "+" is Ctrl and "=" on most layouts, with or without Shift, or the keypad's "+".
     addWindowKeys({keyOf(Qt::Key_Plus, Qt::ControlModifier),
                    keyOf(Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier),
                    keyOf(Qt::Key_Equal, Qt::ControlModifier),
                    keyOf(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier)},
-                  true, [this] { clickIfOffered(SpeedButton2_); });
+                  true, [this] { clickIfOffered(enlargeButton_); });
     addWindowKeys({keyOf(Qt::Key_Minus, Qt::ControlModifier),
                    keyOf(Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier)},
-                  true, [this] { clickIfOffered(SpeedButton1_); });
+                  true, [this] { clickIfOffered(shrinkButton_); });
     addWindowKeys({keyOf(Qt::Key_F10)}, false, [this] { openFirstMenu(); });
     addWindowKeys({keyOf(Qt::Key_F6)}, false, [this] { toggleStepLogFocus(); });
 
     enableFocusMarks(*this);
 }
 
-void TForm1::addWindowKeys(std::initializer_list<QKeySequence> keys, bool autoRepeat,
-                           std::function<void()> action) {
+void MainWindow::addWindowKeys(std::initializer_list<QKeySequence> keys, bool autoRepeat,
+                               std::function<void()> action) {
     // A window shortcut yields to the control with the focus whenever that control claims the key: an editor
     // keeps the characters typed into it, the step log its arrows.
     auto* shortcut = new QShortcut(this);
@@ -114,80 +116,80 @@ void TForm1::addWindowKeys(std::initializer_list<QKeySequence> keys, bool autoRe
     connect(shortcut, &QShortcut::activated, this, [this, action = std::move(action)] { runKey(action); });
 }
 
-void TForm1::runKey(const std::function<void()>& action) {
+void MainWindow::runKey(const std::function<void()>& action) {
     showFocusMarks(*this);
     const KeyboardOpening opening;
     guarded(platform_, this, action);
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Enter reaches the window only when the control with the focus leaves it: the step log moves to its next
     // row with it, a button passes it on.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
         if (!event->isAutoRepeat()) {
-            runKey([this] { vipolnit_->click(); });
+            runKey([this] { executeButton_->click(); });
         }
         return;
     }
     QMainWindow::keyPressEvent(event);
 }
 
-void TForm1::clickIfOffered(QAbstractButton* button) {
+void MainWindow::clickIfOffered(QAbstractButton* button) {
     if (!button->isHidden() && button->isEnabled()) {
         button->click();
     }
 }
 
-void TForm1::releaseLastVessel() {
+void MainWindow::releaseLastVessel() {
     if (!pressOrder_.empty()) {
         vesselButtons_[pressOrder_.back()]->click();
     }
 }
 
-void TForm1::releaseAllVessels() {
+void MainWindow::releaseAllVessels() {
     const std::vector<int> pressed = pressOrder_;
     for (auto v = pressed.rbegin(); v != pressed.rend(); ++v) {
         vesselButtons_[*v]->click();
     }
 }
 
-void TForm1::openFirstMenu() {
+void MainWindow::openFirstMenu() {
     const QList<QAction*> menus = menuBar()->actions();
     if (!menus.isEmpty()) {
         menuBar()->setActiveAction(menus.first());
     }
 }
 
-void TForm1::toggleStepLogFocus() {
-    if (ng_->hasFocus()) {
+void MainWindow::toggleStepLogFocus() {
+    if (stepLog_->hasFocus()) {
         focusNextChild();
         return;
     }
-    ng_->setFocus(Qt::ShortcutFocusReason);
-    if (ng_->RowCount() > 0) {
-        ng_->EnsureVisible(ng_->Col(), ng_->Row());
+    stepLog_->setFocus(Qt::ShortcutFocusReason);
+    if (stepLog_->RowCount() > 0) {
+        stepLog_->EnsureVisible(stepLog_->Col(), stepLog_->Row());
         selectCurrentRow();
     }
     // The reader hears the current row's cell, as it does after every arrow key.
-    notifyGridCurrentCellChanged(*ng_);
+    notifyGridCurrentCellChanged(*stepLog_);
 }
 
-void TForm1::setUpAccessibleNames() {
+void MainWindow::setUpAccessibleNames() {
     // The toolbar's tooltips name the keys; a screen reader reads them as the buttons' descriptions.
-    vz_->setToolTip(QStringLiteral("Выбор задания (Ctrl+O)"));
-    cnz_->setToolTip(QStringLiteral("Что нужно сделать (F2)"));
-    sz_->setToolTip(QStringLiteral("Начать заново (F5)"));
-    zz_->setToolTip(QStringLiteral("Закрыть задание (Ctrl+W)"));
-    help_->setToolTip(QStringLiteral("О программе (F1)"));
-    CloseProg_->setToolTip(QStringLiteral("Выход (Ctrl+Q)"));
-    help_->setAccessibleName(QStringLiteral("О программе"));
+    openButton_->setToolTip(QStringLiteral("Выбор задания (Ctrl+O)"));
+    targetStateButton_->setToolTip(QStringLiteral("Что нужно сделать (F2)"));
+    restartButton_->setToolTip(QStringLiteral("Начать заново (F5)"));
+    closeTaskButton_->setToolTip(QStringLiteral("Закрыть задание (Ctrl+W)"));
+    aboutButton_->setToolTip(QStringLiteral("О программе (F1)"));
+    exitButton_->setToolTip(QStringLiteral("Выход (Ctrl+Q)"));
+    aboutButton_->setAccessibleName(QStringLiteral("О программе"));
 
-    SpeedButton2_->setAccessibleName(QStringLiteral("Увеличить размер текста"));
-    SpeedButton2_->setAccessibleDescription(QStringLiteral("Ctrl++"));
-    SpeedButton1_->setAccessibleName(QStringLiteral("Уменьшить размер текста"));
-    SpeedButton1_->setAccessibleDescription(QStringLiteral("Ctrl+-"));
+    enlargeButton_->setAccessibleName(QStringLiteral("Увеличить размер текста"));
+    enlargeButton_->setAccessibleDescription(QStringLiteral("Ctrl++"));
+    shrinkButton_->setAccessibleName(QStringLiteral("Уменьшить размер текста"));
+    shrinkButton_->setAccessibleDescription(QStringLiteral("Ctrl+-"));
 
     const QString vesselKeys[kVesselCount] = {QStringLiteral("Клавиши 1, А, A"),
                                               QStringLiteral("Клавиши 2, Б, B"),
@@ -195,17 +197,17 @@ void TForm1::setUpAccessibleNames() {
     for (int v = 0; v < kVesselCount; ++v) {
         vesselButtons_[v]->setAccessibleDescription(vesselKeys[v]);
     }
-    vipolnit_->setAccessibleDescription(QStringLiteral("Клавиша Enter"));
-    kmd_->setAccessibleDescription(QStringLiteral(
+    executeButton_->setAccessibleDescription(QStringLiteral("Клавиша Enter"));
+    commandPanel_->setAccessibleDescription(QStringLiteral(
         "Первая нажатая кнопка сосуда — откуда лить, вторая — куда; Backspace отменяет последнюю"));
 
-    isaef_->setAccessibleName(QStringLiteral("Сосуд А — бесконечный источник"));
-    isasl_->setAccessibleName(QStringLiteral("В сосуд А можно сливать жидкость"));
-    fz_->setAccessibleName(QStringLiteral("Формулировка задания"));
-    ng_->setAccessibleName(QStringLiteral("Журнал шагов"));
-    ng_->setAccessibleDescription(
+    unlimitedArrow_->setAccessibleName(QStringLiteral("Сосуд А — бесконечный источник"));
+    pourBackArrow_->setAccessibleName(QStringLiteral("В сосуд А можно сливать жидкость"));
+    statement_->setAccessibleName(QStringLiteral("Формулировка задания"));
+    stepLog_->setAccessibleName(QStringLiteral("Журнал шагов"));
+    stepLog_->setAccessibleDescription(
         QStringLiteral("F6 — войти в журнал и выйти из него; стрелки — строки журнала"));
-    put_tmk_->setAccessibleDescription(QStringLiteral("Файл задания"));
+    pathLabel_->setAccessibleDescription(QStringLiteral("Файл задания"));
 }
 
 } // namespace trimerka

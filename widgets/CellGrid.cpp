@@ -24,21 +24,21 @@ QColor systemColor(QPalette::ColorRole role) {
 
 } // namespace
 
-// ---- TCellColumn
+// ---- CellColumn
 
-TCellColumn::TCellColumn(TCellGrid* Grid)
+CellColumn::CellColumn(CellGrid* Grid)
     : FGrid(Grid), FWidth(Grid ? Grid->DefColWidth() : 80), FFont(Grid ? Grid->font() : QFont()),
       FColor(Grid ? Grid->Color() : QColor(Qt::white)) {}
 
-int TCellColumn::Index() const {
+int CellColumn::Index() const {
     return FGrid ? FGrid->Columns().IndexOf(this) : -1;
 }
 
-QString TCellColumn::DisplayName() const {
+QString CellColumn::DisplayName() const {
     return FTitle.isEmpty() ? QStringLiteral("Column %1").arg(Index()) : FTitle;
 }
 
-void TCellColumn::Assign(const TCellColumn& Source) {
+void CellColumn::Assign(const CellColumn& Source) {
     FTitle = Source.FTitle;
     FFooter = Source.FFooter;
     FWidth = Source.FWidth;
@@ -56,54 +56,54 @@ void TCellColumn::Assign(const TCellColumn& Source) {
     ThisColumnChanged();
 }
 
-void TCellColumn::SetTitle(const QString& Value) {
+void CellColumn::SetTitle(const QString& Value) {
     if (FTitle == Value)
         return;
     FTitle = Value;
     AllColumnsChanged();
 }
 
-void TCellColumn::SetFooter(const QString& Value) {
+void CellColumn::SetFooter(const QString& Value) {
     if (FFooter == Value)
         return;
     FFooter = Value;
     ThisColumnChanged();
 }
 
-void TCellColumn::SetWidth(int Value) {
+void CellColumn::SetWidth(int Value) {
     if (FWidth == Value)
         return;
     FWidth = Value;
     AllColumnsChanged();
 }
 
-void TCellColumn::SetFont(const QFont& Value) {
+void CellColumn::SetFont(const QFont& Value) {
     FFont = Value;
     ThisColumnChanged();
 }
 
-void TCellColumn::SetColor(const QColor& Value) {
+void CellColumn::SetColor(const QColor& Value) {
     if (FColor == Value)
         return;
     FColor = Value;
     ThisColumnChanged();
 }
 
-void TCellColumn::SetHorzAlign(THorzAlign Value) {
+void CellColumn::SetHorzAlign(HorizontalAlignment Value) {
     if (FHorzAlign == Value)
         return;
     FHorzAlign = Value;
     ThisColumnChanged();
 }
 
-void TCellColumn::SetVertAlign(TVertAlign Value) {
+void CellColumn::SetVertAlign(VerticalAlignment Value) {
     if (FVertAlign == Value)
         return;
     FVertAlign = Value;
     ThisColumnChanged();
 }
 
-void TCellColumn::SetVisible(bool Value) {
+void CellColumn::SetVisible(bool Value) {
     if (FVisible == Value)
         return;
     FVisible = Value;
@@ -112,17 +112,17 @@ void TCellColumn::SetVisible(bool Value) {
     AllColumnsChanged();
 }
 
-void TCellColumn::SetStrings(const TCellStrings& Value) {
+void CellColumn::SetStrings(const CellStrings& Value) {
     FStrings = Value;
     ThisColumnChanged();
 }
 
-void TCellColumn::AllColumnsChanged() {
+void CellColumn::AllColumnsChanged() {
     if (FGrid && FGrid->FColumns.IndexOf(this) >= 0)
         FGrid->ColumnsChanged();
 }
 
-void TCellColumn::ThisColumnChanged() {
+void CellColumn::ThisColumnChanged() {
     if (FGrid) {
         const int i = FGrid->FColumns.IndexOf(this);
         if (i >= 0)
@@ -130,29 +130,29 @@ void TCellColumn::ThisColumnChanged() {
     }
 }
 
-// ---- TCellColumns
+// ---- CellColumns
 
-TCellColumn& TCellColumns::operator[](int Index) {
+CellColumn& CellColumns::operator[](int Index) {
     if (Index < 0 || Index >= Count())
         throw Error(kIndexError);
     return *FItems[static_cast<size_t>(Index)];
 }
 
-const TCellColumn& TCellColumns::operator[](int Index) const {
+const CellColumn& CellColumns::operator[](int Index) const {
     if (Index < 0 || Index >= Count())
         throw Error(kIndexError);
     return *FItems[static_cast<size_t>(Index)];
 }
 
-TCellColumn& TCellColumns::Add() {
+CellColumn& CellColumns::Add() {
     return AddItem(nullptr, -1);
 }
 
-TCellColumn& TCellColumns::AddItem(std::unique_ptr<TCellColumn> Item, int Index) {
+CellColumn& CellColumns::AddItem(std::unique_ptr<CellColumn> Item, int Index) {
     if (!Item)
-        Item = std::make_unique<TCellColumn>(FGrid);
+        Item = std::make_unique<CellColumn>(FGrid);
     Item->FGrid = FGrid;
-    TCellColumn& added = *Item;
+    CellColumn& added = *Item;
     if (Index < 0 || Index > Count())
         FItems.push_back(std::move(Item));
     else
@@ -162,7 +162,7 @@ TCellColumn& TCellColumns::AddItem(std::unique_ptr<TCellColumn> Item, int Index)
     return added;
 }
 
-void TCellColumns::Delete(int Index) {
+void CellColumns::Delete(int Index) {
     if (Index < 0 || Index >= Count())
         throw Error(kIndexError);
     FItems.erase(FItems.begin() + Index);
@@ -170,18 +170,18 @@ void TCellColumns::Delete(int Index) {
         FGrid->ColumnsChanged();
 }
 
-void TCellColumns::Clear() {
+void CellColumns::Clear() {
     FItems.clear();
     if (FGrid)
         FGrid->ColumnsChanged();
 }
 
-void TCellColumns::Assign(const TCellColumns& Source) {
+void CellColumns::Assign(const CellColumns& Source) {
     if (&Source == this)
         return;
     FItems.clear();
     for (const auto& src : Source.FItems) {
-        auto col = std::make_unique<TCellColumn>(FGrid);
+        auto col = std::make_unique<CellColumn>(FGrid);
         col->FGrid = nullptr; // no change reports while copying
         col->Assign(*src);
         col->FGrid = FGrid;
@@ -191,16 +191,16 @@ void TCellColumns::Assign(const TCellColumns& Source) {
         FGrid->ColumnsChanged();
 }
 
-int TCellColumns::IndexOf(const TCellColumn* Column) const {
+int CellColumns::IndexOf(const CellColumn* Column) const {
     for (size_t i = 0; i < FItems.size(); ++i)
         if (FItems[i].get() == Column)
             return static_cast<int>(i);
     return -1;
 }
 
-// ---- TCellGrid: creation
+// ---- CellGrid: creation
 
-TCellGrid::TCellGrid(Platform& APlatform, QWidget* Parent)
+CellGrid::CellGrid(Platform& APlatform, QWidget* Parent)
     : QAbstractScrollArea(Parent), FColumns(this), FPlatform(APlatform) {
     FColor = systemColor(QPalette::Base);
     FAlternateColor = systemColor(QPalette::Base);
@@ -228,14 +228,14 @@ TCellGrid::TCellGrid(Platform& APlatform, QWidget* Parent)
     verticalScrollBar()->setPageStep(FLargeChange);
     horizontalScrollBar()->setSingleStep(FSmallChange);
     horizontalScrollBar()->setPageStep(FLargeChange);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TCellGrid::VertBarValueChanged);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TCellGrid::HorzBarValueChanged);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CellGrid::VertBarValueChanged);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &CellGrid::HorzBarValueChanged);
     resize(200, 200);
     RecalcLayout();
     installCellGridAccessibility();
 }
 
-TCellGrid::~TCellGrid() {
+CellGrid::~CellGrid() {
     // Columns report changes to their grid; the grid is going away, so they must not.
     for (auto& c : FColumns.FItems)
         c->FGrid = nullptr;
@@ -243,7 +243,7 @@ TCellGrid::~TCellGrid() {
 
 // ---- Properties
 
-void TCellGrid::SetColCount(int Value) {
+void CellGrid::SetColCount(int Value) {
     if (Value < 0)
         Value = 0;
     if (Value == ColCount())
@@ -251,7 +251,7 @@ void TCellGrid::SetColCount(int Value) {
     while (ColCount() > Value)
         FColumns.FItems.pop_back();
     while (ColCount() < Value)
-        FColumns.FItems.push_back(std::make_unique<TCellColumn>(this));
+        FColumns.FItems.push_back(std::make_unique<CellColumn>(this));
     FHorzOffset = 0;
     FVertOffset = 0;
     if (FRowCount <= 0 || ColCount() == 0) {
@@ -267,7 +267,7 @@ void TCellGrid::SetColCount(int Value) {
     ColRowChanged();
 }
 
-void TCellGrid::SetRowCount(int Value) {
+void CellGrid::SetRowCount(int Value) {
     if (Value == FRowCount)
         return;
     const int before = FRowCount;
@@ -286,7 +286,7 @@ void TCellGrid::SetRowCount(int Value) {
     ColRowChanged();
 }
 
-void TCellGrid::SetDefRowHeight(int Value) {
+void CellGrid::SetDefRowHeight(int Value) {
     // Every row position divides by the height: a height below one pixel is taken as one.
     Value = std::max(Value, 1);
     if (Value == FDefRowHeight)
@@ -302,7 +302,7 @@ void TCellGrid::SetDefRowHeight(int Value) {
     InvalidateAll();
 }
 
-void TCellGrid::SetDefColWidth(int Value) {
+void CellGrid::SetDefColWidth(int Value) {
     if (Value == FDefColWidth)
         return;
     FDefColWidth = Value;
@@ -312,7 +312,7 @@ void TCellGrid::SetDefColWidth(int Value) {
     }
 }
 
-void TCellGrid::SetHeaderLine(int Value) {
+void CellGrid::SetHeaderLine(int Value) {
     if (Value == FHeaderLine)
         return;
     FHeaderLine = Value;
@@ -320,7 +320,7 @@ void TCellGrid::SetHeaderLine(int Value) {
     InvalidateAll();
 }
 
-void TCellGrid::SetGutterKind(TGutterKind Value) {
+void CellGrid::SetGutterKind(GutterContent Value) {
     if (Value == FGutterKind)
         return;
     const bool bandChanges = Value == gkNone || FGutterKind == gkNone;
@@ -332,7 +332,7 @@ void TCellGrid::SetGutterKind(TGutterKind Value) {
         InvalidateGutter();
 }
 
-void TCellGrid::SetGutterWidth(int Value) {
+void CellGrid::SetGutterWidth(int Value) {
     if (Value == FGutterWidth)
         return;
     FGutterWidth = Value;
@@ -340,13 +340,13 @@ void TCellGrid::SetGutterWidth(int Value) {
     InvalidateAll();
 }
 
-void TCellGrid::SetGutterStrings(const QStringList& Value) {
+void CellGrid::SetGutterStrings(const QStringList& Value) {
     FGutterStrings = Value;
     if (FGutterKind == gkString)
         InvalidateGutter();
 }
 
-void TCellGrid::SetShowFooter(bool Value) {
+void CellGrid::SetShowFooter(bool Value) {
     if (Value == FShowFooter)
         return;
     FShowFooter = Value;
@@ -354,7 +354,7 @@ void TCellGrid::SetShowFooter(bool Value) {
     InvalidateAll();
 }
 
-void TCellGrid::SetColor(const QColor& Value) {
+void CellGrid::SetColor(const QColor& Value) {
     if (Value == FColor)
         return;
     FColor = Value;
@@ -365,78 +365,78 @@ void TCellGrid::SetColor(const QColor& Value) {
     InvalidateAll();
 }
 
-void TCellGrid::SetAlternateColor(const QColor& Value) {
+void CellGrid::SetAlternateColor(const QColor& Value) {
     if (Value == FAlternateColor)
         return;
     FAlternateColor = Value;
     InvalidateBody();
 }
 
-void TCellGrid::SetGridColor(const QColor& Value) {
+void CellGrid::SetGridColor(const QColor& Value) {
     if (Value == FGridColor)
         return;
     FGridColor = Value;
     InvalidateBody();
 }
 
-void TCellGrid::SetSelectionColor(const QColor& Value) {
+void CellGrid::SetSelectionColor(const QColor& Value) {
     if (Value == FSelectionColor)
         return;
     FSelectionColor = Value;
     InvalidateBody();
 }
 
-void TCellGrid::SetShowGrid(bool Value) {
+void CellGrid::SetShowGrid(bool Value) {
     if (Value == FShowGrid)
         return;
     FShowGrid = Value;
     InvalidateBody();
 }
 
-void TCellGrid::SetFlat(bool Value) {
+void CellGrid::SetFlat(bool Value) {
     if (Value == FFlat)
         return;
     FFlat = Value;
     InvalidateAll();
 }
 
-void TCellGrid::SetHeaderColor(const QColor& Value) {
+void CellGrid::SetHeaderColor(const QColor& Value) {
     if (Value == FHeaderColor)
         return;
     FHeaderColor = Value;
     InvalidateAll();
 }
 
-void TCellGrid::SetHeaderLightColor(const QColor& Value) {
+void CellGrid::SetHeaderLightColor(const QColor& Value) {
     if (Value == FHeaderLightColor)
         return;
     FHeaderLightColor = Value;
     InvalidateAll();
 }
 
-void TCellGrid::SetHeaderDarkColor(const QColor& Value) {
+void CellGrid::SetHeaderDarkColor(const QColor& Value) {
     if (Value == FHeaderDarkColor)
         return;
     FHeaderDarkColor = Value;
     InvalidateAll();
 }
 
-void TCellGrid::SetHeaderFont(const QFont& Value) {
+void CellGrid::SetHeaderFont(const QFont& Value) {
     FHeaderFont = Value;
     InvalidateHeader();
 }
 
-void TCellGrid::SetGutterFont(const QFont& Value) {
+void CellGrid::SetGutterFont(const QFont& Value) {
     FGutterFont = Value;
     InvalidateGutter();
 }
 
-void TCellGrid::SetFooterFont(const QFont& Value) {
+void CellGrid::SetFooterFont(const QFont& Value) {
     FFooterFont = Value;
     InvalidateAll();
 }
 
-void TCellGrid::SetAutoColWidth(bool Value) {
+void CellGrid::SetAutoColWidth(bool Value) {
     if (Value == FAutoColWidth)
         return;
     FAutoColWidth = Value;
@@ -444,7 +444,7 @@ void TCellGrid::SetAutoColWidth(bool Value) {
     InvalidateAll();
 }
 
-void TCellGrid::SetFitToWidth(bool Value) {
+void CellGrid::SetFitToWidth(bool Value) {
     if (Value == FFitToWidth)
         return;
     FFitToWidth = Value;
@@ -453,7 +453,7 @@ void TCellGrid::SetFitToWidth(bool Value) {
     InvalidateAll();
 }
 
-void TCellGrid::SetEnabled(bool Value) {
+void CellGrid::SetEnabled(bool Value) {
     if (Value == FEnabled)
         return;
     FEnabled = Value;
@@ -462,38 +462,38 @@ void TCellGrid::SetEnabled(bool Value) {
 
 // ---- Cells and rows
 
-void TCellGrid::CheckCell(int ACol, int ARow) const {
+void CellGrid::CheckCell(int ACol, int ARow) const {
     if (ACol < 0 || ARow < 0 || ACol > ColCount() - 1 || ARow > FRowCount - 1)
         throw Error(kIndexError);
 }
 
-QString TCellGrid::CellText(int ACol, int ARow) const {
+QString CellGrid::CellText(int ACol, int ARow) const {
     CheckCell(ACol, ARow);
-    const TCellStrings& s = FColumns[ACol].FStrings;
+    const CellStrings& s = FColumns[ACol].FStrings;
     return static_cast<size_t>(ARow) < s.size() ? s[static_cast<size_t>(ARow)].Text : QString();
 }
 
-int TCellGrid::CellMark(int ACol, int ARow) const {
+int CellGrid::CellMark(int ACol, int ARow) const {
     CheckCell(ACol, ARow);
-    const TCellStrings& s = FColumns[ACol].FStrings;
+    const CellStrings& s = FColumns[ACol].FStrings;
     return static_cast<size_t>(ARow) < s.size() ? s[static_cast<size_t>(ARow)].Mark : 0;
 }
 
-void TCellGrid::SetCellMark(int ACol, int ARow, int Value) {
+void CellGrid::SetCellMark(int ACol, int ARow, int Value) {
     CheckCell(ACol, ARow);
-    TCellStrings& s = FColumns[ACol].FStrings;
+    CellStrings& s = FColumns[ACol].FStrings;
     if (s.size() <= static_cast<size_t>(ARow))
         s.resize(static_cast<size_t>(ARow) + 1);
     s[static_cast<size_t>(ARow)].Mark = Value;
 }
 
-void TCellGrid::StoreCell(int ACol, int ARow, bool ByUser, const QString& Value) {
+void CellGrid::StoreCell(int ACol, int ARow, bool ByUser, const QString& Value) {
     if (ColCount() == 0 || FRowCount <= 0)
         return;
     if (ByUser && ACol >= 0 && ACol < ColCount() && FColumns[ACol].FReadOnly)
         return;
     CheckCell(ACol, ARow);
-    TCellStrings& s = FColumns[ACol].FStrings;
+    CellStrings& s = FColumns[ACol].FStrings;
     const auto r = static_cast<size_t>(ARow);
     if (s.size() <= r)
         s.resize(r + 1);
@@ -509,7 +509,7 @@ void TCellGrid::StoreCell(int ACol, int ARow, bool ByUser, const QString& Value)
         if (OnCellChange)
             OnCellChange(this, ACol, ARow, str);
         // The handler may have touched the list (a row operation); take it again.
-        TCellStrings& t = FColumns[ACol].FStrings;
+        CellStrings& t = FColumns[ACol].FStrings;
         if (t.size() <= r)
             t.resize(r + 1);
         t[r].Text = str;
@@ -520,24 +520,24 @@ void TCellGrid::StoreCell(int ACol, int ARow, bool ByUser, const QString& Value)
         RepaintCell(ACol, ARow);
 }
 
-void TCellGrid::BeginUpdate() {
+void CellGrid::BeginUpdate() {
     FUpdating = true;
     EndEditing();
 }
 
-void TCellGrid::EndUpdate() {
+void CellGrid::EndUpdate() {
     FUpdating = false;
     BuildHeader();
     InvalidateAll();
 }
 
-void TCellGrid::Clear() {
+void CellGrid::Clear() {
     for (auto& c : FColumns.FItems)
         c->FStrings.clear();
     InvalidateBody();
 }
 
-int TCellGrid::AddRow() {
+int CellGrid::AddRow() {
     EndEditing();
     const auto n = static_cast<size_t>(std::max(FRowCount, 0));
     for (auto& c : FColumns.FItems) {
@@ -549,7 +549,7 @@ int TCellGrid::AddRow() {
     return FRowCount - 1;
 }
 
-void TCellGrid::InsertRow(int ARow) {
+void CellGrid::InsertRow(int ARow) {
     EndEditing();
     if (ARow < 0 || ARow >= FRowCount)
         return;
@@ -557,18 +557,18 @@ void TCellGrid::InsertRow(int ARow) {
     for (auto& c : FColumns.FItems) {
         if (c->FStrings.size() < r)
             c->FStrings.resize(r);
-        c->FStrings.insert(c->FStrings.begin() + ARow, TCellEntry{});
+        c->FStrings.insert(c->FStrings.begin() + ARow, CellEntry{});
     }
     SetRowCount(FRowCount + 1);
 }
 
-void TCellGrid::DeleteRow(int ARow) {
+void CellGrid::DeleteRow(int ARow) {
     EndEditing();
     if (ARow < 0 || ARow >= FRowCount)
         return;
     const auto r = static_cast<size_t>(ARow);
     for (auto& c : FColumns.FItems) {
-        TCellStrings& s = c->FStrings;
+        CellStrings& s = c->FStrings;
         if (s.size() <= r)
             continue;
         for (size_t i = r; i + 1 < s.size(); ++i)
@@ -580,19 +580,19 @@ void TCellGrid::DeleteRow(int ARow) {
     SetRowCount(FRowCount - 1);
 }
 
-THeaderInfo TCellGrid::HeaderCells(int I) const {
+HeaderInfo CellGrid::HeaderCells(int I) const {
     if (I < 0 || I >= HeaderCellsCount())
         throw Error(kIndexError);
     return FHeaderInfos[static_cast<size_t>(I)];
 }
 
-TMergeCell& TCellGrid::MergeCells(int X1, int Y1, int X2, int Y2, const QString& ACaption) {
-    auto m = std::make_unique<TMergeCell>();
+MergedCell& CellGrid::MergeCells(int X1, int Y1, int X2, int Y2, const QString& ACaption) {
+    auto m = std::make_unique<MergedCell>();
     m->Rc = {std::min(X1, X2), std::min(Y1, Y2), std::max(X1, X2), std::max(Y1, Y2)};
     m->Caption = ACaption;
     m->Color = FColor;
     m->Font = font();
-    TMergeCell& added = *m;
+    MergedCell& added = *m;
     Mergeds.push_back(std::move(m));
     if (!FUpdating) {
         RecalcLayout();
@@ -601,14 +601,14 @@ TMergeCell& TCellGrid::MergeCells(int X1, int Y1, int X2, int Y2, const QString&
     return added;
 }
 
-void TCellGrid::ClearMergeCells() {
+void CellGrid::ClearMergeCells() {
     for (auto& c : FColumns.FItems)
         for (auto& e : c->FStrings)
             e.Mark = 0;
     Mergeds.clear();
 }
 
-void TCellGrid::ApplyMergeCells() {
+void CellGrid::ApplyMergeCells() {
     for (const auto& m : Mergeds) {
         for (int c = std::max(m->Rc.Left, 0); c <= m->Rc.Right && c < ColCount(); ++c) {
             // Rows beyond the grid are skipped like columns, so a shrunken grid still lays out.
@@ -622,7 +622,7 @@ void TCellGrid::ApplyMergeCells() {
 
 // ---- Current cell, selection, offsets
 
-void TCellGrid::SetCol(int Value) {
+void CellGrid::SetCol(int Value) {
     if (Value == FCol)
         return;
     EndEditing();
@@ -635,7 +635,7 @@ void TCellGrid::SetCol(int Value) {
     ColRowChanged();
 }
 
-void TCellGrid::SetRow(int Value) {
+void CellGrid::SetRow(int Value) {
     if (Value == FRow)
         return;
     EndEditing();
@@ -648,14 +648,14 @@ void TCellGrid::SetRow(int Value) {
     ColRowChanged();
 }
 
-void TCellGrid::SetSelectAreaEx(const TRect& Value, bool Force) {
+void CellGrid::SetSelectAreaEx(const GridRect& Value, bool Force) {
     if (!Force && Value == FSelectArea)
         return;
     EndEditing();
-    const TRect before = FrameRect();
+    const GridRect before = FrameRect();
     FSelectArea = Value;
-    const TRect after = FrameRect();
-    TRect u = after;
+    const GridRect after = FrameRect();
+    GridRect u = after;
     if (!before.IsEmpty()) {
         if (after.IsEmpty())
             u = before;
@@ -668,7 +668,7 @@ void TCellGrid::SetSelectAreaEx(const TRect& Value, bool Force) {
         InvalidateGutter();
 }
 
-void TCellGrid::SetHorzOffset(int Value) {
+void CellGrid::SetHorzOffset(int Value) {
     if (Value == FHorzOffset)
         return;
     FHorzOffset = std::clamp(Value, 0, std::max(FMaxHScroll, 0));
@@ -676,7 +676,7 @@ void TCellGrid::SetHorzOffset(int Value) {
     InvalidateRightOf(FixedWidth);
 }
 
-void TCellGrid::SetVertOffset(int Value) {
+void CellGrid::SetVertOffset(int Value) {
     if (Value == FVertOffset)
         return;
     Value = std::clamp(Value, 0, std::max(FMaxVScroll, 0));
@@ -685,7 +685,7 @@ void TCellGrid::SetVertOffset(int Value) {
     InvalidateBelow(FixedHeight);
 }
 
-void TCellGrid::ColRowChanged() {
+void CellGrid::ColRowChanged() {
     // The linked grid may have fewer rows (a program set this grid's count): its current row stays one of its
     // own rows.
     if (Sync && !Sync->PassingRowChange)
@@ -695,7 +695,7 @@ void TCellGrid::ColRowChanged() {
     notifyGridCurrentCellChanged(*this);
 }
 
-void TCellGrid::EndEditing() {
+void CellGrid::EndEditing() {
     HideCaret();
     if (IsEditing) {
         IsEditing = false;
@@ -704,8 +704,8 @@ void TCellGrid::EndEditing() {
     }
 }
 
-QColor TCellGrid::CellColor(int ACol, int ARow) const {
-    const TCellColumn& c = FColumns[ACol];
+QColor CellGrid::CellColor(int ACol, int ARow) const {
+    const CellColumn& c = FColumns[ACol];
     QColor color = c.FColor;
     if (ARow % 2 != 0 && c.FColor == FColor)
         color = FAlternateColor;
@@ -714,7 +714,7 @@ QColor TCellGrid::CellColor(int ACol, int ARow) const {
     return color;
 }
 
-QString TCellGrid::GutterText(int ARow) const {
+QString CellGrid::GutterText(int ARow) const {
     switch (FGutterKind) {
     case gkNumber:
         return QString::number(ARow + 1);
@@ -727,53 +727,53 @@ QString TCellGrid::GutterText(int ARow) const {
 
 // ---- Repaint requests
 
-void TCellGrid::InvalidateRect(const TRect& R) {
+void CellGrid::InvalidateRect(const GridRect& R) {
     if (!R.IsEmpty())
         viewport()->update(R.ToQRect());
 }
 
-void TCellGrid::InvalidateAll() {
+void CellGrid::InvalidateAll() {
     viewport()->update();
 }
 
-void TCellGrid::InvalidateBody() {
+void CellGrid::InvalidateBody() {
     InvalidateRect({FixedWidth - 2, FixedHeight - 2, ClientWidth(), ClientHeight()});
 }
 
-void TCellGrid::InvalidateHeader() {
+void CellGrid::InvalidateHeader() {
     InvalidateRect({0, 0, ClientWidth(), FixedHeight});
 }
 
-void TCellGrid::InvalidateGutter() {
+void CellGrid::InvalidateGutter() {
     InvalidateRect({0, FixedHeight, FixedWidth, ClientHeight()});
 }
 
-void TCellGrid::InvalidateRightOf(int X) {
+void CellGrid::InvalidateRightOf(int X) {
     InvalidateRect({X, 0, ClientWidth(), ClientHeight()});
 }
 
-void TCellGrid::InvalidateBelow(int Y) {
+void CellGrid::InvalidateBelow(int Y) {
     InvalidateRect({0, Y, ClientWidth(), ClientHeight()});
 }
 
-void TCellGrid::InvalidateColumn(int ACol) {
+void CellGrid::InvalidateColumn(int ACol) {
     const int dx = FixedWidth - FHorzOffset;
     const int w = FColumns[ACol].FVisible ? FColumns[ACol].FWidth : 0;
     InvalidateRect({ColumnLeft(ACol) + dx - 3, 0, ColumnLeft(ACol) + w + dx + 3, ClientHeight()});
 }
 
-void TCellGrid::ColumnsChanged() {
+void CellGrid::ColumnsChanged() {
     BuildHeader();
     InvalidateAll();
 }
 
-void TCellGrid::ColumnChanged(int ACol) {
+void CellGrid::ColumnChanged(int ACol) {
     InvalidateColumn(ACol);
 }
 
 // ---- Window events
 
-void TCellGrid::resizeEvent(QResizeEvent* Event) {
+void CellGrid::resizeEvent(QResizeEvent* Event) {
     QAbstractScrollArea::resizeEvent(Event);
     if (InLayout)
         return;
@@ -782,12 +782,12 @@ void TCellGrid::resizeEvent(QResizeEvent* Event) {
         EnsureVisible(FCol, FRow);
 }
 
-void TCellGrid::showEvent(QShowEvent* Event) {
+void CellGrid::showEvent(QShowEvent* Event) {
     QAbstractScrollArea::showEvent(Event);
     RecalcLayout();
 }
 
-void TCellGrid::changeEvent(QEvent* Event) {
+void CellGrid::changeEvent(QEvent* Event) {
     QAbstractScrollArea::changeEvent(Event);
     if (Event->type() == QEvent::FontChange) {
         for (auto& c : FColumns.FItems)
@@ -796,17 +796,17 @@ void TCellGrid::changeEvent(QEvent* Event) {
     }
 }
 
-void TCellGrid::scrollContentsBy(int, int) {
+void CellGrid::scrollContentsBy(int, int) {
     // The offsets follow the bars through their value signals; the whole area is repainted, never scrolled.
 }
 
-void TCellGrid::focusInEvent(QFocusEvent* Event) {
+void CellGrid::focusInEvent(QFocusEvent* Event) {
     QAbstractScrollArea::focusInEvent(Event);
     CreateCaret();
     InvalidateBody();
 }
 
-void TCellGrid::focusOutEvent(QFocusEvent* Event) {
+void CellGrid::focusOutEvent(QFocusEvent* Event) {
     QAbstractScrollArea::focusOutEvent(Event);
     QWidget* to = QApplication::focusWidget();
     const bool toEditor = Inplace && to && (to == Inplace || Inplace->isAncestorOf(to));
@@ -819,17 +819,17 @@ void TCellGrid::focusOutEvent(QFocusEvent* Event) {
 
 // ---- Caret
 
-void TCellGrid::CreateCaret() {
+void CellGrid::CreateCaret() {
     CaretCreated = true;
     CaretShown = false;
 }
 
-void TCellGrid::DestroyCaret() {
+void CellGrid::DestroyCaret() {
     HideCaret();
     CaretCreated = false;
 }
 
-void TCellGrid::ShowCaretAt(QPoint Pos) {
+void CellGrid::ShowCaretAt(QPoint Pos) {
     if (!CaretCreated)
         return;
     HideCaret();
@@ -838,7 +838,7 @@ void TCellGrid::ShowCaretAt(QPoint Pos) {
     InvalidateRect({Pos.x(), Pos.y(), Pos.x() + 1, Pos.y() + FDefRowHeight - 2});
 }
 
-void TCellGrid::HideCaret() {
+void CellGrid::HideCaret() {
     if (!CaretShown)
         return;
     CaretShown = false;

@@ -20,43 +20,43 @@ class QRegion;
 
 namespace trimerka {
 
-class TCellGrid;
-class TCellInplace;
+class CellGrid;
+class CellEditor;
 class Platform;
 
-enum THorzAlign { haLeft, haCenter, haRight };
-enum TVertAlign { vaTop, vaCenter, vaBottom };
-enum TGutterKind { gkNone, gkBlank, gkPointer, gkNumber, gkString };
-enum TGridHittest { gtNone, gtLeftTop, gtLeft, gtTop, gtCell, gtColSizing, gtSmallBox };
+enum HorizontalAlignment { haLeft, haCenter, haRight };
+enum VerticalAlignment { vaTop, vaCenter, vaBottom };
+enum GutterContent { gkNone, gkBlank, gkPointer, gkNumber, gkString };
+enum GridHitTest { gtNone, gtLeftTop, gtLeft, gtTop, gtCell, gtColSizing, gtSmallBox };
 
 // One body cell merged over a block of cells (Rc inclusive: columns Left..Right, rows Top..Bottom).
-struct TMergeCell {
+struct MergedCell {
     QString Caption;
-    TRect Rc;
+    GridRect Rc;
     QColor Color;
     QFont Font;
-    THorzAlign HorzAlign = haCenter;
-    TVertAlign VertAlign = vaCenter;
+    HorizontalAlignment HorzAlign = haCenter;
+    VerticalAlignment VertAlign = vaCenter;
 };
 
 // One stored cell of a column: its text and the integer mark (-2 marks a cell covered by a merged cell).
-struct TCellEntry {
+struct CellEntry {
     QString Text;
     int Mark = 0;
-    friend bool operator==(const TCellEntry&, const TCellEntry&) = default;
+    friend bool operator==(const CellEntry&, const CellEntry&) = default;
 };
-using TCellStrings = std::vector<TCellEntry>;
+using CellStrings = std::vector<CellEntry>;
 
-class TCellColumn {
+class CellColumn {
 public:
-    explicit TCellColumn(TCellGrid* Grid);
+    explicit CellColumn(CellGrid* Grid);
 
-    TCellGrid* Grid() const { return FGrid; }
+    CellGrid* Grid() const { return FGrid; }
     int Index() const;
     // The name design tools show: the title, or "Column N" when it is empty.
     QString DisplayName() const;
     // Copies every field but the grid, then reports a change of this column.
-    void Assign(const TCellColumn& Source);
+    void Assign(const CellColumn& Source);
 
     const QString& Title() const { return FTitle; }
     void SetTitle(const QString& Value);
@@ -68,10 +68,10 @@ public:
     void SetFont(const QFont& Value);
     const QColor& Color() const { return FColor; }
     void SetColor(const QColor& Value);
-    THorzAlign HorzAlign() const { return FHorzAlign; }
-    void SetHorzAlign(THorzAlign Value);
-    TVertAlign VertAlign() const { return FVertAlign; }
-    void SetVertAlign(TVertAlign Value);
+    HorizontalAlignment HorzAlign() const { return FHorzAlign; }
+    void SetHorzAlign(HorizontalAlignment Value);
+    VerticalAlignment VertAlign() const { return FVertAlign; }
+    void SetVertAlign(VerticalAlignment Value);
     bool Visible() const { return FVisible; }
     void SetVisible(bool Value);
     int Tag() const { return FTag; }
@@ -80,98 +80,98 @@ public:
     void SetTag2(int Value) { FTag2 = Value; }
     const QString& Hint() const { return FHint; }
     void SetHint(const QString& Value) { FHint = Value; }
-    const TCellStrings& Strings() const { return FStrings; }
-    void SetStrings(const TCellStrings& Value);
+    const CellStrings& Strings() const { return FStrings; }
+    void SetStrings(const CellStrings& Value);
     bool CanResize() const { return FCanResize; }
     void SetCanResize(bool Value) { FCanResize = Value; }
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool Value) { FReadOnly = Value; }
 
 private:
-    friend class TCellGrid;
-    friend class TCellColumns;
+    friend class CellGrid;
+    friend class CellColumns;
     void AllColumnsChanged();
     void ThisColumnChanged();
 
-    TCellGrid* FGrid;
+    CellGrid* FGrid;
     QString FTitle;
     QString FFooter;
     int FWidth;
     QFont FFont;
     QColor FColor;
-    THorzAlign FHorzAlign = haLeft;
-    TVertAlign FVertAlign = vaCenter;
+    HorizontalAlignment FHorzAlign = haLeft;
+    VerticalAlignment FVertAlign = vaCenter;
     bool FVisible = true;
     int FTag = 0;
     int FTag2 = 0;
     QString FHint;
-    TCellStrings FStrings;
+    CellStrings FStrings;
     bool FCanResize = true;
     bool FReadOnly = false;
 };
 
 // The grid's columns in index order. Adding, removing or assigning columns is an all-columns change.
-class TCellColumns {
+class CellColumns {
 public:
-    explicit TCellColumns(TCellGrid* Grid) : FGrid(Grid) {}
-    TCellColumns(const TCellColumns&) = delete;
-    TCellColumns& operator=(const TCellColumns&) = delete;
+    explicit CellColumns(CellGrid* Grid) : FGrid(Grid) {}
+    CellColumns(const CellColumns&) = delete;
+    CellColumns& operator=(const CellColumns&) = delete;
 
-    TCellGrid* Grid() const { return FGrid; }
+    CellGrid* Grid() const { return FGrid; }
     int Count() const { return static_cast<int>(FItems.size()); }
     // Checked access: an index outside the collection raises "Cell Index out of bound.".
-    TCellColumn& operator[](int Index);
-    const TCellColumn& operator[](int Index) const;
-    TCellColumn& Add();
+    CellColumn& operator[](int Index);
+    const CellColumn& operator[](int Index) const;
+    CellColumn& Add();
     // Places Item (a new column when null) at Index, or last when Index is negative.
-    TCellColumn& AddItem(std::unique_ptr<TCellColumn> Item, int Index);
-    TCellColumn& Insert(int Index) { return AddItem(nullptr, Index); }
+    CellColumn& AddItem(std::unique_ptr<CellColumn> Item, int Index);
+    CellColumn& Insert(int Index) { return AddItem(nullptr, Index); }
     void Delete(int Index);
     void Clear();
     // Makes this collection a column-by-column copy of Source.
-    void Assign(const TCellColumns& Source);
-    int IndexOf(const TCellColumn* Column) const;
+    void Assign(const CellColumns& Source);
+    int IndexOf(const CellColumn* Column) const;
 
 private:
-    friend class TCellGrid;
-    TCellGrid* FGrid;
-    std::vector<std::unique_ptr<TCellColumn>> FItems;
+    friend class CellGrid;
+    CellGrid* FGrid;
+    std::vector<std::unique_ptr<CellColumn>> FItems;
 };
 
 // The grid's events. Parameters passed by reference are in-out (Handled, CanChange, Allowed, Str, Key).
-using TOnDrawCellEvent =
-    std::function<void(TCellGrid* Sender, QPainter& ACanvas, int X, int Y, const TRect& Rc, bool& Handled)>;
-using TOnDrawHeaderEvent = std::function<void(TCellGrid* Sender, QPainter& ACanvas, const TRect& Rc,
-                                              const QString& Str, bool& Handled)>;
+using DrawCellHandler =
+    std::function<void(CellGrid* Sender, QPainter& ACanvas, int X, int Y, const GridRect& Rc, bool& Handled)>;
+using DrawHeaderHandler = std::function<void(CellGrid* Sender, QPainter& ACanvas, const GridRect& Rc,
+                                             const QString& Str, bool& Handled)>;
 // The sender is the grid, or its in-place editor when the character is typed there.
-using TOnFilterChar = std::function<void(QWidget* Sender, int Col, int Row, QChar Chr, bool& Allowed)>;
-using TOnHeaderClick =
-    std::function<void(TCellGrid* Sender, int Col, Qt::MouseButton Button, Qt::KeyboardModifiers Shift)>;
-using TOnGutterClick =
-    std::function<void(TCellGrid* Sender, int Row, Qt::MouseButton Button, Qt::KeyboardModifiers Shift)>;
-using TOnCellChanging = std::function<void(TCellGrid* Sender, int Col, int Row, bool& CanChange)>;
-using TOnCellChange = std::function<void(TCellGrid* Sender, int Col, int Row, QString& Str)>;
-using TOnCellAssignment = std::function<void(TCellGrid* Sender, int Col, int Row, QString& Str)>;
-using TOnColRowChanged = std::function<void(TCellGrid* Sender, int Col, int Row)>;
-using TOnRowEvent = std::function<void(TCellGrid* Sender, int ARow)>;
+using FilterCharHandler = std::function<void(QWidget* Sender, int Col, int Row, QChar Chr, bool& Allowed)>;
+using HeaderClickHandler =
+    std::function<void(CellGrid* Sender, int Col, Qt::MouseButton Button, Qt::KeyboardModifiers Shift)>;
+using GutterClickHandler =
+    std::function<void(CellGrid* Sender, int Row, Qt::MouseButton Button, Qt::KeyboardModifiers Shift)>;
+using CellChangingHandler = std::function<void(CellGrid* Sender, int Col, int Row, bool& CanChange)>;
+using CellChangeHandler = std::function<void(CellGrid* Sender, int Col, int Row, QString& Str)>;
+using CellAssignmentHandler = std::function<void(CellGrid* Sender, int Col, int Row, QString& Str)>;
+using ColRowChangedHandler = std::function<void(CellGrid* Sender, int Col, int Row)>;
+using RowHandler = std::function<void(CellGrid* Sender, int ARow)>;
 // The ordinary notifications of a window.
-using TNotifyEvent = std::function<void(TCellGrid* Sender)>;
-using TKeyEvent = std::function<void(TCellGrid* Sender, int& Key, Qt::KeyboardModifiers Shift)>;
-using TKeyPressEvent = std::function<void(TCellGrid* Sender, QChar& Key)>;
-using TMouseEvent =
-    std::function<void(TCellGrid* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y)>;
-using TMouseMoveEvent = std::function<void(TCellGrid* Sender, Qt::KeyboardModifiers Shift, int X, int Y)>;
+using NotifyHandler = std::function<void(CellGrid* Sender)>;
+using KeyHandler = std::function<void(CellGrid* Sender, int& Key, Qt::KeyboardModifiers Shift)>;
+using KeyPressHandler = std::function<void(CellGrid* Sender, QChar& Key)>;
+using MouseHandler =
+    std::function<void(CellGrid* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y)>;
+using MouseMoveHandler = std::function<void(CellGrid* Sender, Qt::KeyboardModifiers Shift, int X, int Y)>;
 
 // The self-drawn table: a header band of merged title cells, a gutter band, an optional footer line and a
 // body of text cells stored column by column. The viewport is the client area; all client coordinates are
 // viewport coordinates. The clipboard and the general error report are the program's platform services, which
 // the grid is given when it is made.
-class TCellGrid : public QAbstractScrollArea {
+class CellGrid : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
-    explicit TCellGrid(Platform& APlatform, QWidget* Parent = nullptr);
-    ~TCellGrid() override;
+    explicit CellGrid(Platform& APlatform, QWidget* Parent = nullptr);
+    ~CellGrid() override;
 
     // Counts and sizes.
     int ColCount() const { return FColumns.Count(); }
@@ -186,8 +186,8 @@ public:
     void SetHeaderLine(int Value);
 
     // Bands.
-    TGutterKind GutterKind() const { return FGutterKind; }
-    void SetGutterKind(TGutterKind Value);
+    GutterContent GutterKind() const { return FGutterKind; }
+    void SetGutterKind(GutterContent Value);
     int GutterWidth() const { return FGutterWidth; }
     void SetGutterWidth(int Value);
     const QStringList& GutterStrings() const { return FGutterStrings; }
@@ -241,9 +241,9 @@ public:
     bool Enabled() const { return FEnabled; }
     void SetEnabled(bool Value);
 
-    TCellColumns& Columns() { return FColumns; }
-    const TCellColumns& Columns() const { return FColumns; }
-    void SetColumns(const TCellColumns& Value) { FColumns.Assign(Value); }
+    CellColumns& Columns() { return FColumns; }
+    const CellColumns& Columns() const { return FColumns; }
+    void SetColumns(const CellColumns& Value) { FColumns.Assign(Value); }
 
     // Cells. Reading and writing check the indexes and raise "Cell Index out of bound.".
     QString CellText(int ACol, int ARow) const;
@@ -263,18 +263,18 @@ public:
     void DeleteRow(int ARow);
 
     int HeaderCellsCount() const { return static_cast<int>(FHeaderInfos.size()); }
-    THeaderInfo HeaderCells(int I) const;
-    TMergeCell& MergeCells(int X1, int Y1, int X2, int Y2, const QString& ACaption);
+    HeaderInfo HeaderCells(int I) const;
+    MergedCell& MergeCells(int X1, int Y1, int X2, int Y2, const QString& ACaption);
     void ClearMergeCells();
-    const std::vector<std::unique_ptr<TMergeCell>>& MergedCells() const { return Mergeds; }
+    const std::vector<std::unique_ptr<MergedCell>>& MergedCells() const { return Mergeds; }
 
     // Current cell, selection and scroll offsets. The setters do not check their values.
     int Col() const { return FCol; }
     void SetCol(int Value);
     int Row() const { return FRow; }
     void SetRow(int Value);
-    const TRect& SelectArea() const { return FSelectArea; }
-    void SetSelectArea(const TRect& Value) { SetSelectAreaEx(Value, false); }
+    const GridRect& SelectArea() const { return FSelectArea; }
+    void SetSelectArea(const GridRect& Value) { SetSelectAreaEx(Value, false); }
     int HorzOffset() const { return FHorzOffset; }
     void SetHorzOffset(int Value);
     int VertOffset() const { return FVertOffset; }
@@ -283,12 +283,12 @@ public:
 
     // Geometry, in client (viewport) coordinates unless named otherwise; valid after the last layout pass.
     int ColumnLeft(int N) const;
-    TRect CellRect(int ACol, int ARow) const;
-    TRect HeaderCellRect(const THeaderInfo& Info) const;
-    TRect CornerRect() const { return {-1, -1, FixedWidth, FixedHeight}; }
-    TRect GutterCellRect(int ARow) const;
-    TRect MergedCellRect(const TMergeCell& Cell) const;
-    TRect FooterCellRect(int ACol) const;
+    GridRect CellRect(int ACol, int ARow) const;
+    GridRect HeaderCellRect(const HeaderInfo& Info) const;
+    GridRect CornerRect() const { return {-1, -1, FixedWidth, FixedHeight}; }
+    GridRect GutterCellRect(int ARow) const;
+    GridRect MergedCellRect(const MergedCell& Cell) const;
+    GridRect FooterCellRect(int ACol) const;
     // The rows whose cells can meet CellBox, from VertOffset; Last < First when there are none.
     int FirstVisibleRow() const;
     int LastVisibleRow() const;
@@ -297,7 +297,7 @@ public:
     QColor CellColor(int ACol, int ARow) const;
     QString GutterText(int ARow) const;
     // The client rectangle of the selection frame (from CellRect of SelectArea's corners).
-    TRect FrameRect() const;
+    GridRect FrameRect() const;
 
     // Layout values of the last layout pass.
     int GetFixedWidth() const { return FixedWidth; }
@@ -307,10 +307,10 @@ public:
     int GetAllWidth() const { return AllWidth; }
     int GetAllHeight() const { return AllHeight; }
     int GetFooterTop() const { return FooterTop; }
-    const TRect& GetCellBox() const { return CellBox; }
+    const GridRect& GetCellBox() const { return CellBox; }
     int MaxHScroll() const { return FMaxHScroll; }
     int MaxVScroll() const { return FMaxVScroll; }
-    const TRect& GetSmallBox() const { return SmallBox; }
+    const GridRect& GetSmallBox() const { return SmallBox; }
 
     // The header build: "|" splits a title into header lines; equal texts merge right and down.
     void BuildHeader();
@@ -320,25 +320,25 @@ public:
     QPoint RepaintCell(int ACol, int ARow, bool KeepEnd = false);
 
     // Events.
-    TOnDrawCellEvent OnDrawCell;
-    TOnDrawHeaderEvent OnDrawHeader;
-    TOnDrawHeaderEvent OnDrawGutter;
-    TOnDrawHeaderEvent OnDrawFooter;
-    TOnFilterChar OnFilterChar;
-    TOnHeaderClick OnHeaderClick;
-    TOnGutterClick OnGutterClick;
-    TOnCellChanging OnCellChanging;
-    TOnCellChange OnCellChange;
-    TOnCellAssignment OnCellAssignment;
-    TOnColRowChanged OnColRowChanged;
-    TOnRowEvent OnInsertRow;
-    TOnRowEvent OnDeleteRow;
-    TNotifyEvent OnClick;
-    TKeyEvent OnKeyDown;
-    TKeyPressEvent OnKeyPress;
-    TMouseEvent OnMouseDown;
-    TMouseMoveEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
+    DrawCellHandler OnDrawCell;
+    DrawHeaderHandler OnDrawHeader;
+    DrawHeaderHandler OnDrawGutter;
+    DrawHeaderHandler OnDrawFooter;
+    FilterCharHandler OnFilterChar;
+    HeaderClickHandler OnHeaderClick;
+    GutterClickHandler OnGutterClick;
+    CellChangingHandler OnCellChanging;
+    CellChangeHandler OnCellChange;
+    CellAssignmentHandler OnCellAssignment;
+    ColRowChangedHandler OnColRowChanged;
+    RowHandler OnInsertRow;
+    RowHandler OnDeleteRow;
+    NotifyHandler OnClick;
+    KeyHandler OnKeyDown;
+    KeyPressHandler OnKeyPress;
+    MouseHandler OnMouseDown;
+    MouseMoveHandler OnMouseMove;
+    MouseHandler OnMouseUp;
 
     // The pure part of the layout pass, kept apart from the widget so it can be tested on its own.
     struct FitColumn {
@@ -354,23 +354,23 @@ protected:
     void paintEvent(QPaintEvent* Event) override;
     void PaintGrid(QPainter& P, const QRegion& Update);
     void PaintBodyCell(QPainter& P, int ACol, int ARow);
-    void PaintMergedCell(QPainter& P, const TMergeCell& Cell);
+    void PaintMergedCell(QPainter& P, const MergedCell& Cell);
     void PaintEmptyAreas(QPainter& P);
     void PaintGutter(QPainter& P);
     void PaintHeader(QPainter& P);
     void PaintFooter(QPainter& P);
     void PaintSelectionFrame(QPainter& P);
     void PaintCaret(QPainter& P);
-    void DrawHeaderCell(QPainter& P, const TRect& R, const QString& Str, const QFont& Font,
-                        const TOnDrawHeaderEvent& Event);
+    void DrawHeaderCell(QPainter& P, const GridRect& R, const QString& Str, const QFont& Font,
+                        const DrawHeaderHandler& Event);
     // Places one line of text; returns the caret point after it.
-    QPoint DrawCellText(QPainter& P, const TRect& R, const QString& Text, THorzAlign HA, TVertAlign VA,
-                        bool KeepEnd) const;
-    void DrawBandText(QPainter& P, const TRect& R, const QString& Text) const;
+    QPoint DrawCellText(QPainter& P, const GridRect& R, const QString& Text, HorizontalAlignment HA,
+                        VerticalAlignment VA, bool KeepEnd) const;
+    void DrawBandText(QPainter& P, const GridRect& R, const QString& Text) const;
     // Pixel-exact primitives: a rectangle's border on columns L and R - 1, lines without their end point.
-    static void FrameRect(QPainter& P, const TRect& R, const QColor& Pen);
-    static void FillRect(QPainter& P, const TRect& R, const QColor& Brush);
-    static void Rectangle(QPainter& P, const TRect& R, const QColor& Pen, const QColor& Brush);
+    static void FrameRect(QPainter& P, const GridRect& R, const QColor& Pen);
+    static void FillRect(QPainter& P, const GridRect& R, const QColor& Brush);
+    static void Rectangle(QPainter& P, const GridRect& R, const QColor& Pen, const QColor& Brush);
     static void LineTo(QPainter& P, QPoint From, QPoint To, const QColor& Pen);
 
     // Window events of painting, size, scroll and focus.
@@ -396,8 +396,8 @@ protected:
     void EndEditing();
     void ColRowChanged();
     // Force repaints even when Value equals the current area.
-    void SetSelectAreaEx(const TRect& Value, bool Force);
-    void InvalidateRect(const TRect& R);
+    void SetSelectAreaEx(const GridRect& Value, bool Force);
+    void InvalidateRect(const GridRect& R);
     void InvalidateAll();
     void InvalidateBody();
     void InvalidateHeader();
@@ -418,16 +418,16 @@ protected:
     void ShowCaretAt(QPoint Pos);
     void HideCaret();
 
-    friend class TCellColumn;
-    friend class TCellColumns;
+    friend class CellColumn;
+    friend class CellColumns;
 
     // Model.
-    TCellColumns FColumns;
+    CellColumns FColumns;
     int FRowCount = 5;
     int FDefRowHeight = 18;
     int FDefColWidth = 80;
     int FHeaderLine = 1;
-    TGutterKind FGutterKind = gkBlank;
+    GutterContent FGutterKind = gkBlank;
     int FGutterWidth = 20;
     QStringList FGutterStrings;
     bool FShowFooter = false;
@@ -450,8 +450,8 @@ protected:
     bool FAutoFillDown = false;
     bool FAutoFillRight = false;
     bool FEnabled = true;
-    std::vector<THeaderInfo> FHeaderInfos;
-    std::vector<std::unique_ptr<TMergeCell>> Mergeds;
+    std::vector<HeaderInfo> FHeaderInfos;
+    std::vector<std::unique_ptr<MergedCell>> Mergeds;
 
     // Layout values of the last layout pass.
     int FixedWidth = 0;
@@ -461,7 +461,7 @@ protected:
     int AllWidth = 0;
     int AllHeight = 0;
     int FooterTop = 0;
-    TRect CellBox;
+    GridRect CellBox;
     int FMaxHScroll = 0;
     int FMaxVScroll = 0;
     int FSmallChange = 18;
@@ -475,21 +475,21 @@ protected:
     int FRow = 0;
     int FCol2 = 0;
     int FRow2 = 0;
-    TRect FSelectArea;
+    GridRect FSelectArea;
     bool FUpdating = false;
 
     // State of typing, editing, the fill handle and column sizing.
     QString BuffString;
     bool IsEditing = false;
-    TRect SmallBox{-1, -1, -1, -1};
-    TRect SmallBoxArea{-1, -1, -1, -1};
+    GridRect SmallBox{-1, -1, -1, -1};
+    GridRect SmallBoxArea{-1, -1, -1, -1};
     int SmallBoxPos = 0;
     int SizingCol = -1;
     int SizingColX = 0;
     int LastHover = -1;
     // The scroll-sync companion that follows this grid, or the grid a companion follows.
-    TCellGrid* Sync = nullptr;
-    // The in-place editor (a TCellInplace child), created by the editing code; ending editing hides it.
+    CellGrid* Sync = nullptr;
+    // The in-place editor (a CellEditor child), created by the editing code; ending editing hides it.
     QWidget* Inplace = nullptr;
 
     // Caret state; one caret exists only while the grid has the focus.
@@ -497,7 +497,7 @@ protected:
     bool CaretShown = false;
     QPoint CaretPos{-1, -1};
     // The bounding rectangle of the region being painted.
-    TRect FUpdateRect;
+    GridRect FUpdateRect;
     // The cell whose text keeps its end visible during an immediate repaint (typing).
     int KeepEndCol = -1;
     int KeepEndRow = -1;
@@ -511,9 +511,9 @@ protected:
     // Pointer, keys and editing
 public:
     // The zone at a client point; also takes the column whose right edge is under the point as SizingCol.
-    TGridHittest GetHitTestInfo(int X, int Y);
+    GridHitTest GetHitTestInfo(int X, int Y);
     // The zone whose cursor is showing: the one a press acts on.
-    TGridHittest CursorZone() const { return FCursorZone; }
+    GridHitTest CursorZone() const { return FCursorZone; }
     int GetSizingCol() const { return SizingCol; }
     // Positions of a client point: -1 outside the body; the clamped cell always names a cell.
     int RowAt(int Y) const;
@@ -524,7 +524,7 @@ public:
     void CutToClipboard();
     void PasteFromClipboard();
 
-    TCellInplace* InplaceEditor();
+    CellEditor* InplaceEditor();
     bool Editing() const { return IsEditing; }
     const QString& TypedText() const { return BuffString; }
     bool CaretVisible() const { return CaretShown; }
@@ -544,11 +544,11 @@ private:
     void KeyRowInserted(int ARow);
     void KeyRowDeleted(int ARow);
 
-    friend class TCellInplace;
-    friend class TCellGridSync;
+    friend class CellEditor;
+    friend class CompanionGrid;
 
     // What a press started; switched in press, move and release.
-    enum class TGridInteraction {
+    enum class GridInteraction {
         Idle,
         SelectingAll,
         SelectingCells,
@@ -585,8 +585,8 @@ private:
     void ReportError(const char* What);
     template <class Fn> void Guarded(Fn&& Body);
 
-    TGridInteraction FInteraction = TGridInteraction::Idle;
-    TGridHittest FCursorZone = gtCell;
+    GridInteraction FInteraction = GridInteraction::Idle;
+    GridHitTest FCursorZone = gtCell;
     bool FLeftPressed = false;
     Platform& FPlatform;
 };

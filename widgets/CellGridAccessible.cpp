@@ -16,18 +16,18 @@ namespace {
 
 using Part = CellGridAccessible::Part;
 
-int gutterColumns(const TCellGrid& grid) {
+int gutterColumns(const CellGrid& grid) {
     return grid.GutterKind() == gkNone ? 0 : 1;
 }
 
 // The inclusive selection cut to the cells the grid has; empty (Right < Left) when there are none.
-TRect selectedCellsOf(const TCellGrid& grid) {
-    const TRect& a = grid.SelectArea();
+GridRect selectedCellsOf(const CellGrid& grid) {
+    const GridRect& a = grid.SelectArea();
     return {std::max(a.Left, 0), std::max(a.Top, 0), std::min(a.Right, grid.ColCount() - 1),
             std::min(a.Bottom, grid.RowCount() - 1)};
 }
 
-QRect toScreen(const TCellGrid& grid, const TRect& r) {
+QRect toScreen(const CellGrid& grid, const GridRect& r) {
     const QRect local = r.ToQRect();
     return {grid.viewport()->mapToGlobal(local.topLeft()), local.size()};
 }
@@ -35,7 +35,7 @@ QRect toScreen(const TCellGrid& grid, const TRect& r) {
 // One header, gutter or body cell. It keeps only its place, so it always reports what the grid holds there.
 class GridPartAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    GridPartAccessible(TCellGrid* grid, Part kind, int row, int column)
+    GridPartAccessible(CellGrid* grid, Part kind, int row, int column)
         : grid_(grid), kind_(kind), row_(row), column_(column) {}
 
     Part kind() const { return kind_; }
@@ -110,7 +110,7 @@ public:
         s.disabled = !grid_->Enabled() || !grid_->isEnabled();
         s.offscreen = kind_ != Part::Header && !clientRect().Intersects(grid_->GetCellBox());
         if (kind_ == Part::Body) {
-            const TCellColumn& column = grid_->Columns()[column_];
+            const CellColumn& column = grid_->Columns()[column_];
             s.readOnly = grid_->ReadOnly() || column.ReadOnly();
             s.invisible = !column.Visible();
             s.selectable = true;
@@ -148,7 +148,7 @@ public:
         // column says "Сосуд А" rather than the "Сосуды" all three vessel columns share.
         std::vector<std::pair<int, int>> lines; // header line, header cell
         for (int i = 0; i < grid_->HeaderCellsCount(); ++i) {
-            const TRect& span = grid_->HeaderCells(i).Rc;
+            const GridRect& span = grid_->HeaderCells(i).Rc;
             if (column_ >= span.Left && column_ <= span.Right) {
                 lines.emplace_back(span.Top, i);
             }
@@ -173,7 +173,7 @@ private:
         return isValid() ? dynamic_cast<const CellGridAccessible*>(parent()) : nullptr;
     }
 
-    TRect clientRect() const {
+    GridRect clientRect() const {
         switch (kind_) {
         case Part::Header:
             return grid_->HeaderCellRect(grid_->HeaderCells(row_));
@@ -182,7 +182,7 @@ private:
         case Part::Body:
             return grid_->CellRect(column_, row_);
         }
-        return TRect();
+        return GridRect();
     }
 
     // A cell covered by a merged cell shows the merged cell's caption.
@@ -197,7 +197,7 @@ private:
         return grid_->CellText(column_, row_);
     }
 
-    QPointer<TCellGrid> grid_;
+    QPointer<CellGrid> grid_;
     Part kind_;
     int row_;
     int column_;
@@ -205,15 +205,15 @@ private:
 
 QAccessibleInterface* gridFactory(const QString& className, QObject* object) {
     if (object && object->isWidgetType() &&
-        className == QLatin1String(TCellGrid::staticMetaObject.className())) {
-        return new CellGridAccessible(static_cast<TCellGrid*>(object));
+        className == QLatin1String(CellGrid::staticMetaObject.className())) {
+        return new CellGridAccessible(static_cast<CellGrid*>(object));
     }
     return nullptr;
 }
 
 } // namespace
 
-CellGridAccessible::CellGridAccessible(TCellGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+CellGridAccessible::CellGridAccessible(CellGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
 
 CellGridAccessible::~CellGridAccessible() {
     for (const auto& [key, id] : parts_) {
@@ -221,8 +221,8 @@ CellGridAccessible::~CellGridAccessible() {
     }
 }
 
-TCellGrid* CellGridAccessible::grid() const {
-    return static_cast<TCellGrid*>(widget());
+CellGrid* CellGridAccessible::grid() const {
+    return static_cast<CellGrid*>(widget());
 }
 
 QAccessibleInterface* CellGridAccessible::part(Part kind, int row, int column) const {
@@ -253,12 +253,12 @@ QAccessible::Role CellGridAccessible::role() const {
 }
 
 int CellGridAccessible::childCount() const {
-    const TCellGrid* g = grid();
+    const CellGrid* g = grid();
     return g->HeaderCellsCount() + std::max(g->RowCount(), 0) * (g->ColCount() + gutterColumns(*g));
 }
 
 QAccessibleInterface* CellGridAccessible::child(int index) const {
-    const TCellGrid* g = grid();
+    const CellGrid* g = grid();
     if (index < 0) {
         return nullptr;
     }
@@ -284,7 +284,7 @@ int CellGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
     if (!cell || !cell->isValid() || cell->parent() != this) {
         return -1;
     }
-    const TCellGrid* g = grid();
+    const CellGrid* g = grid();
     const int headers = g->HeaderCellsCount();
     const int gutter = gutterColumns(*g);
     const int stride = g->ColCount() + gutter;
@@ -300,7 +300,7 @@ int CellGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QAccessibleInterface* CellGridAccessible::childAt(int x, int y) const {
-    const TCellGrid* g = grid();
+    const CellGrid* g = grid();
     const QPoint p = g->viewport()->mapFromGlobal(QPoint(x, y));
     for (int i = 0; i < g->HeaderCellsCount(); ++i) {
         if (g->HeaderCellRect(g->HeaderCells(i)).Contains(p)) {
@@ -319,7 +319,7 @@ QAccessibleInterface* CellGridAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* CellGridAccessible::focusChild() const {
-    const TCellGrid* g = grid();
+    const CellGrid* g = grid();
     if (g->hasFocus()) {
         return cellAt(g->Row(), g->Col());
     }
@@ -331,13 +331,13 @@ QAccessibleInterface* CellGridAccessible::cellAt(int row, int column) const {
 }
 
 int CellGridAccessible::selectedCellCount() const {
-    const TRect a = selectedCellsOf(*grid());
+    const GridRect a = selectedCellsOf(*grid());
     return a.Right < a.Left || a.Bottom < a.Top ? 0 : (a.Right - a.Left + 1) * (a.Bottom - a.Top + 1);
 }
 
 QList<QAccessibleInterface*> CellGridAccessible::selectedCells() const {
     QList<QAccessibleInterface*> cells;
-    const TRect a = selectedCellsOf(*grid());
+    const GridRect a = selectedCellsOf(*grid());
     for (int row = a.Top; row <= a.Bottom; ++row) {
         for (int column = a.Left; column <= a.Right; ++column) {
             cells << cellAt(row, column);
@@ -347,10 +347,10 @@ QList<QAccessibleInterface*> CellGridAccessible::selectedCells() const {
 }
 
 QString CellGridAccessible::columnDescription(int column) const {
-    const TCellGrid* g = grid();
+    const CellGrid* g = grid();
     QStringList titles;
     for (int i = 0; i < g->HeaderCellsCount(); ++i) {
-        const THeaderInfo info = g->HeaderCells(i);
+        const HeaderInfo info = g->HeaderCells(i);
         if (column >= info.Rc.Left && column <= info.Rc.Right && !info.Str.isEmpty()) {
             titles << info.Str;
         }
@@ -359,7 +359,7 @@ QString CellGridAccessible::columnDescription(int column) const {
 }
 
 QString CellGridAccessible::rowDescription(int row) const {
-    const TCellGrid* g = grid();
+    const CellGrid* g = grid();
     return row >= 0 && row < g->RowCount() ? g->GutterText(row) : QString();
 }
 
@@ -392,13 +392,13 @@ QList<int> CellGridAccessible::selectedRows() const {
 }
 
 bool CellGridAccessible::isColumnSelected(int column) const {
-    const TRect& a = grid()->SelectArea();
+    const GridRect& a = grid()->SelectArea();
     return rowCount() > 0 && column >= 0 && column < columnCount() && a.Top <= 0 &&
            a.Bottom >= rowCount() - 1 && column >= a.Left && column <= a.Right;
 }
 
 bool CellGridAccessible::isRowSelected(int row) const {
-    const TRect& a = grid()->SelectArea();
+    const GridRect& a = grid()->SelectArea();
     return columnCount() > 0 && row >= 0 && row < rowCount() && a.Left <= 0 && a.Right >= columnCount() - 1 &&
            row >= a.Top && row <= a.Bottom;
 }
@@ -429,7 +429,7 @@ void installCellGridAccessibility() {
     }
 }
 
-void notifyGridRowCountChanged(TCellGrid& grid, int before) {
+void notifyGridRowCountChanged(CellGrid& grid, int before) {
     const int after = std::max(grid.RowCount(), 0);
     before = std::max(before, 0);
     if (!QAccessible::isActive() || after == before) {
@@ -445,7 +445,7 @@ void notifyGridRowCountChanged(TCellGrid& grid, int before) {
     QAccessible::updateAccessibility(&event);
 }
 
-void notifyGridCurrentCellChanged(TCellGrid& grid) {
+void notifyGridCurrentCellChanged(CellGrid& grid) {
     // Only the control with the keyboard focus may move a reader's attention.
     if (!QAccessible::isActive() || !grid.hasFocus()) {
         return;

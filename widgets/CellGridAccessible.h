@@ -8,7 +8,7 @@
 
 namespace trimerka {
 
-class TCellGrid;
+class CellGrid;
 
 // The grid as assistive technology sees it: a table of RowCount rows and ColCount columns of body cells.
 // The header band's cells are the column headers (a merged title heads every column it spans; a cell lists
@@ -18,14 +18,14 @@ class TCellGrid;
 // (when there is a gutter) and the body cells.
 class CellGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit CellGridAccessible(TCellGrid* grid);
+    explicit CellGridAccessible(CellGrid* grid);
     ~CellGridAccessible() override;
     CellGridAccessible(const CellGridAccessible&) = delete;
     CellGridAccessible& operator=(const CellGridAccessible&) = delete;
 
     enum class Part { Header, Gutter, Body };
 
-    TCellGrid* grid() const;
+    CellGrid* grid() const;
     // The child for a header cell (row is the header cell's index), a gutter cell or a body cell; cell
     // interfaces live as long as the grid's and follow the grid's present content.
     QAccessibleInterface* part(Part kind, int row, int column) const;
@@ -74,8 +74,8 @@ private:
 // Registers the grid's accessibility with Qt; the grid calls it when it is created.
 void installCellGridAccessibility();
 // Tells assistive technology that rows were appended or removed (RowCount went from `before` to its value).
-void notifyGridRowCountChanged(TCellGrid& grid, int before);
+void notifyGridRowCountChanged(CellGrid& grid, int before);
 // Tells assistive technology that the current cell moved, so a reader follows it while the grid has focus.
-void notifyGridCurrentCellChanged(TCellGrid& grid);
+void notifyGridCurrentCellChanged(CellGrid& grid);
 
 } // namespace trimerka

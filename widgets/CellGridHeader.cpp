@@ -36,8 +36,8 @@ QStringList TitleLevels(const QString& Title, int HeaderLine) {
     return levels;
 }
 
-std::vector<THeaderInfo> BuildHeaderCells(const std::vector<HeaderColumn>& Columns, int HeaderLine) {
-    std::vector<THeaderInfo> cells;
+std::vector<HeaderInfo> BuildHeaderCells(const std::vector<HeaderColumn>& Columns, int HeaderLine) {
+    std::vector<HeaderInfo> cells;
     const int lines = std::max(HeaderLine, 0);
     // The cell each line may still grow to the right, and the cell just built above in the same column; none
     // at the start and after a hidden column. "None" is kept apart from every text, so that no title,
@@ -58,7 +58,7 @@ std::vector<THeaderInfo> BuildHeaderCells(const std::vector<HeaderColumn>& Colum
             const QString& t = levels[L];
             CellIndex& openCell = open[static_cast<size_t>(L)];
             if (matches(above, t)) {
-                THeaderInfo& a = cells[*above];
+                HeaderInfo& a = cells[*above];
                 a.Rc.Bottom = std::min(std::max(a.Rc.Bottom, L), lines - 1);
             } else if (matches(openCell, t)) {
                 above = openCell;

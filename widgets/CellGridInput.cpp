@@ -13,8 +13,8 @@
 
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
+#include "widgets/CellEditor.h"
 #include "widgets/CellGrid.h"
-#include "widgets/CellInplace.h"
 
 namespace trimerka {
 
@@ -48,7 +48,7 @@ const QCursor& customCursor(int Number) {
     return cursors.emplace(Number, cursor).first->second;
 }
 
-QCursor zoneCursor(TGridHittest Zone) {
+QCursor zoneCursor(GridHitTest Zone) {
     switch (Zone) {
     case gtLeftTop:
         return customCursor(105);
@@ -74,7 +74,7 @@ int positiveMod(int A, int B) {
     return m < 0 ? m + B : m;
 }
 
-bool isSingleCell(const TRect& R) {
+bool isSingleCell(const GridRect& R) {
     return R.Left == R.Right && R.Top == R.Bottom;
 }
 
@@ -93,22 +93,22 @@ private:
 
 } // namespace
 
-void TCellGrid::InitInput() {
+void CellGrid::InitInput() {
     if (Inplace)
         return;
     viewport()->setMouseTracking(true);
     viewport()->setCursor(customCursor(101));
     FCursorZone = gtCell;
-    Inplace = new TCellInplace(this);
+    Inplace = new CellEditor(this);
 }
 
-TCellInplace* TCellGrid::InplaceEditor() {
+CellEditor* CellGrid::InplaceEditor() {
     if (!Inplace)
-        Inplace = new TCellInplace(this);
-    return static_cast<TCellInplace*>(Inplace);
+        Inplace = new CellEditor(this);
+    return static_cast<CellEditor*>(Inplace);
 }
 
-template <class Fn> void TCellGrid::Guarded(Fn&& Body) {
+template <class Fn> void CellGrid::Guarded(Fn&& Body) {
     try {
         Body();
     } catch (const std::exception& e) {
@@ -117,38 +117,38 @@ template <class Fn> void TCellGrid::Guarded(Fn&& Body) {
 }
 
 // The general error report of the program. No error may leave a handler into Qt's event loop.
-void TCellGrid::ReportError(const char* What) {
+void CellGrid::ReportError(const char* What) {
     reportError(FPlatform, window(), QString::fromUtf8(What));
 }
 
 // ---- Visible columns
 
-bool TCellGrid::ColumnVisible(int ACol) const {
+bool CellGrid::ColumnVisible(int ACol) const {
     return ACol >= 0 && ACol < ColCount() && FColumns.FItems[static_cast<size_t>(ACol)]->FVisible;
 }
 
-int TCellGrid::FirstVisibleColumn() const {
+int CellGrid::FirstVisibleColumn() const {
     for (int c = 0; c < ColCount(); ++c)
         if (ColumnVisible(c))
             return c;
     return 0;
 }
 
-int TCellGrid::LastVisibleColumn() const {
+int CellGrid::LastVisibleColumn() const {
     for (int c = ColCount() - 1; c >= 0; --c)
         if (ColumnVisible(c))
             return c;
     return std::max(ColCount() - 1, 0);
 }
 
-int TCellGrid::PrevVisibleColumn(int ACol) const {
+int CellGrid::PrevVisibleColumn(int ACol) const {
     for (int c = ACol - 1; c >= 0; --c)
         if (ColumnVisible(c))
             return c;
     return ACol;
 }
 
-int TCellGrid::NextVisibleColumn(int ACol) const {
+int CellGrid::NextVisibleColumn(int ACol) const {
     for (int c = ACol + 1; c < ColCount(); ++c)
         if (ColumnVisible(c))
             return c;
@@ -157,7 +157,7 @@ int TCellGrid::NextVisibleColumn(int ACol) const {
 
 // ---- Hit test and positions
 
-TGridHittest TCellGrid::GetHitTestInfo(int X, int Y) {
+GridHitTest CellGrid::GetHitTestInfo(int X, int Y) {
     const int bx = X + FHorzOffset - FixedWidth;
     const int by = Y + FVertOffset - FixedHeight;
     bool onEdge = false;
@@ -186,14 +186,14 @@ TGridHittest TCellGrid::GetHitTestInfo(int X, int Y) {
     return gtNone;
 }
 
-int TCellGrid::RowAt(int Y) const {
+int CellGrid::RowAt(int Y) const {
     if (Y < FixedHeight)
         return -1;
     const int r = (Y + FVertOffset - FixedHeight) / FDefRowHeight;
     return r < FRowCount ? r : -1;
 }
 
-int TCellGrid::ColumnAt(int X) const {
+int CellGrid::ColumnAt(int X) const {
     if (X < FixedWidth)
         return -1;
     const int bx = X + FHorzOffset - FixedWidth;
@@ -204,7 +204,7 @@ int TCellGrid::ColumnAt(int X) const {
     return found;
 }
 
-QPoint TCellGrid::ClampedCellAt(int X, int Y) const {
+QPoint CellGrid::ClampedCellAt(int X, int Y) const {
     const int c = std::clamp(ColumnAt(X), 0, std::max(ColCount() - 1, 0));
     const int r = std::clamp((Y + FVertOffset - FixedHeight) / FDefRowHeight, 0, std::max(FRowCount - 1, 0));
     return {c, r};
@@ -212,14 +212,14 @@ QPoint TCellGrid::ClampedCellAt(int X, int Y) const {
 
 // ---- Pointer
 
-void TCellGrid::PutCurrent(int ACol, int ARow) {
+void CellGrid::PutCurrent(int ACol, int ARow) {
     InvalidateRect(CellRect(FCol, FRow).Adjusted(-3, -3, 3, 3));
     FCol = ACol;
     FRow = ARow;
     InvalidateRect(CellRect(FCol, FRow).Adjusted(-3, -3, 3, 3));
 }
 
-void TCellGrid::mousePressEvent(QMouseEvent* Event) {
+void CellGrid::mousePressEvent(QMouseEvent* Event) {
     Guarded([&] { Press(Event); });
     if (OnMouseDown)
         Guarded([&] {
@@ -229,16 +229,16 @@ void TCellGrid::mousePressEvent(QMouseEvent* Event) {
 }
 
 // A second press in quick succession is a press like any other: the second click on a cell opens the editor.
-void TCellGrid::mouseDoubleClickEvent(QMouseEvent* Event) {
+void CellGrid::mouseDoubleClickEvent(QMouseEvent* Event) {
     mousePressEvent(Event);
 }
 
-void TCellGrid::Press(QMouseEvent* Event) {
+void CellGrid::Press(QMouseEvent* Event) {
     Event->accept();
     if (Event->button() == Qt::LeftButton)
         FLeftPressed = true;
     if (!FEnabled) {
-        FInteraction = TGridInteraction::Idle;
+        FInteraction = GridInteraction::Idle;
         return;
     }
     const int X = Event->position().toPoint().x();
@@ -246,17 +246,17 @@ void TCellGrid::Press(QMouseEvent* Event) {
     const bool hasCells = ColCount() > 0 && FRowCount > 0;
     switch (FCursorZone) {
     case gtColSizing:
-        FInteraction = TGridInteraction::SizingColumn;
+        FInteraction = GridInteraction::SizingColumn;
         EndEditing();
         SizingColX = ColumnLeft(SizingCol);
         break;
     case gtSmallBox:
-        FInteraction = TGridInteraction::DraggingFillHandle;
+        FInteraction = GridInteraction::DraggingFillHandle;
         EndEditing();
         SmallBoxArea = FSelectArea;
         break;
     case gtLeftTop:
-        FInteraction = TGridInteraction::SelectingAll;
+        FInteraction = GridInteraction::SelectingAll;
         if (hasCells) {
             PutCurrent(0, 0);
             BuffString.clear();
@@ -268,7 +268,7 @@ void TCellGrid::Press(QMouseEvent* Event) {
         }
         break;
     case gtLeft: {
-        FInteraction = TGridInteraction::SelectingRows;
+        FInteraction = GridInteraction::SelectingRows;
         const int r = RowAt(Y);
         if (r < 0 || ColCount() == 0)
             break;
@@ -286,7 +286,7 @@ void TCellGrid::Press(QMouseEvent* Event) {
         break;
     }
     case gtTop: {
-        FInteraction = TGridInteraction::SelectingColumns;
+        FInteraction = GridInteraction::SelectingColumns;
         const int c = ColumnAt(X);
         if (c < 0)
             break;
@@ -306,7 +306,7 @@ void TCellGrid::Press(QMouseEvent* Event) {
         break;
     }
     case gtCell: {
-        FInteraction = TGridInteraction::SelectingCells;
+        FInteraction = GridInteraction::SelectingCells;
         if (!hasCells)
             break;
         BuffString.clear();
@@ -330,14 +330,14 @@ void TCellGrid::Press(QMouseEvent* Event) {
         break;
     }
     case gtNone:
-        FInteraction = TGridInteraction::PressedOutside;
+        FInteraction = GridInteraction::PressedOutside;
         break;
     }
     // Qt holds the pointer for the widget that took the press until the release.
     setFocus(Qt::MouseFocusReason);
 }
 
-void TCellGrid::mouseMoveEvent(QMouseEvent* Event) {
+void CellGrid::mouseMoveEvent(QMouseEvent* Event) {
     Event->accept();
     const int X = Event->position().toPoint().x();
     const int Y = Event->position().toPoint().y();
@@ -355,10 +355,10 @@ void TCellGrid::mouseMoveEvent(QMouseEvent* Event) {
         Guarded([&] { OnMouseMove(this, Event->modifiers(), X, Y); });
 }
 
-void TCellGrid::DragTo(int X, int Y) {
+void CellGrid::DragTo(int X, int Y) {
     const bool hasCells = ColCount() > 0 && FRowCount > 0;
     switch (FInteraction) {
-    case TGridInteraction::SelectingCells:
+    case GridInteraction::SelectingCells:
         if (hasCells) {
             const QPoint p = ClampedCellAt(X, Y);
             SetSelectArea(
@@ -368,7 +368,7 @@ void TCellGrid::DragTo(int X, int Y) {
             EnsureVisible(p.x(), p.y());
         }
         break;
-    case TGridInteraction::DraggingFillHandle:
+    case GridInteraction::DraggingFillHandle:
         if (hasCells) {
             const QPoint p = ClampedCellAt(X, Y);
             SetSelectArea({std::min(p.x(), SmallBoxArea.Left), std::min(p.y(), SmallBoxArea.Top),
@@ -378,7 +378,7 @@ void TCellGrid::DragTo(int X, int Y) {
             EnsureVisible(p.x(), p.y());
         }
         break;
-    case TGridInteraction::SelectingRows: {
+    case GridInteraction::SelectingRows: {
         const int r = RowAt(Y);
         if (r != -1 && r != LastHover && LastHover != -1) {
             LastHover = r;
@@ -388,7 +388,7 @@ void TCellGrid::DragTo(int X, int Y) {
         }
         break;
     }
-    case TGridInteraction::SelectingColumns: {
+    case GridInteraction::SelectingColumns: {
         const int c = ColumnAt(X);
         if (c != -1 && c != LastHover && LastHover != -1) {
             LastHover = c;
@@ -398,17 +398,17 @@ void TCellGrid::DragTo(int X, int Y) {
         }
         break;
     }
-    case TGridInteraction::SizingColumn:
+    case GridInteraction::SizingColumn:
         ResizeColumnTo(X);
         break;
-    case TGridInteraction::Idle:
-    case TGridInteraction::SelectingAll:
-    case TGridInteraction::PressedOutside:
+    case GridInteraction::Idle:
+    case GridInteraction::SelectingAll:
+    case GridInteraction::PressedOutside:
         break;
     }
 }
 
-void TCellGrid::ResizeColumnTo(int X) {
+void CellGrid::ResizeColumnTo(int X) {
     if (SizingCol < 0 || SizingCol >= ColCount())
         return;
     const int w = std::max(X + FHorzOffset - SizingColX - FixedWidth, 5);
@@ -436,14 +436,14 @@ void TCellGrid::ResizeColumnTo(int X) {
     InvalidateRightOf(FixedWidth);
 }
 
-void TCellGrid::mouseReleaseEvent(QMouseEvent* Event) {
+void CellGrid::mouseReleaseEvent(QMouseEvent* Event) {
     Event->accept();
     const int X = Event->position().toPoint().x();
     const int Y = Event->position().toPoint().y();
-    const TGridInteraction finished = FInteraction;
-    FInteraction = TGridInteraction::Idle;
+    const GridInteraction finished = FInteraction;
+    FInteraction = GridInteraction::Idle;
     Guarded([&] {
-        if (finished == TGridInteraction::DraggingFillHandle) {
+        if (finished == GridInteraction::DraggingFillHandle) {
             if (FReadOnly)
                 SmallBoxArea = {-1, -1, -1, -1};
             else
@@ -465,9 +465,9 @@ void TCellGrid::mouseReleaseEvent(QMouseEvent* Event) {
 
 // The source block (the selection at the press) is repeated over the new selection in both directions from
 // its own place, by visible column position and by row.
-void TCellGrid::FillFromSmallBox() {
-    const TRect source = SmallBoxArea;
-    const TRect target = FSelectArea;
+void CellGrid::FillFromSmallBox() {
+    const GridRect source = SmallBoxArea;
+    const GridRect target = FSelectArea;
     const int w = source.Right - source.Left + 1;
     const int h = source.Bottom - source.Top + 1;
     {
@@ -499,7 +499,7 @@ void TCellGrid::FillFromSmallBox() {
 // ---- Keys
 
 // The arrows belong to the grid: no shortcut and no focus chain may take them.
-bool TCellGrid::event(QEvent* Event) {
+bool CellGrid::event(QEvent* Event) {
     // The pointer tracking, the cell cursor and the in-place editor are set up at the grid's first event.
     if (!Inplace)
         InitInput();
@@ -529,7 +529,7 @@ bool TCellGrid::event(QEvent* Event) {
     return QAbstractScrollArea::event(Event);
 }
 
-void TCellGrid::keyPressEvent(QKeyEvent* Event) {
+void CellGrid::keyPressEvent(QKeyEvent* Event) {
     const Qt::KeyboardModifiers shift = Event->modifiers();
     if (FEnabled && ColCount() > 0 && FRowCount > 0) {
         bool handled = false;
@@ -564,7 +564,7 @@ void TCellGrid::keyPressEvent(QKeyEvent* Event) {
     }
 }
 
-void TCellGrid::MoveStep(int OldCol, int OldRow) {
+void CellGrid::MoveStep(int OldCol, int OldRow) {
     EndEditing();
     InvalidateRect(CellRect(OldCol, OldRow).Adjusted(-3, -3, 3, 3));
     InvalidateRect(CellRect(FCol, FRow).Adjusted(-3, -3, 3, 3));
@@ -584,13 +584,13 @@ void TCellGrid::MoveStep(int OldCol, int OldRow) {
     ColRowChanged();
 }
 
-void TCellGrid::ExtendStep() {
+void CellGrid::ExtendStep() {
     SetSelectArea(
         {std::min(FCol, FCol2), std::min(FRow, FRow2), std::max(FCol, FCol2), std::max(FRow, FRow2)});
     EnsureVisible(FCol2, FRow2);
 }
 
-void TCellGrid::StepInsideSelection(int OldCol, int OldRow) {
+void CellGrid::StepInsideSelection(int OldCol, int OldRow) {
     EndEditing();
     BuffString.clear();
     EnsureVisible(FCol, FRow);
@@ -601,7 +601,7 @@ void TCellGrid::StepInsideSelection(int OldCol, int OldRow) {
 
 // Every row, as a click on the first row and a Shift+click on the last would select them: the first cell
 // is the anchor and the last the moving corner, which the view follows.
-void TCellGrid::SelectAllRows() {
+void CellGrid::SelectAllRows() {
     EndEditing();
     BuffString.clear();
     PutCurrent(FirstVisibleColumn(), 0);
@@ -614,8 +614,8 @@ void TCellGrid::SelectAllRows() {
 
 // Shift+Enter walks the selection backwards: bottom up, column by column from right to left, wrapping from
 // the top left corner to the bottom right one.
-void TCellGrid::StepBackInSelection() {
-    const TRect& a = FSelectArea;
+void CellGrid::StepBackInSelection() {
+    const GridRect& a = FSelectArea;
     if (FCol == a.Left && FRow == a.Top) {
         FCol = a.Right;
         FRow = a.Bottom;
@@ -630,8 +630,8 @@ void TCellGrid::StepBackInSelection() {
     }
 }
 
-void TCellGrid::StepForwardInSelection() {
-    const TRect& a = FSelectArea;
+void CellGrid::StepForwardInSelection() {
+    const GridRect& a = FSelectArea;
     if (FCol == a.Right && FRow == a.Bottom) {
         FCol = a.Left;
         FRow = a.Top;
@@ -646,7 +646,7 @@ void TCellGrid::StepForwardInSelection() {
     }
 }
 
-void TCellGrid::EnterKey() {
+void CellGrid::EnterKey() {
     const int oldCol = FCol;
     const int oldRow = FRow;
     const QString before = CellText(FCol, FRow);
@@ -682,7 +682,7 @@ void TCellGrid::EnterKey() {
     }
 }
 
-bool TCellGrid::HandleKey(int Key, Qt::KeyboardModifiers Shift) {
+bool CellGrid::HandleKey(int Key, Qt::KeyboardModifiers Shift) {
     const int oldCol = FCol;
     const int oldRow = FRow;
     const bool enter = Key == Qt::Key_Return || Key == Qt::Key_Enter;
@@ -842,7 +842,7 @@ bool TCellGrid::HandleKey(int Key, Qt::KeyboardModifiers Shift) {
     return true;
 }
 
-void TCellGrid::KeyRowInserted(int ARow) {
+void CellGrid::KeyRowInserted(int ARow) {
     if (!Sync)
         return;
     UpdatingScope passing(PassingRowChange);
@@ -852,7 +852,7 @@ void TCellGrid::KeyRowInserted(int ARow) {
         Sync->InsertRow(ARow);
 }
 
-void TCellGrid::KeyRowDeleted(int ARow) {
+void CellGrid::KeyRowDeleted(int ARow) {
     if (!Sync)
         return;
     UpdatingScope passing(PassingRowChange);
@@ -861,7 +861,7 @@ void TCellGrid::KeyRowDeleted(int ARow) {
 
 // ---- Typing
 
-void TCellGrid::TypeChar(QChar Chr) {
+void CellGrid::TypeChar(QChar Chr) {
     if (!FEnabled || ColCount() == 0 || FRowCount == 0 || FReadOnly)
         return;
     const ushort code = Chr.unicode();
@@ -883,7 +883,7 @@ void TCellGrid::TypeChar(QChar Chr) {
     ShowBuffer();
 }
 
-void TCellGrid::ShowBuffer() {
+void CellGrid::ShowBuffer() {
     StoreCell(FCol, FRow, true, BuffString);
     EnsureVisible(FCol, FRow);
     const QPoint caret = RepaintCell(FCol, FRow, true);
@@ -893,7 +893,7 @@ void TCellGrid::ShowBuffer() {
 
 // ---- Clipboard
 
-QString TCellGrid::SelectionText(bool ClearCells) {
+QString CellGrid::SelectionText(bool ClearCells) {
     QString text;
     for (int r = FSelectArea.Top; r <= FSelectArea.Bottom; ++r) {
         bool first = true;
@@ -912,11 +912,11 @@ QString TCellGrid::SelectionText(bool ClearCells) {
     return text;
 }
 
-void TCellGrid::CopyToClipboard() {
+void CellGrid::CopyToClipboard() {
     FPlatform.setClipboardText(SelectionText(false));
 }
 
-void TCellGrid::CutToClipboard() {
+void CellGrid::CutToClipboard() {
     QString text;
     {
         UpdatingScope updating(FUpdating);
@@ -926,7 +926,7 @@ void TCellGrid::CutToClipboard() {
     InvalidateBody();
 }
 
-void TCellGrid::PasteFromClipboard() {
+void CellGrid::PasteFromClipboard() {
     const QString text = FPlatform.clipboardText();
     if (text.isEmpty() || ColCount() == 0 || FRowCount == 0)
         return;

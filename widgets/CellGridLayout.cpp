@@ -29,7 +29,7 @@ private:
 
 // ---- Header build and layout
 
-void TCellGrid::BuildHeader() {
+void CellGrid::BuildHeader() {
     std::vector<HeaderColumn> cols;
     cols.reserve(FColumns.FItems.size());
     for (const auto& c : FColumns.FItems)
@@ -38,7 +38,7 @@ void TCellGrid::BuildHeader() {
     RecalcLayout();
 }
 
-void TCellGrid::FitWidths(std::vector<FitColumn>& Columns, int Available, int ForcedColumn) {
+void CellGrid::FitWidths(std::vector<FitColumn>& Columns, int Available, int ForcedColumn) {
     int body = 0;
     for (const auto& c : Columns)
         if (c.Visible)
@@ -76,26 +76,26 @@ void TCellGrid::FitWidths(std::vector<FitColumn>& Columns, int Available, int Fo
     }
 }
 
-int TCellGrid::ClientWidth() const {
+int CellGrid::ClientWidth() const {
     int w = contentsRect().width();
     if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
         w -= verticalScrollBar()->sizeHint().width();
     return std::max(w, 0);
 }
 
-int TCellGrid::ClientHeight() const {
+int CellGrid::ClientHeight() const {
     int h = contentsRect().height();
     if (horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
         h -= horizontalScrollBar()->sizeHint().height();
     return std::max(h, 0);
 }
 
-void TCellGrid::ShowScrollBars(bool Horz, bool Vert) {
+void CellGrid::ShowScrollBars(bool Horz, bool Vert) {
     setHorizontalScrollBarPolicy(Horz ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Vert ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
-void TCellGrid::RecalcLayout() {
+void CellGrid::RecalcLayout() {
     if (InLayout)
         return;
     FlagGuard guard(InLayout);
@@ -185,18 +185,18 @@ void TCellGrid::RecalcLayout() {
 
 // ---- Geometry
 
-int TCellGrid::ColumnLeft(int N) const {
+int CellGrid::ColumnLeft(int N) const {
     int x = 0;
     const int n = std::min(N, ColCount());
     for (int i = 0; i < n; ++i) {
-        const TCellColumn& c = *FColumns.FItems[static_cast<size_t>(i)];
+        const CellColumn& c = *FColumns.FItems[static_cast<size_t>(i)];
         if (c.FVisible)
             x += c.FWidth;
     }
     return x;
 }
 
-TRect TCellGrid::CellRect(int ACol, int ARow) const {
+GridRect CellGrid::CellRect(int ACol, int ARow) const {
     if (ACol == -1 || ARow == -1)
         return {};
     const int H = FDefRowHeight;
@@ -204,32 +204,32 @@ TRect TCellGrid::CellRect(int ACol, int ARow) const {
     int w = 0;
     if (ACol >= 0 && ACol < ColCount() && FColumns.FItems[static_cast<size_t>(ACol)]->FVisible)
         w = FColumns.FItems[static_cast<size_t>(ACol)]->FWidth;
-    const TRect body{left - 1, ARow * H - 1, left + w, ARow * H + H};
+    const GridRect body{left - 1, ARow * H - 1, left + w, ARow * H + H};
     return body.Translated(FixedWidth - FHorzOffset, FixedHeight - FVertOffset);
 }
 
-TRect TCellGrid::HeaderCellRect(const THeaderInfo& Info) const {
+GridRect CellGrid::HeaderCellRect(const HeaderInfo& Info) const {
     const int H = FDefRowHeight;
-    const TRect r{ColumnLeft(Info.Rc.Left) - 1, Info.Rc.Top * H - 1, ColumnLeft(Info.Rc.Right + 1),
-                  (Info.Rc.Bottom + 1) * H};
+    const GridRect r{ColumnLeft(Info.Rc.Left) - 1, Info.Rc.Top * H - 1, ColumnLeft(Info.Rc.Right + 1),
+                     (Info.Rc.Bottom + 1) * H};
     return r.Translated(FixedWidth - FHorzOffset, 0);
 }
 
-TRect TCellGrid::GutterCellRect(int ARow) const {
+GridRect CellGrid::GutterCellRect(int ARow) const {
     const int H = FDefRowHeight;
-    return TRect{-1, ARow * H - 1, FGutterWidth, (ARow + 1) * H}.Translated(0, FixedHeight - FVertOffset);
+    return GridRect{-1, ARow * H - 1, FGutterWidth, (ARow + 1) * H}.Translated(0, FixedHeight - FVertOffset);
 }
 
-TRect TCellGrid::MergedCellRect(const TMergeCell& Cell) const {
+GridRect CellGrid::MergedCellRect(const MergedCell& Cell) const {
     const int H = FDefRowHeight;
-    const TRect r{ColumnLeft(Cell.Rc.Left) - 1, Cell.Rc.Top * H - 1, ColumnLeft(Cell.Rc.Right + 1),
-                  Cell.Rc.Top * H + (Cell.Rc.Bottom - Cell.Rc.Top + 1) * H};
+    const GridRect r{ColumnLeft(Cell.Rc.Left) - 1, Cell.Rc.Top * H - 1, ColumnLeft(Cell.Rc.Right + 1),
+                     Cell.Rc.Top * H + (Cell.Rc.Bottom - Cell.Rc.Top + 1) * H};
     return r.Translated(FixedWidth - FHorzOffset, FixedHeight - FVertOffset);
 }
 
-TRect TCellGrid::FooterCellRect(int ACol) const {
+GridRect CellGrid::FooterCellRect(int ACol) const {
     const int B = FooterTop + FDefRowHeight + 1;
-    return TRect{ColumnLeft(ACol) - 1, FooterTop, ColumnLeft(ACol + 1), B}.Translated(
+    return GridRect{ColumnLeft(ACol) - 1, FooterTop, ColumnLeft(ACol + 1), B}.Translated(
         FixedWidth - FHorzOffset, 0);
 }
 
@@ -239,7 +239,7 @@ int floorDiv(int a, int b) {
 }
 } // namespace
 
-void TCellGrid::RowsMeeting(int Top, int Bottom, int& First, int& Last) const {
+void CellGrid::RowsMeeting(int Top, int Bottom, int& First, int& Last) const {
     // Row r covers client rows r * H - 1 .. r * H + H - 1, moved by FixedHeight - VertOffset.
     const int H = FDefRowHeight;
     const int shift = FVertOffset - FixedHeight;
@@ -249,23 +249,23 @@ void TCellGrid::RowsMeeting(int Top, int Bottom, int& First, int& Last) const {
         Last = First - 1;
 }
 
-int TCellGrid::FirstVisibleRow() const {
+int CellGrid::FirstVisibleRow() const {
     int first = 0;
     int last = 0;
     RowsMeeting(CellBox.Top, CellBox.Bottom, first, last);
     return first;
 }
 
-int TCellGrid::LastVisibleRow() const {
+int CellGrid::LastVisibleRow() const {
     int first = 0;
     int last = 0;
     RowsMeeting(CellBox.Top, CellBox.Bottom, first, last);
     return last;
 }
 
-TRect TCellGrid::FrameRect() const {
-    const TRect a = CellRect(FSelectArea.Left, FSelectArea.Top);
-    const TRect b = CellRect(FSelectArea.Right, FSelectArea.Bottom);
+GridRect CellGrid::FrameRect() const {
+    const GridRect a = CellRect(FSelectArea.Left, FSelectArea.Top);
+    const GridRect b = CellRect(FSelectArea.Right, FSelectArea.Bottom);
     return {a.Left, a.Top, b.Right, b.Bottom};
 }
 

@@ -20,8 +20,8 @@ struct TextPlace {
 };
 
 // Where one line of text goes in R; KeepEnd puts the end of a too-wide left-aligned text in view.
-TextPlace placeText(const QFontMetrics& fm, const TRect& R, const QString& Text, THorzAlign HA, TVertAlign VA,
-                    bool KeepEnd) {
+TextPlace placeText(const QFontMetrics& fm, const GridRect& R, const QString& Text, HorizontalAlignment HA,
+                    VerticalAlignment VA, bool KeepEnd) {
     TextPlace p;
     p.Width = fm.horizontalAdvance(Text);
     p.Height = fm.height();
@@ -50,7 +50,7 @@ TextPlace placeText(const QFontMetrics& fm, const TRect& R, const QString& Text,
     return p;
 }
 
-QPoint caretAfter(const TextPlace& p, const TRect& R) {
+QPoint caretAfter(const TextPlace& p, const GridRect& R) {
     return {std::min(p.X + p.Width + 1, R.Right), R.Top - 1};
 }
 
@@ -59,12 +59,12 @@ QPoint caretAfter(const TextPlace& p, const TRect& R) {
 // ---- Pixel-exact primitives. Filled rectangles are exact in Qt's raster engine, so borders and lines are
 // drawn as one-pixel fills: a rectangle's border lies on columns L and R - 1 and rows T and B - 1.
 
-void TCellGrid::FillRect(QPainter& P, const TRect& R, const QColor& Brush) {
+void CellGrid::FillRect(QPainter& P, const GridRect& R, const QColor& Brush) {
     if (!R.IsEmpty())
         P.fillRect(R.ToQRect(), Brush);
 }
 
-void TCellGrid::FrameRect(QPainter& P, const TRect& R, const QColor& Pen) {
+void CellGrid::FrameRect(QPainter& P, const GridRect& R, const QColor& Pen) {
     if (R.IsEmpty())
         return;
     FillRect(P, {R.Left, R.Top, R.Right, R.Top + 1}, Pen);
@@ -73,23 +73,23 @@ void TCellGrid::FrameRect(QPainter& P, const TRect& R, const QColor& Pen) {
     FillRect(P, {R.Right - 1, R.Top, R.Right, R.Bottom}, Pen);
 }
 
-void TCellGrid::Rectangle(QPainter& P, const TRect& R, const QColor& Pen, const QColor& Brush) {
+void CellGrid::Rectangle(QPainter& P, const GridRect& R, const QColor& Pen, const QColor& Brush) {
     FillRect(P, R.Adjusted(1, 1, -1, -1), Brush);
     FrameRect(P, R, Pen);
 }
 
 // A line that leaves out its end point, so that joined segments paint each joint once.
-void TCellGrid::LineTo(QPainter& P, QPoint From, QPoint To, const QColor& Pen) {
+void CellGrid::LineTo(QPainter& P, QPoint From, QPoint To, const QColor& Pen) {
     int x = From.x();
     int y = From.y();
     const int x1 = To.x();
     const int y1 = To.y();
     if (y == y1) {
-        FillRect(P, x < x1 ? TRect{x, y, x1, y + 1} : TRect{x1 + 1, y, x + 1, y + 1}, Pen);
+        FillRect(P, x < x1 ? GridRect{x, y, x1, y + 1} : GridRect{x1 + 1, y, x + 1, y + 1}, Pen);
         return;
     }
     if (x == x1) {
-        FillRect(P, y < y1 ? TRect{x, y, x + 1, y1} : TRect{x, y1 + 1, x + 1, y + 1}, Pen);
+        FillRect(P, y < y1 ? GridRect{x, y, x + 1, y1} : GridRect{x, y1 + 1, x + 1, y + 1}, Pen);
         return;
     }
     const int dx = std::abs(x1 - x);
@@ -113,8 +113,8 @@ void TCellGrid::LineTo(QPainter& P, QPoint From, QPoint To, const QColor& Pen) {
 
 // ---- Text
 
-QPoint TCellGrid::DrawCellText(QPainter& P, const TRect& R, const QString& Text, THorzAlign HA, TVertAlign VA,
-                               bool KeepEnd) const {
+QPoint CellGrid::DrawCellText(QPainter& P, const GridRect& R, const QString& Text, HorizontalAlignment HA,
+                              VerticalAlignment VA, bool KeepEnd) const {
     const QFontMetrics fm(P.font());
     const TextPlace p = placeText(fm, R, Text, HA, VA, KeepEnd);
     if (!Text.isEmpty() && !R.IsEmpty()) {
@@ -127,7 +127,7 @@ QPoint TCellGrid::DrawCellText(QPainter& P, const TRect& R, const QString& Text,
 }
 
 // Band texts are centred both ways; ";" breaks a text into lines, each centred by its own width.
-void TCellGrid::DrawBandText(QPainter& P, const TRect& R, const QString& Text) const {
+void CellGrid::DrawBandText(QPainter& P, const GridRect& R, const QString& Text) const {
     if (!Text.contains(QLatin1Char(';'))) {
         DrawCellText(P, R, Text, haCenter, vaCenter, false);
         return;
@@ -149,11 +149,11 @@ void TCellGrid::DrawBandText(QPainter& P, const TRect& R, const QString& Text) c
 
 // ---- Cells
 
-void TCellGrid::PaintBodyCell(QPainter& P, int ACol, int ARow) {
-    const TRect R = CellRect(ACol, ARow);
+void CellGrid::PaintBodyCell(QPainter& P, int ACol, int ARow) {
+    const GridRect R = CellRect(ACol, ARow);
     if (!R.Intersects(CellBox))
         return;
-    const TCellColumn& col = *FColumns.FItems[static_cast<size_t>(ACol)];
+    const CellColumn& col = *FColumns.FItems[static_cast<size_t>(ACol)];
     const QColor color = CellColor(ACol, ARow);
     P.setFont(col.FFont);
     P.setPen(FGridColor);
@@ -177,8 +177,8 @@ void TCellGrid::PaintBodyCell(QPainter& P, int ACol, int ARow) {
     }
 }
 
-void TCellGrid::PaintMergedCell(QPainter& P, const TMergeCell& Cell) {
-    const TRect R = MergedCellRect(Cell);
+void CellGrid::PaintMergedCell(QPainter& P, const MergedCell& Cell) {
+    const GridRect R = MergedCellRect(Cell);
     if (!R.Intersects(CellBox))
         return;
     P.setFont(Cell.Font);
@@ -190,8 +190,8 @@ void TCellGrid::PaintMergedCell(QPainter& P, const TMergeCell& Cell) {
     DrawCellText(P, R.Adjusted(4, 2, -4, -2), Cell.Caption, Cell.HorzAlign, Cell.VertAlign, false);
 }
 
-void TCellGrid::DrawHeaderCell(QPainter& P, const TRect& R, const QString& Str, const QFont& Font,
-                               const TOnDrawHeaderEvent& Event) {
+void CellGrid::DrawHeaderCell(QPainter& P, const GridRect& R, const QString& Str, const QFont& Font,
+                              const DrawHeaderHandler& Event) {
     const QColor pen = FFlat ? FHeaderDarkColor : QColor(Qt::black);
     P.setPen(pen);
     P.setBrush(FHeaderColor);
@@ -217,7 +217,7 @@ void TCellGrid::DrawHeaderCell(QPainter& P, const TRect& R, const QString& Str, 
 
 // ---- Areas and bands
 
-void TCellGrid::PaintEmptyAreas(QPainter& P) {
+void CellGrid::PaintEmptyAreas(QPainter& P) {
     const int cw = ClientWidth();
     const int ch = ClientHeight();
     const int H = FDefRowHeight;
@@ -232,14 +232,14 @@ void TCellGrid::PaintEmptyAreas(QPainter& P) {
     }
 }
 
-void TCellGrid::PaintGutter(QPainter& P) {
-    const TRect area{0, FixedHeight - 2, ClientWidth(), ClientHeight()};
+void CellGrid::PaintGutter(QPainter& P) {
+    const GridRect area{0, FixedHeight - 2, ClientWidth(), ClientHeight()};
     const int H = FDefRowHeight;
     int first = 0;
     int last = -1;
     RowsMeeting(std::max(area.Top, FUpdateRect.Top), std::min(area.Bottom, FUpdateRect.Bottom), first, last);
     for (int r = first; r <= last; ++r) {
-        const TRect R = GutterCellRect(r);
+        const GridRect R = GutterCellRect(r);
         if (!R.Intersects(area) || !R.Intersects(FUpdateRect))
             continue;
         DrawHeaderCell(P, R, GutterText(r), FGutterFont, OnDrawGutter);
@@ -256,23 +256,23 @@ void TCellGrid::PaintGutter(QPainter& P) {
     }
 }
 
-void TCellGrid::PaintHeader(QPainter& P) {
-    const TRect client{0, 0, ClientWidth(), ClientHeight()};
+void CellGrid::PaintHeader(QPainter& P) {
+    const GridRect client{0, 0, ClientWidth(), ClientHeight()};
     P.setFont(FHeaderFont);
-    for (const THeaderInfo& info : FHeaderInfos) {
-        const TRect R = HeaderCellRect(info);
+    for (const HeaderInfo& info : FHeaderInfos) {
+        const GridRect R = HeaderCellRect(info);
         if (R.Intersects(client) && R.Intersects(FUpdateRect))
             DrawHeaderCell(P, R, info.Str, FHeaderFont, OnDrawHeader);
     }
     DrawHeaderCell(P, CornerRect(), QString(), FHeaderFont, OnDrawHeader);
 }
 
-void TCellGrid::PaintFooter(QPainter& P) {
+void CellGrid::PaintFooter(QPainter& P) {
     const int cw = ClientWidth();
-    const TRect client{0, 0, cw, ClientHeight()};
+    const GridRect client{0, 0, cw, ClientHeight()};
     const int B = FooterTop + FDefRowHeight + 1;
     for (int c = 0; c < ColCount(); ++c) {
-        const TRect R = FooterCellRect(c);
+        const GridRect R = FooterCellRect(c);
         if (R.Intersects(client) && R.Intersects(FUpdateRect))
             DrawHeaderCell(P, R, FColumns[c].FFooter, FFooterFont, OnDrawFooter);
     }
@@ -281,10 +281,10 @@ void TCellGrid::PaintFooter(QPainter& P) {
                    OnDrawFooter);
 }
 
-void TCellGrid::PaintSelectionFrame(QPainter& P) {
+void CellGrid::PaintSelectionFrame(QPainter& P) {
     if (!FEnabled || FCol == -1 || FRow == -1)
         return;
-    const TRect F = FrameRect();
+    const GridRect F = FrameRect();
     const QColor ink = hasFocus() ? QColor(Qt::black) : FGridColor;
     // A 3-pixel pen centred on the outline: columns L - 1 .. L + 1 and R - 2 .. R, the same for rows.
     FillRect(P, {F.Left - 1, F.Top - 1, F.Right + 1, F.Top + 2}, ink);
@@ -307,9 +307,9 @@ void TCellGrid::PaintSelectionFrame(QPainter& P) {
     SmallBoxPos = 0;
 
     if (SmallBoxArea.Left != -1) {
-        const TRect a = CellRect(SmallBoxArea.Left, SmallBoxArea.Top);
-        const TRect b = CellRect(SmallBoxArea.Right, SmallBoxArea.Bottom);
-        const TRect S{a.Left, a.Top, b.Right, b.Bottom};
+        const GridRect a = CellRect(SmallBoxArea.Left, SmallBoxArea.Top);
+        const GridRect b = CellRect(SmallBoxArea.Right, SmallBoxArea.Bottom);
+        const GridRect S{a.Left, a.Top, b.Right, b.Bottom};
         for (int x = S.Left; x < S.Right; x += 2) {
             P.fillRect(x, S.Top, 1, 1, Qt::black);
             P.fillRect(x, S.Bottom - 1, 1, 1, Qt::black);
@@ -321,7 +321,7 @@ void TCellGrid::PaintSelectionFrame(QPainter& P) {
     }
 }
 
-void TCellGrid::PaintCaret(QPainter& P) {
+void CellGrid::PaintCaret(QPainter& P) {
     if (!CaretShown)
         return;
     P.save();
@@ -332,7 +332,7 @@ void TCellGrid::PaintCaret(QPainter& P) {
 
 // ---- The paint
 
-void TCellGrid::paintEvent(QPaintEvent* Event) {
+void CellGrid::paintEvent(QPaintEvent* Event) {
     if (FUpdating)
         return;
     QPainter P(viewport());
@@ -341,9 +341,9 @@ void TCellGrid::paintEvent(QPaintEvent* Event) {
     PaintGrid(P, Event->region());
 }
 
-void TCellGrid::PaintGrid(QPainter& P, const QRegion& Update) {
+void CellGrid::PaintGrid(QPainter& P, const QRegion& Update) {
     // Cells outside the update rectangle are not visited at all: what they would draw is clipped anyway.
-    FUpdateRect = TRect::FromQRect(Update.boundingRect());
+    FUpdateRect = GridRect::FromQRect(Update.boundingRect());
     const int cw = ClientWidth();
     const int ch = ClientHeight();
     const QRegion client(0, 0, cw, ch);
@@ -354,23 +354,23 @@ void TCellGrid::PaintGrid(QPainter& P, const QRegion& Update) {
     if (FRowCount <= 0) {
         PaintEmptyAreas(P);
     } else {
-        const TRect F = FrameRect();
+        const GridRect F = FrameRect();
         QRegion ring;
         if (FEnabled)
             ring = QRegion(F.Adjusted(-1, -1, 1, 1).ToQRect())
                        .subtracted(QRegion(F.Adjusted(2, 2, -2, -2).ToQRect()));
         P.setClipRegion(QRegion(CellBox.ToQRect()).subtracted(ring));
 
-        const TRect box{std::max(CellBox.Left, FUpdateRect.Left), std::max(CellBox.Top, FUpdateRect.Top),
-                        std::min(CellBox.Right, FUpdateRect.Right),
-                        std::min(CellBox.Bottom, FUpdateRect.Bottom)};
+        const GridRect box{std::max(CellBox.Left, FUpdateRect.Left), std::max(CellBox.Top, FUpdateRect.Top),
+                           std::min(CellBox.Right, FUpdateRect.Right),
+                           std::min(CellBox.Bottom, FUpdateRect.Bottom)};
         int first = 0;
         int last = -1;
         RowsMeeting(box.Top, box.Bottom, first, last);
         const int dx = FixedWidth - FHorzOffset;
         int left = 0;
         for (int c = 0; c < ColCount(); ++c) {
-            const TCellColumn& col = *FColumns.FItems[static_cast<size_t>(c)];
+            const CellColumn& col = *FColumns.FItems[static_cast<size_t>(c)];
             if (!col.FVisible)
                 continue;
             const int x0 = left + dx - 1;
@@ -404,12 +404,12 @@ void TCellGrid::PaintGrid(QPainter& P, const QRegion& Update) {
     PaintCaret(P);
 }
 
-QPoint TCellGrid::RepaintCell(int ACol, int ARow, bool KeepEnd) {
-    const TRect R = CellRect(ACol, ARow);
+QPoint CellGrid::RepaintCell(int ACol, int ARow, bool KeepEnd) {
+    const GridRect R = CellRect(ACol, ARow);
     if (!R.Intersects(CellBox))
         return {-1, -1};
-    const TRect inner = R.Adjusted(4, 2, -4, -2);
-    const TCellColumn& col = FColumns[ACol];
+    const GridRect inner = R.Adjusted(4, 2, -4, -2);
+    const CellColumn& col = FColumns[ACol];
     const QFontMetrics fm(col.FFont);
     const TextPlace p = placeText(fm, inner, CellText(ACol, ARow), col.FHorzAlign, col.FVertAlign, KeepEnd);
     // The paint of the interior alone: the border and the selection frame lie outside it and stay.

@@ -7,7 +7,7 @@
 
 namespace trimerka {
 
-void TCellGrid::SetVertBar() {
+void CellGrid::SetVertBar() {
     {
         const bool old = SettingBars;
         SettingBars = true;
@@ -19,7 +19,7 @@ void TCellGrid::SetVertBar() {
         Sync->FollowVertBar(FMaxVScroll, FVertOffset);
 }
 
-void TCellGrid::SetHorzBar() {
+void CellGrid::SetHorzBar() {
     const bool old = SettingBars;
     SettingBars = true;
     horizontalScrollBar()->setRange(0, FMaxHScroll);
@@ -27,11 +27,11 @@ void TCellGrid::SetHorzBar() {
     SettingBars = old;
 }
 
-void TCellGrid::FollowVertBar(int, int) {}
+void CellGrid::FollowVertBar(int, int) {}
 
 // The bar has already applied its step (line = H, page = 5 H) or the thumb position; the grid limits the
 // result, snaps it to a row boundary and puts the bar back on the offset it took.
-void TCellGrid::VertBarValueChanged(int Value) {
+void CellGrid::VertBarValueChanged(int Value) {
     if (SettingBars)
         return;
     EndEditing();
@@ -45,7 +45,7 @@ void TCellGrid::VertBarValueChanged(int Value) {
         InvalidateBelow(FixedHeight);
 }
 
-void TCellGrid::HorzBarValueChanged(int Value) {
+void CellGrid::HorzBarValueChanged(int Value) {
     if (SettingBars)
         return;
     EndEditing();
@@ -59,7 +59,7 @@ void TCellGrid::HorzBarValueChanged(int Value) {
 }
 
 // A wheel turn moves by its delta in pixels, not snapped to rows: one notch of 120 moves 120 pixels.
-void TCellGrid::wheelEvent(QWheelEvent* Event) {
+void CellGrid::wheelEvent(QWheelEvent* Event) {
     Event->accept();
     const int delta = Event->angleDelta().y();
     if (delta == 0)
@@ -73,7 +73,7 @@ void TCellGrid::wheelEvent(QWheelEvent* Event) {
     InvalidateAll();
 }
 
-void TCellGrid::EnsureVisible(int X, int Y) {
+void CellGrid::EnsureVisible(int X, int Y) {
     if (X == -1 || Y == -1)
         return;
     const int cw = ClientWidth();

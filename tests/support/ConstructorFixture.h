@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "support/FakePlatform.h"
+#include "ui/ConstructorWindow.h"
 #include "ui/SpinEdit.h"
 #include "ui/VesselView.h"
-#include "ui/parametri_zadaniya.h"
 
 namespace trimerka::testing {
 
@@ -35,7 +35,7 @@ protected:
 
     QTemporaryDir folder;
     FakePlatform platform;
-    TForm2 form{platform};
+    ConstructorWindow form{platform};
 };
 
 } // namespace trimerka::testing

@@ -13,8 +13,8 @@
 namespace trimerka::testing {
 
 // An editable grid of four columns of 80 pixels and fifteen rows, cell (c, r) holding "c:r".
-inline std::unique_ptr<TCellGrid> makeSheet(Platform& platform, int cols = 4, int rows = 15) {
-    auto g = std::make_unique<TCellGrid>(platform);
+inline std::unique_ptr<CellGrid> makeSheet(Platform& platform, int cols = 4, int rows = 15) {
+    auto g = std::make_unique<CellGrid>(platform);
     g->resize(420, 200);
     g->SetColCount(cols);
     g->SetRowCount(rows);
@@ -35,32 +35,32 @@ inline void showFocused(QWidget& window, QWidget& focus) {
 }
 
 // Pointer events go to the viewport, as the window system delivers them.
-inline void hover(TCellGrid& g, QPoint p) {
+inline void hover(CellGrid& g, QPoint p) {
     QMouseEvent e(QEvent::MouseMove, p, g.viewport()->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
                   Qt::NoModifier);
     QApplication::sendEvent(g.viewport(), &e);
 }
 
-inline void dragMove(TCellGrid& g, QPoint p) {
+inline void dragMove(CellGrid& g, QPoint p) {
     QMouseEvent e(QEvent::MouseMove, p, g.viewport()->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
                   Qt::NoModifier);
     QApplication::sendEvent(g.viewport(), &e);
 }
 
 // A press acts on the zone shown at the last move, so a click moves there first, as a hand does.
-inline void click(TCellGrid& g, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+inline void click(CellGrid& g, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     hover(g, p);
     QTest::mouseClick(g.viewport(), Qt::LeftButton, mods, p);
 }
 
-inline void drag(TCellGrid& g, QPoint from, QPoint to) {
+inline void drag(CellGrid& g, QPoint from, QPoint to) {
     hover(g, from);
     QTest::mousePress(g.viewport(), Qt::LeftButton, Qt::NoModifier, from);
     dragMove(g, to);
     QTest::mouseRelease(g.viewport(), Qt::LeftButton, Qt::NoModifier, to);
 }
 
-inline QPoint cellCentre(const TCellGrid& g, int c, int r) {
+inline QPoint cellCentre(const CellGrid& g, int c, int r) {
     return g.CellRect(c, r).ToQRect().center();
 }
 
@@ -74,7 +74,7 @@ inline void typeText(QWidget& w, const QString& text) {
     }
 }
 
-inline TRect area(int l, int t, int r, int b) {
+inline GridRect area(int l, int t, int r, int b) {
     return {l, t, r, b};
 }
 

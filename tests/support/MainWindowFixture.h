@@ -20,9 +20,9 @@
 #include "support/QtPrinters.h"
 #include "support/TaskFiles.h"
 #include "ui/Application.h"
-#include "ui/cnz_form.h"
-#include "ui/glavnoe.h"
-#include "ui/logo.h"
+#include "ui/CompletedWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/TargetStateWindow.h"
 #include "widgets/CellGrid.h"
 
 namespace trimerka::testing {
@@ -82,7 +82,7 @@ protected:
     bool executeEnabled() const { return find<QPushButton>("vipolnit")->isEnabled(); }
     QString statement() const { return find<QPlainTextEdit>("fz")->toPlainText(); }
     QString path() const { return find<QLabel>("put_tmk")->text(); }
-    TCellGrid* grid() const { return form->stepLog(); }
+    CellGrid* grid() const { return form->stepLog(); }
     bool shown(const char* name) const { return !find(name)->isHidden(); }
     // The update of the "Задание" menu that runs as the menu opens.
     void openTaskMenu() const { emit find<QMenu>("N3")->aboutToShow(); }
@@ -114,9 +114,9 @@ protected:
     FakePlatform platform;
     QTemporaryDir folder;
     ProgramWindows windows;
-    TForm1* form = nullptr;
-    TForm11* completed = nullptr;
-    TForm3* targetState = nullptr;
+    MainWindow* form = nullptr;
+    CompletedWindow* completed = nullptr;
+    TargetStateWindow* targetState = nullptr;
 };
 
 } // namespace trimerka::testing

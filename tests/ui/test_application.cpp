@@ -15,7 +15,7 @@
 #include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
 #include "ui/Application.h"
-#include "ui/glavnoe.h"
+#include "ui/MainWindow.h"
 
 void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';

@@ -10,12 +10,12 @@
 #include <gtest/gtest.h>
 
 #include "support/FakePlatform.h"
+#include "ui/AboutWindow.h"
 #include "ui/Application.h"
-#include "ui/cnz_form.h"
-#include "ui/glavnoe.h"
-#include "ui/logo.h"
-#include "ui/parametri_zadaniya.h"
-#include "ui/spravka.h"
+#include "ui/CompletedWindow.h"
+#include "ui/ConstructorWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/TargetStateWindow.h"
 #include "widgets/CellGrid.h"
 
 // The test programs set up their application with the program's own set-up (tests/support/QtTestMain.cpp), so

@@ -14,7 +14,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/NamedRows.h"
 #include "ui/CommandLine.h"
-#include "ui/glavnoe.h"
+#include "ui/MainWindow.h"
 
 namespace trimerka {
 namespace {
@@ -49,7 +49,7 @@ void PrintTo(const Seen& seen, std::ostream* out) {
          << ", errors {" << seen.errors.join(QStringLiteral("; ")).toStdString() << "}";
 }
 
-Seen seenIn(TForm1& window, const testing::FakePlatform& platform) {
+Seen seenIn(MainWindow& window, const testing::FakePlatform& platform) {
     Seen seen{window.findChild<QLabel*>(QStringLiteral("put_tmk"))->text(),
               window.statement()->toPlainText(),
               !window.findChild<QToolButton*>(QStringLiteral("cnz"))->isHidden(),
@@ -113,7 +113,7 @@ TEST_P(ProgramStart, OpensTheGivenTaskAsTheOpenDialogDoes) {
     }
     // The same file chosen in "Выбор задания" of a second window leaves that window just the same.
     testing::FakePlatform dialogPlatform;
-    TForm1 viaDialog(dialogPlatform);
+    MainWindow viaDialog(dialogPlatform);
     viaDialog.show();
     dialogPlatform.openAnswers.push_back(commandLine.taskFile);
     viaDialog.findChild<QToolButton*>(QStringLiteral("vz"))->click();

@@ -10,8 +10,8 @@
 #include "platform/TaskFolders.h"
 #include "support/FakePlatform.h"
 #include "support/NamedRows.h"
-#include "ui/glavnoe.h"
-#include "ui/parametri_zadaniya.h"
+#include "ui/ConstructorWindow.h"
+#include "ui/MainWindow.h"
 
 namespace trimerka {
 namespace {
@@ -58,8 +58,8 @@ TEST_P(DialogFolders, OpenInTheExamplesAndSaveWhereAFileCanBeWritten) {
     const bool writable = !layout.examplesReadOnly && folderCanBeWritten(platform.folder);
     platform.saveDirectory = saveFolderFor(platform.folder, writable, at("home/Documents"), at("home"));
 
-    TForm1 main(platform);
-    TForm2 constructor(platform, &main);
+    MainWindow main(platform);
+    ConstructorWindow constructor(platform, &main);
     main.show();
     click(main, "vz");
     constructor.show();

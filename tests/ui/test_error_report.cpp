@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "core/Error.h"
-#include "support/FakePlatform.h"
 #include "platform/ErrorReport.h"
+#include "support/FakePlatform.h"
 
 using namespace trimerka;
 

@@ -16,9 +16,9 @@
 #include "support/ConstructorFixture.h"
 #include "support/MainWindowFixture.h"
 #include "support/NamedRows.h"
+#include "ui/AboutWindow.h"
+#include "ui/ConstructorWindow.h"
 #include "ui/FocusMarks.h"
-#include "ui/parametri_zadaniya.h"
-#include "ui/spravka.h"
 
 namespace trimerka {
 namespace {
@@ -375,11 +375,11 @@ TEST_F(KeyboardTest, StepLogKeepsItsOwnKeysAndF6ReachesIt) {
 
     type({Qt::Key_F6, kNone, ""});
     ASSERT_EQ(QApplication::focusWidget(), grid());
-    EXPECT_EQ(grid()->SelectArea(), (TRect{0, 2, 3, 2})) << "the current row is selected whole";
+    EXPECT_EQ(grid()->SelectArea(), (GridRect{0, 2, 3, 2})) << "the current row is selected whole";
 
     type({Qt::Key_Up, kNone, ""});
     EXPECT_EQ(grid()->Row(), 1);
-    EXPECT_EQ(grid()->SelectArea(), (TRect{0, 1, 3, 1}));
+    EXPECT_EQ(grid()->SelectArea(), (GridRect{0, 1, 3, 1}));
     EXPECT_EQ(panel(), QStringLiteral("А - Б")) << "arrows belong to the step log";
 
     // Enter walks through the selected row, as the step log does with it.

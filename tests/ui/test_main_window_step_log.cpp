@@ -28,7 +28,7 @@ protected:
     std::vector<std::string> headerCells() const {
         std::vector<std::string> cells;
         for (int i = 0; i < grid()->HeaderCellsCount(); ++i) {
-            const THeaderInfo cell = grid()->HeaderCells(i);
+            const HeaderInfo cell = grid()->HeaderCells(i);
             cells.push_back(cell.Str.toStdString() + " (" + std::to_string(cell.Rc.Left) + "," +
                             std::to_string(cell.Rc.Top) + "," + std::to_string(cell.Rc.Right) + "," +
                             std::to_string(cell.Rc.Bottom) + ")");
@@ -43,7 +43,7 @@ protected:
     }
     // The row lies wholly in the body area of the grid's client area, below the header band.
     bool rowInView(int row) const {
-        const TRect r = grid()->CellRect(0, row);
+        const GridRect r = grid()->CellRect(0, row);
         return r.Top >= grid()->GetFixedHeight() - 1 && r.Bottom <= grid()->viewport()->height();
     }
 };
@@ -83,13 +83,13 @@ TEST_F(StepLogInWindow, ATaskWhoseTitlesHoldAnyTextOpensWithItsHeader) {
 TEST_F(StepLogInWindow, CtrlCCopiesTheSelectedRows) {
     openKeys(testing::classicTaskKeys());
     playClassicSteps(2);
-    TCellGrid* log = grid();
+    CellGrid* log = grid();
     const QString row1 = QStringLiteral("А - Б\t3 ( 8 - 5 )\t5 ( 0 + 5 )\t0\r\n");
     const QString row2 = QStringLiteral("Б - В\t3\t2 ( 5 - 3 )\t3 ( 0 + 3 )\r\n");
 
     QTest::mouseClick(log->viewport(), Qt::LeftButton, Qt::NoModifier,
                       log->CellRect(2, 0).ToQRect().center());
-    ASSERT_EQ(log->SelectArea(), (TRect{0, 0, 3, 0}));
+    ASSERT_EQ(log->SelectArea(), (GridRect{0, 0, 3, 0}));
     QTest::keyClick(log, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(platform.clipboard, row1);
 
@@ -106,7 +106,7 @@ TEST_F(StepLogInWindow, CtrlCCopiesTheSelectedRows) {
     QTest::mousePress(log->viewport(), Qt::LeftButton, Qt::NoModifier, number1);
     testing::dragMove(*log, number2);
     QTest::mouseRelease(log->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(number2.x(), -20));
-    ASSERT_EQ(log->SelectArea(), (TRect{0, 0, 3, 1}));
+    ASSERT_EQ(log->SelectArea(), (GridRect{0, 0, 3, 1}));
     QTest::keyClick(log, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(platform.clipboard, row1 + row2);
     EXPECT_EQ(errorMessages(), QStringList());
@@ -137,7 +137,7 @@ TEST_F(StepLogInWindow, TheWinningRowIsInViewWhenTheCompletedWindowShows) {
     ASSERT_EQ(platform.modalShown.size(), 1u);
     EXPECT_TRUE(inView);
     EXPECT_EQ(grid()->Row(), 6);
-    const TRect frame = grid()->FrameRect();
+    const GridRect frame = grid()->FrameRect();
     const QColor pen = grid()->hasFocus() ? QColor(Qt::black) : grid()->GridColor();
     ASSERT_LT(frame.Bottom, shown.height());
     testing::expectPixels(shown,

@@ -38,9 +38,9 @@ TEST_F(StepLogCopy, CtrlAThenCtrlCCopiesTheWholeLogWhichChecksAsSolved) {
     ASSERT_EQ(grid()->RowCount(), 7);
     // A click on a row selects that row; Ctrl+A then selects them all, and the main window keeps it so.
     testing::click(*grid(), testing::cellCentre(*grid(), 1, 2));
-    ASSERT_EQ(grid()->SelectArea(), (TRect{0, 2, 3, 2}));
+    ASSERT_EQ(grid()->SelectArea(), (GridRect{0, 2, 3, 2}));
     QTest::keyClick(grid(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(grid()->SelectArea(), (TRect{0, 0, 3, 6}));
+    EXPECT_EQ(grid()->SelectArea(), (GridRect{0, 0, 3, 6}));
     QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
 
     QString expected;

@@ -17,8 +17,8 @@ inline const QColor kLogAlternate{255, 234, 213};
 inline const QColor kLogGridColor{64, 0, 0};
 inline const QColor kLogSelection{186, 254, 189};
 
-inline std::unique_ptr<TCellGrid> makeStepLog(Platform& platform, int rows) {
-    auto g = std::make_unique<TCellGrid>(platform);
+inline std::unique_ptr<CellGrid> makeStepLog(Platform& platform, int rows) {
+    auto g = std::make_unique<CellGrid>(platform);
     g->setObjectName(QStringLiteral("ng"));
     g->resize(696, 133);
     g->BeginUpdate();
@@ -27,7 +27,7 @@ inline std::unique_ptr<TCellGrid> makeStepLog(Platform& platform, int rows) {
     const QString titles[] = {QStringLiteral("Команда"), QStringLiteral("Емкость|12 литров"),
                               QStringLiteral("Емкость|8 литров"), QStringLiteral("Емкость|4 литра")};
     for (int c = 0; c < 4; ++c) {
-        TCellColumn& col = g->Columns()[c];
+        CellColumn& col = g->Columns()[c];
         col.SetWidth(160);
         col.SetHorzAlign(haCenter);
         col.SetCanResize(false);

@@ -25,14 +25,14 @@ Platform& platform() {
     return fake;
 }
 
-QAccessibleTableInterface* tableOf(TCellGrid& grid) {
+QAccessibleTableInterface* tableOf(CellGrid& grid) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&grid);
     return iface ? iface->tableInterface() : nullptr;
 }
 
 // A grid of three columns and four rows without a gutter, its cells named by place ("c1r2").
-std::unique_ptr<TCellGrid> plainGrid() {
-    auto grid = std::make_unique<TCellGrid>(platform());
+std::unique_ptr<CellGrid> plainGrid() {
+    auto grid = std::make_unique<CellGrid>(platform());
     grid->resize(300, 200);
     grid->SetGutterKind(gkNone);
     grid->SetColCount(3);
@@ -66,16 +66,16 @@ TEST(GridAccessible, WithoutAGutterChildrenAreHeadersThenCellsRowByRow) {
 TEST(GridAccessible, SelectionReportsWholeRowsAndWholeColumns) {
     auto grid = plainGrid();
     QAccessibleTableInterface* table = tableOf(*grid);
-    grid->SetSelectArea(TRect{1, 0, 1, 3});
+    grid->SetSelectArea(GridRect{1, 0, 1, 3});
     EXPECT_EQ(table->selectedColumns(), QList<int>{1});
     EXPECT_EQ(table->selectedRows(), QList<int>());
     EXPECT_EQ(table->selectedCellCount(), 4);
-    grid->SetSelectArea(TRect{0, 1, 2, 2});
+    grid->SetSelectArea(GridRect{0, 1, 2, 2});
     EXPECT_EQ(table->selectedRows(), QList<int>({1, 2}));
     EXPECT_EQ(table->selectedColumns(), QList<int>());
     EXPECT_EQ(table->selectedCellCount(), 6);
     // An area reaching past the grid counts only the cells the grid has.
-    grid->SetSelectArea(TRect{2, 3, 5, 9});
+    grid->SetSelectArea(GridRect{2, 3, 5, 9});
     EXPECT_EQ(table->selectedCellCount(), 1);
     EXPECT_FALSE(table->selectRow(0)) << "the selection is the grid's own";
 }

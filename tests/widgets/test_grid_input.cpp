@@ -9,7 +9,7 @@
 
 #include "core/Error.h"
 #include "support/GridInputSupport.h"
-#include "widgets/CellInplace.h"
+#include "widgets/CellEditor.h"
 #include "widgets/StepLogGrid.h"
 
 namespace trimerka {
@@ -34,11 +34,11 @@ protected:
     void SetUp() override {
         grid = makeStepLog(platform, 15);
         // The main window widens every click and key to the whole current row.
-        grid->OnClick = [this](TCellGrid* g) {
+        grid->OnClick = [this](CellGrid* g) {
             clicks.push_back({g->Col(), g->Row(), g->SelectArea()});
             g->SetSelectArea({0, g->Row(), g->ColCount() - 1, g->Row()});
         };
-        grid->OnKeyDown = [this](TCellGrid* g, int&, Qt::KeyboardModifiers) {
+        grid->OnKeyDown = [this](CellGrid* g, int&, Qt::KeyboardModifiers) {
             ++keyDowns;
             g->SetSelectArea({0, g->Row(), g->ColCount() - 1, g->Row()});
         };
@@ -50,10 +50,10 @@ protected:
     struct Click {
         int col;
         int row;
-        TRect areaAtClick;
+        GridRect areaAtClick;
     };
     FakePlatform platform;
-    std::unique_ptr<TCellGrid> grid;
+    std::unique_ptr<CellGrid> grid;
     std::vector<Click> clicks;
     int keyDowns = 0;
 };
@@ -118,7 +118,7 @@ TEST_F(StepLogInput, WithoutRowsNoKeyActsAndOnKeyDownStaysSilent) {
 
 TEST_F(StepLogInput, OnKeyDownComesAfterTheGridMoved) {
     int rowSeen = -1;
-    grid->OnKeyDown = [&](TCellGrid* g, int&, Qt::KeyboardModifiers) { rowSeen = g->Row(); };
+    grid->OnKeyDown = [&](CellGrid* g, int&, Qt::KeyboardModifiers) { rowSeen = g->Row(); };
     grid->SetRow(4);
     QTest::keyClick(grid.get(), Qt::Key_Down);
     EXPECT_EQ(rowSeen, 5);
@@ -134,7 +134,7 @@ TEST_F(StepLogInput, CtrlCOnAWholeRowCopiesItsFourTextsWithTabs) {
 // The main window widens only moves to the current row, so Ctrl+A keeps every row for Ctrl+C.
 TEST_F(StepLogInput, CtrlAThenCtrlCCopiesEveryRowAndShiftUpShrinksFromTheBottom) {
     int lastKey = 0;
-    grid->OnKeyDown = [&](TCellGrid*, int& key, Qt::KeyboardModifiers) { lastKey = key; };
+    grid->OnKeyDown = [&](CellGrid*, int& key, Qt::KeyboardModifiers) { lastKey = key; };
     grid->SetRowCount(3);
     grid->SetRow(1);
     grid->SetSelectArea({0, 1, 3, 1});
@@ -195,7 +195,7 @@ protected:
         showFocused(*grid, *grid);
     }
     FakePlatform platform;
-    std::unique_ptr<TCellGrid> grid;
+    std::unique_ptr<CellGrid> grid;
 };
 
 // With a 20-pixel gutter, one 18-pixel header line and columns of 80: column 0's right edge is at x = 100.
@@ -204,7 +204,7 @@ TEST_F(SheetInput, HitTestFindsTheZoneAtAPoint) {
     struct Case {
         const char* name;
         QPoint p;
-        TGridHittest zone;
+        GridHitTest zone;
         int sizingCol;
     };
     const Case cases[] = {
@@ -241,7 +241,7 @@ TEST_F(SheetInput, AnEdgeOfAFixedColumnIsPartOfTheCell) {
 
 TEST_F(SheetInput, TheFillHandleWinsOverTheEdgeBeneathIt) {
     (void)grid->grab();
-    const TRect box = grid->GetSmallBox();
+    const GridRect box = grid->GetSmallBox();
     ASSERT_FALSE(box.IsEmpty());
     EXPECT_EQ(grid->GetHitTestInfo(box.Left + 3, box.Top + 3), gtSmallBox);
 }
@@ -290,7 +290,7 @@ TEST_F(SheetInput, PressesSelectCellsRowsColumnsAndEverything) {
         QPoint p;
         int col;
         int row;
-        TRect selected;
+        GridRect selected;
     };
     const int rowTop = 18;
     const Case cases[] = {
@@ -313,10 +313,10 @@ TEST_F(SheetInput, PressesSelectCellsRowsColumnsAndEverything) {
 TEST_F(SheetInput, BandPressesReportTheirRowOrColumn) {
     std::vector<int> gutter;
     std::vector<int> header;
-    grid->OnGutterClick = [&](TCellGrid*, int r, Qt::MouseButton, Qt::KeyboardModifiers) {
+    grid->OnGutterClick = [&](CellGrid*, int r, Qt::MouseButton, Qt::KeyboardModifiers) {
         gutter.push_back(r);
     };
-    grid->OnHeaderClick = [&](TCellGrid*, int c, Qt::MouseButton, Qt::KeyboardModifiers) {
+    grid->OnHeaderClick = [&](CellGrid*, int c, Qt::MouseButton, Qt::KeyboardModifiers) {
         header.push_back(c);
     };
     click(*grid, {8, 18 + 2 * 18 + 9});
@@ -332,7 +332,7 @@ TEST_F(SheetInput, DragsExtendFromTheAnchor) {
         QPoint to;
         int col;
         int row;
-        TRect selected;
+        GridRect selected;
     };
     const Case cases[] = {
         {"CellsDownRight", {60, 18 + 18 + 9}, {230, 18 + 3 * 18 + 9}, 0, 1, {0, 1, 2, 3}},
@@ -353,11 +353,11 @@ TEST_F(SheetInput, DragsExtendFromTheAnchor) {
 
 TEST_F(SheetInput, ClickNotificationsFollowTheGridsHandling) {
     QStringList order;
-    grid->OnMouseDown = [&](TCellGrid* g, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+    grid->OnMouseDown = [&](CellGrid* g, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
         order << QStringLiteral("down %1").arg(g->Row());
     };
-    grid->OnMouseUp = [&](TCellGrid*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { order << "up"; };
-    grid->OnClick = [&](TCellGrid*) { order << "click"; };
+    grid->OnMouseUp = [&](CellGrid*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { order << "up"; };
+    grid->OnClick = [&](CellGrid*) { order << "click"; };
     click(*grid, cellCentre(*grid, 1, 4));
     EXPECT_EQ(order.join(QLatin1Char(',')), QStringLiteral("down 4,up,click"));
 }
@@ -367,7 +367,7 @@ TEST_F(SheetInput, ClickNotificationsFollowTheGridsHandling) {
 TEST_F(SheetInput, BandPressesWithoutRowsSelectNothing) {
     grid->SetRowCount(0);
     std::vector<int> header;
-    grid->OnHeaderClick = [&](TCellGrid*, int c, Qt::MouseButton, Qt::KeyboardModifiers) {
+    grid->OnHeaderClick = [&](CellGrid*, int c, Qt::MouseButton, Qt::KeyboardModifiers) {
         header.push_back(c);
     };
     click(*grid, {8, 9});
@@ -382,7 +382,7 @@ TEST_F(SheetInput, BandPressesWithoutRowsSelectNothing) {
 TEST_F(SheetInput, ADisabledGridIgnoresPressesDragsAndKeys) {
     grid->SetEnabled(false);
     int keyDowns = 0;
-    grid->OnKeyDown = [&](TCellGrid*, int&, Qt::KeyboardModifiers) { ++keyDowns; };
+    grid->OnKeyDown = [&](CellGrid*, int&, Qt::KeyboardModifiers) { ++keyDowns; };
     click(*grid, cellCentre(*grid, 2, 2));
     drag(*grid, cellCentre(*grid, 2, 2), cellCentre(*grid, 3, 4));
     QTest::keyClick(grid.get(), Qt::Key_Down);
@@ -448,7 +448,7 @@ TEST_F(SheetInput, TheFillHandleRepeatsTheBlockOverTheTarget) {
     drag(*grid, cellCentre(*grid, 0, 0), cellCentre(*grid, 0, 1));
     ASSERT_EQ(grid->SelectArea(), area(0, 0, 0, 1));
     (void)grid->grab();
-    const TRect box = grid->GetSmallBox();
+    const GridRect box = grid->GetSmallBox();
     drag(*grid, {box.Left + 3, box.Top + 3}, cellCentre(*grid, 0, 5));
     EXPECT_EQ(grid->SelectArea(), area(0, 0, 0, 5));
     QStringList texts;
@@ -464,7 +464,7 @@ TEST_F(SheetInput, TheFillHandleRepeatsLeftAndUpFromTheBlock) {
     grid->SetRow(3);
     grid->SetSelectArea({2, 3, 3, 3});
     (void)grid->grab();
-    const TRect box = grid->GetSmallBox();
+    const GridRect box = grid->GetSmallBox();
     drag(*grid, {box.Left + 3, box.Top + 3}, cellCentre(*grid, 0, 2));
     EXPECT_EQ(grid->SelectArea(), area(0, 2, 3, 3));
     QStringList row2;
@@ -480,7 +480,7 @@ TEST_F(SheetInput, TheFillHandleRepeatsLeftAndUpFromTheBlock) {
 TEST_F(SheetInput, AReadOnlyGridExtendsByTheFillHandleButFillsNothing) {
     grid->SetReadOnly(true);
     (void)grid->grab();
-    const TRect box = grid->GetSmallBox();
+    const GridRect box = grid->GetSmallBox();
     drag(*grid, {box.Left + 3, box.Top + 3}, cellCentre(*grid, 0, 4));
     EXPECT_EQ(grid->SelectArea(), area(0, 0, 0, 4));
     EXPECT_EQ(grid->CellText(0, 4), QStringLiteral("0:4"));
@@ -498,7 +498,7 @@ TEST_F(SheetInput, KeysMoveAndExtend) {
         Qt::KeyboardModifiers mods;
         int expCol;
         int expRow;
-        TRect expArea;
+        GridRect expArea;
     };
     const auto none = Qt::NoModifier;
     const auto shift = Qt::ShiftModifier;
@@ -575,7 +575,7 @@ TEST_F(SheetInput, EnterStepsInsideTheSelectionBothWays) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         int notified = 0;
-        grid->OnColRowChanged = [&](TCellGrid*, int, int) { ++notified; };
+        grid->OnColRowChanged = [&](CellGrid*, int, int) { ++notified; };
         grid->SetCol(c.col);
         grid->SetRow(c.row);
         grid->SetSelectArea({1, 1, 2, 3});
@@ -607,9 +607,9 @@ TEST_F(SheetInput, EnterCommitsThroughOnCellAssignmentAndFills) {
         bool fillDown;
         bool fillRight;
         QString typed;
-        TRect selection; // empty: the single current cell (1, 11)
-        QString column1; // rows 10..14 of column 1
-        QString row11;   // columns 0..3 of row 11
+        GridRect selection; // empty: the single current cell (1, 11)
+        QString column1;    // rows 10..14 of column 1
+        QString row11;      // columns 0..3 of row 11
         int rowAfter;
     };
     const Case cases[] = {
@@ -658,7 +658,7 @@ TEST_F(SheetInput, EnterCommitsThroughOnCellAssignmentAndFills) {
         auto g = makeSheet(platform);
         g->SetAutoFillDown(c.fillDown);
         g->SetAutoFillRight(c.fillRight);
-        g->OnCellAssignment = [&](TCellGrid*, int, int, QString& s) {
+        g->OnCellAssignment = [&](CellGrid*, int, int, QString& s) {
             s = c.readOnly ? s + QStringLiteral("*") : s.toUpper();
         };
         g->SetCol(1);
@@ -687,7 +687,7 @@ TEST_F(SheetInput, RowKeysInsertDeleteAndClear) {
         bool readOnly;
         bool autoAddRow;
         int startRow;
-        TRect selection; // applied when not empty
+        GridRect selection; // applied when not empty
         QString typedFirst;
         int key;
         Qt::KeyboardModifiers mods;
@@ -836,8 +836,8 @@ TEST_F(SheetInput, RowKeysInsertDeleteAndClear) {
         g->SetAutoAddRow(c.autoAddRow);
         QStringList inserted;
         QStringList deleted;
-        g->OnInsertRow = [&](TCellGrid*, int r) { inserted << QString::number(r); };
-        g->OnDeleteRow = [&](TCellGrid*, int r) { deleted << QString::number(r); };
+        g->OnInsertRow = [&](CellGrid*, int r) { inserted << QString::number(r); };
+        g->OnDeleteRow = [&](CellGrid*, int r) { deleted << QString::number(r); };
         g->SetRow(c.startRow);
         if (c.selection.Right > 0)
             g->SetSelectArea(c.selection);
@@ -858,7 +858,7 @@ TEST_F(SheetInput, RowKeysInsertDeleteAndClear) {
 TEST_F(SheetInput, UpFromAnEmptyAddedRowDropsIt) {
     grid->SetAutoAddRow(true);
     std::vector<int> deleted;
-    grid->OnDeleteRow = [&](TCellGrid*, int r) { deleted.push_back(r); };
+    grid->OnDeleteRow = [&](CellGrid*, int r) { deleted.push_back(r); };
     grid->SetRow(14);
     QTest::keyClick(grid.get(), Qt::Key_Down);
     ASSERT_EQ(grid->RowCount(), 16);
@@ -888,7 +888,7 @@ TEST(GridFocus, ArrowsStayWithTheGrid) {
     FakePlatform platform;
     Host host;
     auto* layout = new QVBoxLayout(&host);
-    auto* grid = new TCellGrid(platform);
+    auto* grid = new CellGrid(platform);
     auto* other = new QLineEdit;
     layout->addWidget(grid);
     layout->addWidget(other);
@@ -945,7 +945,7 @@ TEST_F(SheetInput, TypingReplacesTheCellTextWithTheBuffer) {
 }
 
 TEST_F(SheetInput, AKeyPressHandlerThatClearsTheCharacterStopsTheTyping) {
-    grid->OnKeyPress = [](TCellGrid*, QChar& key) {
+    grid->OnKeyPress = [](CellGrid*, QChar& key) {
         if (key == QLatin1Char('x'))
             key = QChar();
     };
@@ -959,7 +959,7 @@ TEST_F(SheetInput, TheCaretStandsAfterTheTypedText) {
     grid->SetCol(1);
     grid->SetRow(2);
     typeText(*grid, QStringLiteral("12"));
-    const TRect r = grid->CellRect(1, 2);
+    const GridRect r = grid->CellRect(1, 2);
     const int textWidth = QFontMetrics(grid->Columns()[1].Font()).horizontalAdvance(QStringLiteral("12"));
     EXPECT_TRUE(grid->CaretVisible());
     EXPECT_EQ(grid->CaretPoint(), QPoint(r.Left + 4 + textWidth + 1, r.Top + 2 - 1));
@@ -979,8 +979,8 @@ TEST_F(SheetInput, AMoveStartsAFreshBuffer) {
 }
 
 TEST_F(SheetInput, TypedEditsPassTheChangeEvents) {
-    grid->OnCellChanging = [](TCellGrid*, int, int r, bool& can) { can = r != 3; };
-    grid->OnCellChange = [](TCellGrid*, int, int, QString& s) { s = s + QStringLiteral("!"); };
+    grid->OnCellChanging = [](CellGrid*, int, int r, bool& can) { can = r != 3; };
+    grid->OnCellChange = [](CellGrid*, int, int, QString& s) { s = s + QStringLiteral("!"); };
     grid->SetCol(0);
     grid->SetRow(2);
     typeText(*grid, QStringLiteral("a"));
@@ -1031,9 +1031,9 @@ TEST_F(SheetInput, TheEditorLiesOverTheCellAndStoresEveryChange) {
     grid->Columns()[1].SetHorzAlign(haRight);
     click(*grid, cellCentre(*grid, 1, 2));
     click(*grid, cellCentre(*grid, 1, 2));
-    TCellInplace* editor = grid->InplaceEditor();
+    CellEditor* editor = grid->InplaceEditor();
     ASSERT_TRUE(editor->isVisible());
-    const TRect r = grid->CellRect(1, 2);
+    const GridRect r = grid->CellRect(1, 2);
     const int th = QFontMetrics(grid->Columns()[1].Font()).height();
     EXPECT_EQ(editor->geometry().left(), r.Left + 4);
     EXPECT_EQ(editor->geometry().width(), r.Width() + 1 - 8);
@@ -1060,7 +1060,7 @@ TEST_F(SheetInput, TheEditorKeepsALongTextWhole) {
     const QString longText = QString(40000, QLatin1Char('x')) + QStringLiteral("end");
     grid->SetCellText(1, 2, longText);
     int edits = 0;
-    grid->OnCellChanging = [&](TCellGrid*, int, int, bool&) { ++edits; };
+    grid->OnCellChanging = [&](CellGrid*, int, int, bool&) { ++edits; };
     click(*grid, cellCentre(*grid, 1, 2));
     click(*grid, cellCentre(*grid, 1, 2));
     ASSERT_TRUE(grid->Editing());
@@ -1104,7 +1104,7 @@ TEST_F(SheetInput, TheEditorFiltersTypedCharacters) {
     };
     click(*grid, cellCentre(*grid, 3, 1));
     click(*grid, cellCentre(*grid, 3, 1));
-    TCellInplace* editor = grid->InplaceEditor();
+    CellEditor* editor = grid->InplaceEditor();
     editor->setFocus();
     editor->selectAll();
     typeText(*editor, QStringLiteral("a1b2"));
@@ -1134,7 +1134,7 @@ TEST_F(SheetInput, FocusElsewhereEndsTheEditing) {
 TEST_F(SheetInput, CopyWritesTabbedLinesOfTheVisibleColumns) {
     struct Case {
         const char* name;
-        TRect selection;
+        GridRect selection;
         int hidden;
         QString expected;
     };
@@ -1155,7 +1155,7 @@ TEST_F(SheetInput, CopyWritesTabbedLinesOfTheVisibleColumns) {
 
 TEST_F(SheetInput, CutEmptiesTheCellsThatMayChange) {
     grid->Columns()[1].SetReadOnly(true);
-    grid->OnCellChanging = [](TCellGrid*, int c, int r, bool& can) { can = !(c == 0 && r == 2); };
+    grid->OnCellChanging = [](CellGrid*, int c, int r, bool& can) { can = !(c == 0 && r == 2); };
     grid->SetSelectArea({0, 1, 1, 2});
     QTest::keyClick(grid.get(), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(platform.clipboard, QStringLiteral("0:1\t1:1\r\n0:2\t1:2\r\n"));
@@ -1172,7 +1172,7 @@ TEST_F(SheetInput, PasteFillsFromTheCurrentCellOrRepeatsOverTheSelection) {
         QString clipboard;
         int col;
         int row;
-        TRect selection; // applied when not a single cell
+        GridRect selection; // applied when not a single cell
         int hidden;
         QString rows0to3; // "|"-separated rows of columns 0..3
     };
@@ -1249,7 +1249,7 @@ TEST_F(SheetInput, APasteBelowTheLastRowIsCutToTheGrid) {
 // An error raised by an application's handler ends the operation, reaches the error report, and leaves the
 // grid painting.
 TEST_F(SheetInput, AnErrorInAHandlerIsReportedAndTheGridGoesOn) {
-    grid->OnCellChange = [](TCellGrid*, int, int r, QString&) {
+    grid->OnCellChange = [](CellGrid*, int, int r, QString&) {
         if (r == 1)
             throw Error("boom");
     };

@@ -14,7 +14,7 @@ namespace {
 
 struct Cell {
     const char* str;
-    TRect rc;
+    GridRect rc;
 };
 
 struct HeaderCase {
@@ -31,7 +31,7 @@ std::vector<HeaderColumn> logTitles(const char* second) {
             {QStringLiteral("Емкость|4 литра")}};
 }
 
-std::string describe(const std::vector<THeaderInfo>& cells) {
+std::string describe(const std::vector<HeaderInfo>& cells) {
     std::string s;
     for (const auto& c : cells)
         s += "'" + c.Str.toStdString() + "' (" + std::to_string(c.Rc.Left) + "," + std::to_string(c.Rc.Top) +
@@ -42,7 +42,7 @@ std::string describe(const std::vector<THeaderInfo>& cells) {
 void expectHeaderCells(const std::vector<HeaderCase>& cases) {
     for (const auto& c : cases) {
         const auto cells = BuildHeaderCells(c.columns, c.headerLine);
-        std::vector<THeaderInfo> expected;
+        std::vector<HeaderInfo> expected;
         for (const auto& e : c.expected)
             expected.push_back({QString::fromUtf8(e.str), e.rc});
         EXPECT_EQ(describe(cells), describe(expected)) << c.name;
@@ -150,23 +150,23 @@ TEST(GridHeader, EveryTitleTextBuildsItsCells) {
 TEST(GridHeader, StepLogGeometry) {
     FakePlatform platform;
     auto g = makeStepLog(platform, 0);
-    const std::vector<TRect> clientRects = {
+    const std::vector<GridRect> clientRects = {
         {19, -1, 180, 36}, {179, -1, 660, 18}, {179, 17, 340, 36}, {339, 17, 500, 36}, {499, 17, 660, 36}};
     ASSERT_EQ(g->HeaderCellsCount(), 5);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(g->HeaderCellRect(g->HeaderCells(i)), clientRects[static_cast<size_t>(i)])
             << "header cell " << i;
-    EXPECT_EQ(g->CornerRect(), (TRect{-1, -1, 20, 36}));
+    EXPECT_EQ(g->CornerRect(), (GridRect{-1, -1, 20, 36}));
     EXPECT_EQ(g->GetFixedHeight(), 36);
     g->SetRowCount(1);
-    EXPECT_EQ(g->CellRect(0, 0), (TRect{19, 35, 180, 54}));
-    EXPECT_EQ(g->CellRect(-1, 0), TRect{});
+    EXPECT_EQ(g->CellRect(0, 0), (GridRect{19, 35, 180, 54}));
+    EXPECT_EQ(g->CellRect(-1, 0), GridRect{});
 
     g->Columns()[1].SetTitle(QStringLiteral("Объём|12 литров"));
     ASSERT_EQ(g->HeaderCellsCount(), 6) << "a title change rebuilds the header";
     EXPECT_EQ(g->HeaderCells(1).Str, QStringLiteral("Объём"));
     EXPECT_EQ(g->HeaderCells(3).Str, QStringLiteral("Емкость"));
-    EXPECT_EQ(g->HeaderCells(3).Rc, (TRect{2, 0, 3, 0}));
+    EXPECT_EQ(g->HeaderCells(3).Rc, (GridRect{2, 0, 3, 0}));
 }
 
 TEST(GridRows, ShrinkToZeroAndGrowBackKeepsTheTexts) {
@@ -177,12 +177,12 @@ TEST(GridRows, ShrinkToZeroAndGrowBackKeepsTheTexts) {
     QApplication::processEvents();
     EXPECT_TRUE(g->verticalScrollBar()->isVisible());
     int notifications = 0;
-    g->OnColRowChanged = [&](TCellGrid*, int, int) { ++notifications; };
+    g->OnColRowChanged = [&](CellGrid*, int, int) { ++notifications; };
 
     g->SetRowCount(0);
     EXPECT_EQ(g->Col(), -1);
     EXPECT_EQ(g->Row(), -1);
-    EXPECT_EQ(g->SelectArea(), (TRect{-1, -1, -1, -1}));
+    EXPECT_EQ(g->SelectArea(), (GridRect{-1, -1, -1, -1}));
     QApplication::processEvents();
     EXPECT_FALSE(g->verticalScrollBar()->isVisible());
 
@@ -270,18 +270,18 @@ TEST(GridCells, UserEditsGoThroughTheEvents) {
     };
     for (const auto& c : cases) {
         FakePlatform platform;
-        TCellGrid g(platform);
+        CellGrid g(platform);
         g.SetColCount(2);
         g.SetCellText(1, 2, QStringLiteral("old"));
         g.Columns()[1].SetReadOnly(c.columnReadOnly);
         int changing = 0;
-        g.OnCellChanging = [&](TCellGrid*, int col, int row, bool& can) {
+        g.OnCellChanging = [&](CellGrid*, int col, int row, bool& can) {
             ++changing;
             EXPECT_EQ(col, 1);
             EXPECT_EQ(row, 2);
             can = c.canChange;
         };
-        g.OnCellChange = [&](TCellGrid*, int, int, QString& s) {
+        g.OnCellChange = [&](CellGrid*, int, int, QString& s) {
             if (!c.changedTo.isEmpty())
                 s = c.changedTo;
         };
@@ -299,8 +299,8 @@ TEST(GridCells, UnchangedTextFiresAndRepaintsNothing) {
     PaintCounter counter;
     g->viewport()->installEventFilter(&counter);
     int events = 0;
-    g->OnCellChanging = [&](TCellGrid*, int, int, bool&) { ++events; };
-    g->OnCellChange = [&](TCellGrid*, int, int, QString&) { ++events; };
+    g->OnCellChanging = [&](CellGrid*, int, int, bool&) { ++events; };
+    g->OnCellChange = [&](CellGrid*, int, int, QString&) { ++events; };
 
     g->StoreCell(2, 1, true, g->CellText(2, 1));
     g->SetCellText(2, 1, g->CellText(2, 1));
@@ -315,12 +315,12 @@ TEST(GridCells, UnchangedTextFiresAndRepaintsNothing) {
 
 TEST(GridCells, MergedCellsMarkTheCellsTheyCover) {
     FakePlatform platform;
-    TCellGrid g(platform);
+    CellGrid g(platform);
     g.SetColCount(3);
     g.SetRowCount(4);
     g.SetCellText(1, 1, QStringLiteral("hidden"));
-    TMergeCell& m = g.MergeCells(2, 2, 1, 1, QStringLiteral("joined"));
-    EXPECT_EQ(m.Rc, (TRect{1, 1, 2, 2}));
+    MergedCell& m = g.MergeCells(2, 2, 1, 1, QStringLiteral("joined"));
+    EXPECT_EQ(m.Rc, (GridRect{1, 1, 2, 2}));
     EXPECT_EQ(m.HorzAlign, haCenter);
     EXPECT_EQ(g.CellText(1, 1), QString());
     EXPECT_EQ(g.CellMark(2, 2), -2);
@@ -345,7 +345,7 @@ TEST(GridCells, ClearEmptiesTheTextsButKeepsTheShape) {
 
 TEST(GridCells, GutterTexts) {
     FakePlatform platform;
-    TCellGrid g(platform);
+    CellGrid g(platform);
     g.SetGutterKind(gkNumber);
     EXPECT_EQ(g.GutterText(0), QStringLiteral("1"));
     EXPECT_EQ(g.GutterText(14), QStringLiteral("15"));
@@ -361,10 +361,11 @@ TEST(GridCells, CurrentCellSettersNotify) {
     FakePlatform platform;
     auto g = makeStepLog(platform, 5);
     std::vector<std::pair<int, int>> seen;
-    g->OnColRowChanged = [&](TCellGrid*, int c, int r) { seen.emplace_back(c, r); };
+    g->OnColRowChanged = [&](CellGrid*, int c, int r) { seen.emplace_back(c, r); };
     g->SetSelectArea({0, 1, 3, 1});
     g->SetRow(2);
-    EXPECT_EQ(g->SelectArea(), (TRect{g->Col(), 2, g->Col(), 2})) << "moving the row collapses the selection";
+    EXPECT_EQ(g->SelectArea(), (GridRect{g->Col(), 2, g->Col(), 2}))
+        << "moving the row collapses the selection";
     g->SetCol(3);
     g->SetCol(3);
     EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{0, 2}, {3, 2}}));
@@ -375,7 +376,7 @@ TEST(GridCells, CurrentCellSettersNotify) {
 
 TEST(GridLayout, MaxVScrollIsRoundedUpToWholeRows) {
     FakePlatform platform;
-    TCellGrid g(platform);
+    CellGrid g(platform);
     g.SetColCount(1);
     g.SetRowCount(10);
     // Header 18 + body 180 in a client area 158 high: 40 pixels of overflow.
@@ -402,7 +403,7 @@ TEST(GridLayout, ScrollBarsShowOnlyWhenTheBodyOverflows) {
     };
     for (const auto& c : cases) {
         FakePlatform platform;
-        TCellGrid g(platform);
+        CellGrid g(platform);
         g.SetColCount(1);
         g.Columns()[0].SetWidth(c.width);
         g.SetRowCount(c.rows);
@@ -410,12 +411,13 @@ TEST(GridLayout, ScrollBarsShowOnlyWhenTheBodyOverflows) {
         QApplication::processEvents();
         EXPECT_EQ(g.horizontalScrollBar()->isVisible(), c.horz) << c.name;
         EXPECT_EQ(g.verticalScrollBar()->isVisible(), c.vert) << c.name;
-        EXPECT_EQ(g.GetCellBox(), (TRect{20, 18, g.viewport()->width(), g.viewport()->height()})) << c.name;
+        EXPECT_EQ(g.GetCellBox(), (GridRect{20, 18, g.viewport()->width(), g.viewport()->height()}))
+            << c.name;
     }
 }
 
 TEST(GridLayout, FitToWidthRoundRobin) {
-    using Cols = std::vector<TCellGrid::FitColumn>;
+    using Cols = std::vector<CellGrid::FitColumn>;
     struct Case {
         const char* name;
         Cols columns;
@@ -433,7 +435,7 @@ TEST(GridLayout, FitToWidthRoundRobin) {
     };
     for (const auto& c : cases) {
         Cols cols = c.columns;
-        TCellGrid::FitWidths(cols, c.available, c.forced);
+        CellGrid::FitWidths(cols, c.available, c.forced);
         std::vector<int> widths;
         for (const auto& col : cols)
             widths.push_back(col.Width);
@@ -443,7 +445,7 @@ TEST(GridLayout, FitToWidthRoundRobin) {
 
 TEST(GridLayout, FitToWidthFillsTheClientArea) {
     FakePlatform platform;
-    TCellGrid g(platform);
+    CellGrid g(platform);
     g.SetColCount(3);
     g.Columns()[2].SetCanResize(false);
     g.SetFitToWidth(true);

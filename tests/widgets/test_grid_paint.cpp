@@ -14,7 +14,7 @@ using namespace trimerka::testing;
 namespace {
 
 // The step log with six rows, scrolled to the top, current cell (0, 3) inside the selected row 3.
-std::unique_ptr<TCellGrid> selectedRowLog(Platform& platform) {
+std::unique_ptr<CellGrid> selectedRowLog(Platform& platform) {
     auto g = makeStepLog(platform, 6);
     g->show();
     g->SetVertOffset(0);
@@ -26,7 +26,7 @@ std::unique_ptr<TCellGrid> selectedRowLog(Platform& platform) {
     return g;
 }
 
-QImage shot(TCellGrid& g) {
+QImage shot(CellGrid& g) {
     QApplication::processEvents();
     return g.viewport()->grab().toImage();
 }
@@ -160,7 +160,7 @@ TEST(GridPaint, ImmediateRepaintReturnsTheCaretPoint) {
     auto g = makeStepLog(platform, 3);
     g->show();
     g->SetVertOffset(0);
-    const TRect r = g->CellRect(1, 1);
+    const GridRect r = g->CellRect(1, 1);
     const QPoint p = g->RepaintCell(1, 1);
     EXPECT_EQ(p.y(), r.Top + 2 - 1);
     EXPECT_GT(p.x(), r.Left + 4);
@@ -175,7 +175,7 @@ TEST(GridPaint, StoredTextIsDrawnInsideTheCell) {
     auto g = makeStepLog(platform, 2);
     g->show();
     g->SetVertOffset(0);
-    auto inkIn = [&](const QImage& img, const TRect& R) {
+    auto inkIn = [&](const QImage& img, const GridRect& R) {
         int dark = 0;
         for (int y = R.Top + 2; y < R.Bottom - 2; ++y)
             for (int x = R.Left + 4; x < R.Right - 4; ++x)
@@ -199,7 +199,7 @@ TEST(GridPaint, LookAtTheStepLog) {
 // Pictures to look at: the bands, a merged cell and the raised look together.
 TEST(GridPaint, LookAtTheOtherParts) {
     FakePlatform platform;
-    TCellGrid g(platform);
+    CellGrid g(platform);
     g.resize(420, 200);
     g.SetColCount(4);
     g.SetRowCount(12);
@@ -228,7 +228,7 @@ TEST(GridPaint, LookAtTheOtherParts) {
 // A 200 by 200 grid of two columns and three rows: footer line at 71 .. 89, the rest of the band below it.
 TEST(GridPaint, FooterBand) {
     FakePlatform platform;
-    TCellGrid g(platform);
+    CellGrid g(platform);
     g.SetColCount(2);
     g.SetRowCount(3);
     g.SetShowFooter(true);
@@ -253,7 +253,7 @@ TEST(GridPaint, FooterBand) {
 // The pointer triangle of the current row: x0 = 6, d = 5 in a 20-pixel gutter with 18-pixel rows.
 TEST(GridPaint, PointerTriangleMarksTheCurrentRow) {
     FakePlatform platform;
-    TCellGrid g(platform);
+    CellGrid g(platform);
     g.SetColCount(1);
     g.SetRowCount(3);
     g.SetGutterKind(gkPointer);
@@ -275,7 +275,7 @@ TEST(GridPaint, PointerTriangleMarksTheCurrentRow) {
 // "Итого;за день" is two lines, each centred by its own width; the ";" is not drawn.
 TEST(GridPaint, SemicolonBreaksABandText) {
     FakePlatform platform;
-    TCellGrid g(platform);
+    CellGrid g(platform);
     g.SetColCount(1);
     g.SetRowCount(1);
     g.SetDefRowHeight(40);
@@ -283,7 +283,7 @@ TEST(GridPaint, SemicolonBreaksABandText) {
     g.Columns()[0].SetTitle(QStringLiteral("Итого;за день"));
     g.show();
     const QImage img = shot(g);
-    const TRect R = g.HeaderCellRect(g.HeaderCells(0));
+    const GridRect R = g.HeaderCellRect(g.HeaderCells(0));
     std::vector<std::pair<int, int>> lines; // inked rows as runs: first row, extent centre * 2
     int runStart = -1;
     int minX = 0;
@@ -326,7 +326,7 @@ TEST(GridPaint, DisabledGridShowsNoSelection) {
                           {"no frame above the row", 300, 88, kLogColor},
                           {"no fill handle", 661, 108, kLogColor},
                       });
-    const TRect R = g->CellRect(1, 0);
+    const GridRect R = g->CellRect(1, 0);
     bool inkInGridColour = false;
     for (int y = R.Top + 2; y < R.Bottom - 2 && !inkInGridColour; ++y)
         for (int x = R.Left + 4; x < R.Right - 4; ++x)

@@ -12,7 +12,7 @@ using namespace trimerka::testing;
 
 namespace {
 
-void turnWheel(TCellGrid& g, int delta) {
+void turnWheel(CellGrid& g, int delta) {
     const QPointF at(100, 60);
     QWheelEvent e(at, g.viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
                   Qt::NoScrollPhase, false);
@@ -25,7 +25,7 @@ void dragThumb(QScrollBar& bar, int position) {
     bar.setSliderDown(false);
 }
 
-std::unique_ptr<TCellGrid> longLog(Platform& platform) {
+std::unique_ptr<CellGrid> longLog(Platform& platform) {
     auto g = makeStepLog(platform, 50);
     g->show();
     QApplication::processEvents();
@@ -39,23 +39,21 @@ TEST(GridScroll, VerticalBarAndWheel) {
     struct Case {
         const char* name;
         int startOffset;
-        std::function<void(TCellGrid&)> act;
+        std::function<void(CellGrid&)> act;
         int expected;
     };
     const std::vector<Case> cases = {
         {"line down moves one row", 0,
-         [](TCellGrid& g) { g.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); },
-         18},
+         [](CellGrid& g) { g.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); }, 18},
         {"line up moves one row", 90,
-         [](TCellGrid& g) { g.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub); },
-         72},
+         [](CellGrid& g) { g.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub); }, 72},
         {"page down moves five rows", 0,
-         [](TCellGrid& g) { g.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd); }, 90},
-        {"thumb drag snaps down to a row", 0, [](TCellGrid& g) { dragThumb(*g.verticalScrollBar(), 100); },
+         [](CellGrid& g) { g.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd); }, 90},
+        {"thumb drag snaps down to a row", 0, [](CellGrid& g) { dragThumb(*g.verticalScrollBar(), 100); },
          90},
-        {"wheel notch down moves 120 pixels", 0, [](TCellGrid& g) { turnWheel(g, -120); }, 120},
-        {"wheel notch up stops at the top", 36, [](TCellGrid& g) { turnWheel(g, 120); }, 0},
-        {"offset setter rounds down to a row", 0, [](TCellGrid& g) { g.SetVertOffset(40); }, 36},
+        {"wheel notch down moves 120 pixels", 0, [](CellGrid& g) { turnWheel(g, -120); }, 120},
+        {"wheel notch up stops at the top", 36, [](CellGrid& g) { turnWheel(g, 120); }, 0},
+        {"offset setter rounds down to a row", 0, [](CellGrid& g) { g.SetVertOffset(40); }, 36},
     };
     for (const auto& c : cases) {
         FakePlatform platform;
@@ -91,7 +89,7 @@ TEST(GridScroll, OffsetsStayInRange) {
 
 TEST(GridScroll, HorizontalLineMovesPixelsWithoutSnapping) {
     FakePlatform platform;
-    TCellGrid g(platform);
+    CellGrid g(platform);
     g.SetColCount(5);
     g.show();
     QApplication::processEvents();
@@ -126,7 +124,7 @@ TEST(GridScroll, EnsureVisible) {
 
 TEST(GridScroll, EnsureVisibleBringsAColumnIntoView) {
     FakePlatform platform;
-    TCellGrid g(platform);
+    CellGrid g(platform);
     g.SetColCount(6);
     g.SetRowCount(3);
     g.show();
@@ -149,7 +147,7 @@ TEST(GridScroll, VisibleRowsAreExactlyThoseMeetingTheCellBox) {
         turnWheel(*g, -offset);
         const int first = g->FirstVisibleRow();
         const int last = g->LastVisibleRow();
-        const TRect box = g->GetCellBox();
+        const GridRect box = g->GetCellBox();
         EXPECT_TRUE(g->CellRect(0, first).Intersects(box)) << "offset " << g->VertOffset();
         EXPECT_TRUE(g->CellRect(0, last).Intersects(box)) << "offset " << g->VertOffset();
         if (first > 0) {

@@ -17,13 +17,13 @@
 
 #include "core/TaskFile.h"
 #include "support/ConstructorFixture.h"
+#include "ui/ConstructorWindow.h"
 #include "ui/SpinEdit.h"
 #include "ui/VesselView.h"
-#include "ui/parametri_zadaniya.h"
 
+using trimerka::ConstructorWindow;
 using trimerka::SpinEdit;
 using trimerka::TaskDefinition;
-using trimerka::TForm2;
 using trimerka::VesselView;
 using trimerka::constructor::ColorSquare;
 
@@ -153,7 +153,7 @@ TEST_F(ConstructorFilesTest, ChosenNamesGetTheTaskExtensionUnlessTheyEndInItInAn
         EXPECT_EQ(get<QLabel>("put_tmk")->textFormat(), Qt::PlainText);
         EXPECT_TRUE(QFile::exists(used)) << row.name << " (save as)";
 
-        form.defbat();
+        form.resetToDefaultTask();
         load(path(QString::fromLatin1(row.chosen)));
         EXPECT_EQ(currentFile(), used) << row.name << " (load)";
         EXPECT_TRUE(platform.errors.empty()) << row.name << " (load)";
@@ -237,7 +237,7 @@ TEST_F(ConstructorFilesTest, TitlesAndStatementLinesKeepTheirBlanksAndQuotes) {
     const QString file = path(QStringLiteral("blanks.tmk"));
     platform.saveAnswers.push_back(file);
     click("SpeedButton8");
-    form.defbat();
+    form.resetToDefaultTask();
 
     load(file);
     ASSERT_TRUE(platform.errors.empty());
@@ -360,7 +360,7 @@ TEST_F(ConstructorFilesTest, FailedLoadKeepsWhatWasReadAndDisarmsSaving) {
          false},
     };
     for (const Row& row : rows) {
-        form.defbat();
+        form.resetToDefaultTask();
         platform.errors.clear();
         const QString file = writeFile(QStringLiteral("broken.tmk"), row.overrides);
         const QStringList before = lines(file);
@@ -372,7 +372,7 @@ TEST_F(ConstructorFilesTest, FailedLoadKeepsWhatWasReadAndDisarmsSaving) {
         EXPECT_EQ(spin("saem")->text(), QLatin1String(row.vesselARead ? "12" : "99")) << row.name;
         EXPECT_EQ(spin("sbh")->text(), QStringLiteral("185")) << row.name;
 
-        form.SpeedButton2Click();
+        form.saveSettings();
         typeOver("svem", QStringLiteral("3"));
         EXPECT_FALSE(saveButton()->isEnabled()) << row.name << ": edits do not re-arm saving";
         EXPECT_EQ(lines(file), before) << row.name << ": the file is untouched";
@@ -434,7 +434,7 @@ TEST_F(ConstructorFilesTest, SaveSettlesTheEditorBeingTypedIn) {
     for (const bool saveAs : {false, true}) {
         for (const Row& row : rows) {
             const std::string name = std::string(row.name) + (saveAs ? " (save as)" : " (save)");
-            form.defbat();
+            form.resetToDefaultTask();
             const QString file = path(QStringLiteral("typing.tmk"));
             platform.saveAnswers.push_back(file);
             click("SpeedButton8");
@@ -497,7 +497,7 @@ TEST_F(ConstructorFilesTest, SaveAsAsksBeforeReplacingTheFileWithTheAppendedExte
         {"y.txt.tmk is not there", "x.txt.tmk", "y.txt", "y.txt.tmk", std::nullopt, false},
     };
     for (const Row& row : rows) {
-        form.defbat();
+        form.resetToDefaultTask();
         platform.replaceQuestions.clear();
         for (const QString& name : QDir(folder.path()).entryList(QDir::Files)) {
             QFile::remove(path(name));

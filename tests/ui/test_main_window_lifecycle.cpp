@@ -20,10 +20,10 @@
 #include "core/ExecutorTask.h"
 #include "core/Solver.h"
 #include "support/MainWindowFixture.h"
+#include "ui/CompletedWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/TargetStateWindow.h"
 #include "ui/VesselView.h"
-#include "ui/cnz_form.h"
-#include "ui/glavnoe.h"
-#include "ui/logo.h"
 #include "widgets/CellGrid.h"
 
 namespace trimerka {
@@ -180,10 +180,10 @@ struct FileCase {
     const char* name;
     std::function<void(TaskKeys&)> change;
     const char* error; // the message of the error report, or nullptr when the file loads
-    std::function<void(const TForm1&)> check;
+    std::function<void(const MainWindow&)> check;
 };
 
-QString textOf(const TForm1& form, const char* name) {
+QString textOf(const MainWindow& form, const char* name) {
     if (const auto* label = form.findChild<QLabel*>(QLatin1String(name))) {
         return label->text();
     }
@@ -197,9 +197,9 @@ TEST_F(LifecycleTest, FilesAreReadKeyByKey) {
         {"missing ksz", [](TaskKeys& k) { removeKey(k, "ksz"); }, "'''' is not a valid integer value.",
          nullptr},
         {"ksz -1 leaves the statement empty", [](TaskKeys& k) { setKey(k, "ksz", "-1"); }, nullptr,
-         [](const TForm1& f) { EXPECT_EQ(f.statement()->toPlainText(), QString()); }},
+         [](const MainWindow& f) { EXPECT_EQ(f.statement()->toPlainText(), QString()); }},
         {"ksz 0 reads one line after a blank", [](TaskKeys& k) { setKey(k, "ksz", "0"); }, nullptr,
-         [](const TForm1& f) {
+         [](const MainWindow& f) {
              EXPECT_EQ(f.statement()->toPlainText(), QStringLiteral(" Разделите 8 литров поровну,"));
          }},
         {"missing line keys add their blanks",
@@ -208,13 +208,14 @@ TEST_F(LifecycleTest, FilesAreReadKeyByKey) {
              setKey(k, "zs0", "x");
              removeKey(k, "zs1");
          },
-         nullptr, [](const TForm1& f) { EXPECT_EQ(f.statement()->toPlainText(), QStringLiteral(" x  ")); }},
+         nullptr,
+         [](const MainWindow& f) { EXPECT_EQ(f.statement()->toPlainText(), QStringLiteral(" x  ")); }},
         {"krres yes", [](TaskKeys& k) { setKey(k, "krres", "yes"); }, "''yes'' is not a valid integer value.",
          nullptr},
         {"bad colour", [](TaskKeys& k) { setKey(k, "sac1", "GGGGGG"); },
          "''$00GGGGGG'' is not a valid integer value.", nullptr},
         {"short colour keeps the reset's colour", [](TaskKeys& k) { setKey(k, "sbc1", "ABC"); }, nullptr,
-         [](const TForm1& f) { EXPECT_EQ(f.vesselView(VesselB)->fillColor(), QColor(186, 254, 189)); }},
+         [](const MainWindow& f) { EXPECT_EQ(f.vesselView(VesselB)->fillColor(), QColor(186, 254, 189)); }},
         {"missing sasl", [](TaskKeys& k) { removeKey(k, "sasl"); }, "'''' is not a valid integer value.",
          nullptr},
         {"unlimited with pouring back",
@@ -223,7 +224,7 @@ TEST_F(LifecycleTest, FilesAreReadKeyByKey) {
              setKey(k, "sasl", "1");
          },
          nullptr,
-         [](const TForm1& f) {
+         [](const MainWindow& f) {
              EXPECT_FALSE(f.arrowUnlimited()->isHidden());
              EXPECT_FALSE(f.arrowPourBack()->isHidden());
              EXPECT_EQ(textOf(f, "esa"), QStringLiteral("99/99"));
@@ -238,18 +239,18 @@ TEST_F(LifecycleTest, FilesAreReadKeyByKey) {
              setKey(k, "sasl", "0");
          },
          nullptr,
-         [](const TForm1& f) {
+         [](const MainWindow& f) {
              EXPECT_FALSE(f.arrowUnlimited()->isHidden());
              EXPECT_TRUE(f.arrowPourBack()->isHidden());
              EXPECT_EQ(f.pourBackAllowed(), 0);
          }},
         {"limited shows no arrow whatever sasl holds", [](TaskKeys& k) { setKey(k, "sasl", "1"); }, nullptr,
-         [](const TForm1& f) {
+         [](const MainWindow& f) {
              EXPECT_TRUE(f.arrowUnlimited()->isHidden());
              EXPECT_TRUE(f.arrowPourBack()->isHidden());
          }},
         {"saef 2 counts as limited", [](TaskKeys& k) { setKey(k, "saef", "2"); }, nullptr,
-         [](const TForm1& f) {
+         [](const MainWindow& f) {
              EXPECT_EQ(f.unlimitedSource(), 0);
              EXPECT_EQ(textOf(f, "esa"), QStringLiteral("8/8"));
              EXPECT_EQ(f.targetText()[VesselA], "4");
@@ -261,7 +262,7 @@ TEST_F(LifecycleTest, FilesAreReadKeyByKey) {
              setKey(k, "sbem", "12");
          },
          nullptr,
-         [](const TForm1& f) {
+         [](const MainWindow& f) {
              EXPECT_EQ(f.vesselView(VesselB)->amount(), 12);
              EXPECT_EQ(textOf(f, "esb"), QStringLiteral("15/12"));
          }},
@@ -271,19 +272,19 @@ TEST_F(LifecycleTest, FilesAreReadKeyByKey) {
              setKey(k, "sbem", "12");
          },
          nullptr,
-         [](const TForm1& f) {
+         [](const MainWindow& f) {
              EXPECT_EQ(f.vesselView(VesselB)->amount(), 5);
              EXPECT_EQ(textOf(f, "esb"), QStringLiteral("05/12"));
          }},
         {"target kept as text", [](TaskKeys& k) { setKey(k, "sber", "07"); }, nullptr,
-         [](const TForm1& f) { EXPECT_EQ(f.targetText()[VesselB], "07"); }},
+         [](const MainWindow& f) { EXPECT_EQ(f.targetText()[VesselB], "07"); }},
         {"flags keep their low 16 bits",
          [](TaskKeys& k) {
              setKey(k, "krres", "65537");
              setKey(k, "sasl", "65536");
          },
          nullptr,
-         [](const TForm1& f) {
+         [](const MainWindow& f) {
              EXPECT_EQ(f.solutionControl(), 1);
              EXPECT_EQ(f.pourBackAllowed(), 0);
          }},

@@ -1,4 +1,4 @@
-#include "ui/parametri_zadaniya.h"
+#include "ui/ConstructorWindow.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
@@ -158,7 +158,8 @@ QLabel* makePicture(const QString& resource, QWidget* parent) {
 
 } // namespace
 
-TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
+ConstructorWindow::ConstructorWindow(Platform& platform, QWidget* parent)
+    : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Настройка параметров задания"));
     setWindowFlags(dialogFlags());
@@ -166,10 +167,10 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_
     setFont(tahoma(11));
     setBackground(this, palette().color(QPalette::Button));
 
-    GroupBox1_ = new QGroupBox(QStringLiteral(" Исходные данные "), this);
-    GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1_->setGeometry(8, 8, 681, 453);
-    GroupBox1_->setFont(tahoma(11, true));
+    sourceGroup_ = new QGroupBox(QStringLiteral(" Исходные данные "), this);
+    sourceGroup_->setObjectName(QStringLiteral("GroupBox1"));
+    sourceGroup_->setGeometry(8, 8, 681, 453);
+    sourceGroup_->setFont(tahoma(11, true));
 
     const QString headers[kVesselCount] = {QStringLiteral("Сосуд \"А\""), QStringLiteral("Сосуд \"Б\""),
                                            QStringLiteral("Сосуд \"В\"")};
@@ -178,10 +179,11 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_
     const char* areaNames[kVesselCount] = {"Panel4", "Panel5", "Panel10"};
     for (int v = 0; v < kVesselCount; ++v) {
         auto& c = vessels_[v];
-        c.header = new BevelPanel(BevelPanel::Bevel::Raised, toQColor(kHeaderColor), headers[v], GroupBox1_);
+        c.header =
+            new BevelPanel(BevelPanel::Bevel::Raised, toQColor(kHeaderColor), headers[v], sourceGroup_);
         c.header->setObjectName(QString::fromLatin1(headerNames[v]));
         c.header->setGeometry(columnLefts[v], 25, 97, 25);
-        c.area = new QWidget(GroupBox1_);
+        c.area = new QWidget(sourceGroup_);
         c.area->setObjectName(QString::fromLatin1(areaNames[v]));
         c.area->setGeometry(columnLefts[v], 56, VesselView::kAreaWidth, VesselView::kAreaHeight);
         c.bar = new VesselView(c.area);
@@ -191,48 +193,48 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_
     }
 
     // The arrows stand over vessel А's bar, the pour-back arrow over the other where they overlap.
-    isaef_ = makePicture(QStringLiteral(":/pictures/isaef.svg"), vessels_[VesselA].bar);
-    isaef_->setObjectName(QStringLiteral("isaef"));
-    isaef_->setGeometry(12, 130, 46, 50);
-    isaef_->hide();
-    isasl_ = makePicture(QStringLiteral(":/pictures/isasl.svg"), vessels_[VesselA].bar);
-    isasl_->setObjectName(QStringLiteral("isasl"));
-    isasl_->setGeometry(40, 120, 46, 50);
-    isasl_->hide();
+    unlimitedArrow_ = makePicture(QStringLiteral(":/pictures/isaef.svg"), vessels_[VesselA].bar);
+    unlimitedArrow_->setObjectName(QStringLiteral("isaef"));
+    unlimitedArrow_->setGeometry(12, 130, 46, 50);
+    unlimitedArrow_->hide();
+    pourBackArrow_ = makePicture(QStringLiteral(":/pictures/isasl.svg"), vessels_[VesselA].bar);
+    pourBackArrow_->setObjectName(QStringLiteral("isasl"));
+    pourBackArrow_->setGeometry(40, 120, 46, 50);
+    pourBackArrow_->hide();
 
-    rb1_ =
-        new QRadioButton(QStringLiteral("При переливании МОЖНО сливать жидкость в Сосуд \"А\""), GroupBox1_);
-    rb1_->setObjectName(QStringLiteral("rb1"));
-    rb1_->setGeometry(24, 244, 345, 17);
-    rb1_->setChecked(true);
-    rb1_->setEnabled(false);
-    rb2_ =
-        new QRadioButton(QStringLiteral("При переливании НЕЛЬЗЯ сливать жидкость в Сосуд \"А\""), GroupBox1_);
-    rb2_->setObjectName(QStringLiteral("rb2"));
-    rb2_->setGeometry(24, 263, 345, 17);
-    rb2_->setEnabled(false);
+    pourBackAllowedButton_ = new QRadioButton(
+        QStringLiteral("При переливании МОЖНО сливать жидкость в Сосуд \"А\""), sourceGroup_);
+    pourBackAllowedButton_->setObjectName(QStringLiteral("rb1"));
+    pourBackAllowedButton_->setGeometry(24, 244, 345, 17);
+    pourBackAllowedButton_->setChecked(true);
+    pourBackAllowedButton_->setEnabled(false);
+    pourBackForbiddenButton_ = new QRadioButton(
+        QStringLiteral("При переливании НЕЛЬЗЯ сливать жидкость в Сосуд \"А\""), sourceGroup_);
+    pourBackForbiddenButton_->setObjectName(QStringLiteral("rb2"));
+    pourBackForbiddenButton_->setGeometry(24, 263, 345, 17);
+    pourBackForbiddenButton_->setEnabled(false);
 
-    auto* bevel = new QFrame(GroupBox1_);
+    auto* bevel = new QFrame(sourceGroup_);
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
     bevel->setGeometry(10, 286, 660, 2);
 
-    makeLabel(QStringLiteral("Формулировка задания:"), 24, 293, GroupBox1_)
+    makeLabel(QStringLiteral("Формулировка задания:"), 24, 293, sourceGroup_)
         ->setObjectName(QStringLiteral("Label13"));
-    fz_ = new QTextEdit(GroupBox1_);
-    fz_->setObjectName(QStringLiteral("fz"));
-    fz_->setGeometry(24, 313, 329, 122);
-    fz_->setFont(tahoma(11));
-    fz_->setAcceptRichText(false);
-    fz_->setTabChangesFocus(true);
-    fz_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    fz_->setLineWidth(1);
-    fz_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    fz_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fz_->document()->setDocumentMargin(2);
+    statement_ = new QTextEdit(sourceGroup_);
+    statement_->setObjectName(QStringLiteral("fz"));
+    statement_->setGeometry(24, 313, 329, 122);
+    statement_->setFont(tahoma(11));
+    statement_->setAcceptRichText(false);
+    statement_->setTabChangesFocus(true);
+    statement_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    statement_->setLineWidth(1);
+    statement_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    statement_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    statement_->document()->setDocumentMargin(2);
     {
-        QPalette p = fz_->palette();
+        QPalette p = statement_->palette();
         p.setColor(QPalette::Base, Qt::white);
         p.setColor(QPalette::Text, Qt::black);
         p.setColor(QPalette::WindowText, Qt::black);
@@ -240,22 +242,22 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_
         for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
             p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
         }
-        fz_->setPalette(p);
+        statement_->setPalette(p);
     }
     // The editor wraps at a fixed width, that of its text area beside the scroll bar, so its lines are the
     // same whether or not the window has been shown yet.
-    const int scrollBar = fz_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, fz_);
-    fz_->setLineWrapMode(QTextEdit::FixedPixelWidth);
-    fz_->setLineWrapColumnOrWidth(fz_->width() - 2 * fz_->frameWidth() - scrollBar);
+    const int scrollBar = statement_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, statement_);
+    statement_->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    statement_->setLineWrapColumnOrWidth(statement_->width() - 2 * statement_->frameWidth() - scrollBar);
 
-    makeLabel(QStringLiteral("Названия столбиков:"), 371, 293, GroupBox1_)
+    makeLabel(QStringLiteral("Названия столбиков:"), 371, 293, sourceGroup_)
         ->setObjectName(QStringLiteral("Label14"));
-    ns_ = new QLineEdit(GroupBox1_);
-    ns_->setObjectName(QStringLiteral("ns"));
-    ns_->setGeometry(371, 312, 284, 21);
-    ns_->setFont(tahoma(11));
+    commonTitle_ = new QLineEdit(sourceGroup_);
+    commonTitle_->setObjectName(QStringLiteral("ns"));
+    commonTitle_->setGeometry(371, 312, 284, 21);
+    commonTitle_->setFont(tahoma(11));
     for (int v = 0; v < kVesselCount; ++v) {
-        auto* title = new QLineEdit(GroupBox1_);
+        auto* title = new QLineEdit(sourceGroup_);
         title->setObjectName(QStringLiteral("ns") + QString::number(v + 1));
         title->setGeometry(371, 339 + 27 * v, 284, 21);
         title->setFont(tahoma(11));
@@ -270,103 +272,110 @@ TForm2::TForm2(Platform& platform, QWidget* parent) : QDialog(parent), platform_
 
     for (int v = 0; v < kVesselCount; ++v) {
         connect(vessels_[v].fill, &ColorSquare::clicked, this,
-                v == VesselA   ? &TForm2::sac1Click
-                : v == VesselB ? &TForm2::sbc1Click
-                               : &TForm2::svc1Click);
+                v == VesselA   ? &ConstructorWindow::chooseFillColorA
+                : v == VesselB ? &ConstructorWindow::chooseFillColorB
+                               : &ConstructorWindow::chooseFillColorV);
         connect(vessels_[v].empty, &ColorSquare::clicked, this,
-                v == VesselA   ? &TForm2::sac2Click
-                : v == VesselB ? &TForm2::sbc2Click
-                               : &TForm2::svc2Click);
+                v == VesselA   ? &ConstructorWindow::chooseEmptyColorA
+                : v == VesselB ? &ConstructorWindow::chooseEmptyColorB
+                               : &ConstructorWindow::chooseEmptyColorV);
     }
-    connect(vessels_[VesselA].capacity, &QLineEdit::textChanged, this, &TForm2::saemChange);
-    connect(vessels_[VesselB].capacity, &QLineEdit::textChanged, this, &TForm2::sbemChange);
-    connect(vessels_[VesselV].capacity, &QLineEdit::textChanged, this, &TForm2::svemChange);
-    connect(vessels_[VesselA].amount, &QLineEdit::textChanged, this, &TForm2::saetChange);
-    connect(vessels_[VesselB].amount, &QLineEdit::textChanged, this, &TForm2::sbetChange);
-    connect(vessels_[VesselV].amount, &QLineEdit::textChanged, this, &TForm2::svetChange);
-    connect(vessels_[VesselA].target, &QLineEdit::textChanged, this, &TForm2::saerChange);
-    connect(vessels_[VesselB].target, &QLineEdit::textChanged, this, &TForm2::sberChange);
-    connect(vessels_[VesselV].target, &QLineEdit::textChanged, this, &TForm2::sverChange);
-    connect(vessels_[VesselA].height, &QLineEdit::textChanged, this, &TForm2::sahChange);
-    connect(vessels_[VesselB].height, &QLineEdit::textChanged, this, &TForm2::sbhChange);
-    connect(vessels_[VesselV].height, &QLineEdit::textChanged, this, &TForm2::svhChange);
-    connect(saef_, &QCheckBox::toggled, this, &TForm2::saefClick);
+    connect(vessels_[VesselA].capacity, &QLineEdit::textChanged, this, &ConstructorWindow::capacityAChanged);
+    connect(vessels_[VesselB].capacity, &QLineEdit::textChanged, this, &ConstructorWindow::capacityBChanged);
+    connect(vessels_[VesselV].capacity, &QLineEdit::textChanged, this, &ConstructorWindow::capacityVChanged);
+    connect(vessels_[VesselA].amount, &QLineEdit::textChanged, this,
+            &ConstructorWindow::initialAmountAChanged);
+    connect(vessels_[VesselB].amount, &QLineEdit::textChanged, this,
+            &ConstructorWindow::initialAmountBChanged);
+    connect(vessels_[VesselV].amount, &QLineEdit::textChanged, this,
+            &ConstructorWindow::initialAmountVChanged);
+    connect(vessels_[VesselA].target, &QLineEdit::textChanged, this,
+            &ConstructorWindow::targetAmountAChanged);
+    connect(vessels_[VesselB].target, &QLineEdit::textChanged, this,
+            &ConstructorWindow::targetAmountBChanged);
+    connect(vessels_[VesselV].target, &QLineEdit::textChanged, this,
+            &ConstructorWindow::targetAmountVChanged);
+    connect(vessels_[VesselA].height, &QLineEdit::textChanged, this, &ConstructorWindow::heightAChanged);
+    connect(vessels_[VesselB].height, &QLineEdit::textChanged, this, &ConstructorWindow::heightBChanged);
+    connect(vessels_[VesselV].height, &QLineEdit::textChanged, this, &ConstructorWindow::heightVChanged);
+    connect(unlimitedSourceBox_, &QCheckBox::toggled, this, &ConstructorWindow::unlimitedSourceToggled);
     // Of the radio pair only the button that becomes selected runs its rule.
-    connect(rb1_, &QRadioButton::toggled, this, [this](bool on) {
+    connect(pourBackAllowedButton_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
-            rb1Click();
+            pourBackAllowedChosen();
         }
     });
-    connect(rb2_, &QRadioButton::toggled, this, [this](bool on) {
+    connect(pourBackForbiddenButton_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
-            rb2Click();
+            pourBackForbiddenChosen();
         }
     });
-    connect(krres_, &QCheckBox::toggled, this, &TForm2::krresClick);
-    connect(fz_, &QTextEdit::textChanged, this, &TForm2::fzChange);
-    connect(ns_, &QLineEdit::textChanged, this, &TForm2::nsChange);
-    connect(columnTitles_[0], &QLineEdit::textChanged, this, &TForm2::ns1Change);
-    connect(columnTitles_[1], &QLineEdit::textChanged, this, &TForm2::ns2Change);
-    connect(columnTitles_[2], &QLineEdit::textChanged, this, &TForm2::ns3Change);
-    connect(SpeedButton7_, &QPushButton::clicked, this, &TForm2::SpeedButton7Click);
-    connect(SpeedButton8_, &QPushButton::clicked, this, &TForm2::SpeedButton8Click);
-    connect(SpeedButton2_, &QPushButton::clicked, this, &TForm2::SpeedButton2Click);
-    connect(SpeedButton6_, &QPushButton::clicked, this, &TForm2::SpeedButton6Click);
-    connect(SpeedButton1_, &QPushButton::clicked, this, &TForm2::SpeedButton1Click);
+    connect(solutionControlBox_, &QCheckBox::toggled, this, &ConstructorWindow::solutionControlToggled);
+    connect(statement_, &QTextEdit::textChanged, this, &ConstructorWindow::statementChanged);
+    connect(commonTitle_, &QLineEdit::textChanged, this, &ConstructorWindow::commonTitleChanged);
+    connect(columnTitles_[0], &QLineEdit::textChanged, this, &ConstructorWindow::titleAChanged);
+    connect(columnTitles_[1], &QLineEdit::textChanged, this, &ConstructorWindow::titleBChanged);
+    connect(columnTitles_[2], &QLineEdit::textChanged, this, &ConstructorWindow::titleVChanged);
+    connect(loadButton_, &QPushButton::clicked, this, &ConstructorWindow::loadSettings);
+    connect(saveAsButton_, &QPushButton::clicked, this, &ConstructorWindow::saveSettingsAs);
+    connect(saveButton_, &QPushButton::clicked, this, &ConstructorWindow::saveSettings);
+    connect(resetButton_, &QPushButton::clicked, this, &ConstructorWindow::resetSettings);
+    connect(closeButton_, &QPushButton::clicked, this, &ConstructorWindow::closeWindow);
 
-    run([&] { defbat(); });
+    run([&] { resetToDefaultTask(); });
 }
 
-void TForm2::buildVesselColumn(int v, int left) {
+void ConstructorWindow::buildVesselColumn(int v, int left) {
     auto& c = vessels_[v];
     const QString letter{QLatin1Char(kVesselKeyLetters[v])};
     const int squareLefts[kVesselCount] = {167, 383, 599};
-    makeLabel(QStringLiteral("Цвет:"), left, 62, GroupBox1_);
-    c.fill = new ColorSquare(toQColor(kDefaultFillColor), GroupBox1_);
+    makeLabel(QStringLiteral("Цвет:"), left, 62, sourceGroup_);
+    c.fill = new ColorSquare(toQColor(kDefaultFillColor), sourceGroup_);
     c.fill->setObjectName(QStringLiteral("s%1c1").arg(letter));
     c.fill->setGeometry(squareLefts[v], 56, 25, 25);
-    c.empty = new ColorSquare(toQColor(kDefaultEmptyColor), GroupBox1_);
+    c.empty = new ColorSquare(toQColor(kDefaultEmptyColor), sourceGroup_);
     c.empty->setObjectName(QStringLiteral("s%1c2").arg(letter));
     c.empty->setGeometry(squareLefts[v] + 31, 56, 25, 25);
     if (v == VesselA) {
-        saef_ = new QCheckBox(QStringLiteral("Бесконечный"), GroupBox1_);
-        saef_->setObjectName(QStringLiteral("saef"));
-        saef_->setGeometry(left, 84, 97, 17);
+        unlimitedSourceBox_ = new QCheckBox(QStringLiteral("Бесконечный"), sourceGroup_);
+        unlimitedSourceBox_->setObjectName(QStringLiteral("saef"));
+        unlimitedSourceBox_->setGeometry(left, 84, 97, 17);
     }
-    makeLabel(QStringLiteral("Высота:"), left, 105, GroupBox1_);
-    c.height = makeSpin("", kMinHeight, kMaxHeight, kMaxHeight, QRect(left, 124, 90, 22), GroupBox1_);
+    makeLabel(QStringLiteral("Высота:"), left, 105, sourceGroup_);
+    c.height = makeSpin("", kMinHeight, kMaxHeight, kMaxHeight, QRect(left, 124, 90, 22), sourceGroup_);
     c.height->setObjectName(QStringLiteral("s%1h").arg(letter));
-    makeLabel(QStringLiteral("Ёмкость (Max):"), left, 153, GroupBox1_);
-    c.capacity = makeSpin("", kMinCapacity, kMaxCapacity, kMaxCapacity, QRect(left, 172, 90, 22), GroupBox1_);
+    makeLabel(QStringLiteral("Ёмкость (Max):"), left, 153, sourceGroup_);
+    c.capacity =
+        makeSpin("", kMinCapacity, kMaxCapacity, kMaxCapacity, QRect(left, 172, 90, 22), sourceGroup_);
     c.capacity->setObjectName(QStringLiteral("s%1em").arg(letter));
-    makeLabel(QStringLiteral("Ёмкость (Тек):"), left, 200, GroupBox1_);
-    c.amount = makeSpin("", 0, kMaxCapacity, kMaxCapacity, QRect(left, 219, 90, 22), GroupBox1_);
+    makeLabel(QStringLiteral("Ёмкость (Тек):"), left, 200, sourceGroup_);
+    c.amount = makeSpin("", 0, kMaxCapacity, kMaxCapacity, QRect(left, 219, 90, 22), sourceGroup_);
     c.amount->setObjectName(QStringLiteral("s%1et").arg(letter));
 }
 
-void TForm2::buildResultGroup() {
-    GroupBox2_ = new QGroupBox(QStringLiteral(" Результат "), this);
-    GroupBox2_->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2_->setGeometry(695, 8, 210, 118);
-    GroupBox2_->setFont(tahoma(11, true));
+void ConstructorWindow::buildResultGroup() {
+    resultGroup_ = new QGroupBox(QStringLiteral(" Результат "), this);
+    resultGroup_->setObjectName(QStringLiteral("GroupBox2"));
+    resultGroup_->setGeometry(695, 8, 210, 118);
+    resultGroup_->setFont(tahoma(11, true));
     const int panelLefts[kVesselCount] = {12, 78, 143};
     const char* panelNames[kVesselCount] = {"Panel6", "Panel7", "Panel8"};
     const char* targetNames[kVesselCount] = {"saer", "sber", "sver"};
     for (int v = 0; v < kVesselCount; ++v) {
         auto* panel = new BevelPanel(BevelPanel::Bevel::Raised, toQColor(kHeaderColor),
-                                     QString::fromStdString(kVesselLetters[v]), GroupBox2_);
+                                     QString::fromStdString(kVesselLetters[v]), resultGroup_);
         panel->setObjectName(QString::fromLatin1(panelNames[v]));
         panel->setGeometry(panelLefts[v], 25, 58, 25);
         vessels_[v].target = makeSpin(targetNames[v], 0, kMaxCapacity, kMaxCapacity,
-                                      QRect(panelLefts[v] + 1, 60, 58, 22), GroupBox2_);
+                                      QRect(panelLefts[v] + 1, 60, 58, 22), resultGroup_);
     }
-    krres_ = new QCheckBox(QStringLiteral("Контролировать решение задачи"), GroupBox2_);
-    krres_->setObjectName(QStringLiteral("krres"));
-    krres_->setGeometry(13, 92, 190, 16);
-    krres_->setFont(tahoma(11));
+    solutionControlBox_ = new QCheckBox(QStringLiteral("Контролировать решение задачи"), resultGroup_);
+    solutionControlBox_->setObjectName(QStringLiteral("krres"));
+    solutionControlBox_->setGeometry(13, 92, 190, 16);
+    solutionControlBox_->setFont(tahoma(11));
 }
 
-void TForm2::buildCommandButtons() {
+void ConstructorWindow::buildCommandButtons() {
     struct Command {
         QPushButton** button;
         const char* name;
@@ -375,11 +384,11 @@ void TForm2::buildCommandButtons() {
         const char* caption;
     };
     const Command commands[] = {
-        {&SpeedButton7_, "SpeedButton7", 134, 40, "Загрузить настройки"},
-        {&SpeedButton8_, "SpeedButton8", 180, 41, "Сохранить настройки как ..."},
-        {&SpeedButton2_, "SpeedButton2", 227, 41, "Сохранить настройки"},
-        {&SpeedButton6_, "SpeedButton6", 274, 40, "Сбросить настройки"},
-        {&SpeedButton1_, "SpeedButton1", 421, 40, "Закрыть"},
+        {&loadButton_, "SpeedButton7", 134, 40, "Загрузить настройки"},
+        {&saveAsButton_, "SpeedButton8", 180, 41, "Сохранить настройки как ..."},
+        {&saveButton_, "SpeedButton2", 227, 41, "Сохранить настройки"},
+        {&resetButton_, "SpeedButton6", 274, 40, "Сбросить настройки"},
+        {&closeButton_, "SpeedButton1", 421, 40, "Закрыть"},
     };
     for (const Command& command : commands) {
         auto* button = new QPushButton(QString::fromUtf8(command.caption), this);
@@ -393,52 +402,53 @@ void TForm2::buildCommandButtons() {
     }
 }
 
-void TForm2::buildStatusStrip() {
-    Panel9_ = new BevelPanel(BevelPanel::Bevel::Sunken, palette().color(QPalette::Button), QString(), this);
-    Panel9_->setObjectName(QStringLiteral("Panel9"));
-    Panel9_->setGeometry(0, height() - kStatusHeight, width(), kStatusHeight);
-    put_tmk_ = new PathLabel(Panel9_);
-    put_tmk_->setObjectName(QStringLiteral("put_tmk"));
-    put_tmk_->move(5, 2);
-    put_tmk_->setFont(tahoma(11));
-    reshenie_ = new QLabel(Panel9_);
-    reshenie_->setObjectName(QStringLiteral("reshenie"));
-    reshenie_->setFont(tahoma(11));
-    reshenie_->setTextFormat(Qt::PlainText);
-    reshenie_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+void ConstructorWindow::buildStatusStrip() {
+    statusStrip_ =
+        new BevelPanel(BevelPanel::Bevel::Sunken, palette().color(QPalette::Button), QString(), this);
+    statusStrip_->setObjectName(QStringLiteral("Panel9"));
+    statusStrip_->setGeometry(0, height() - kStatusHeight, width(), kStatusHeight);
+    pathLabel_ = new PathLabel(statusStrip_);
+    pathLabel_->setObjectName(QStringLiteral("put_tmk"));
+    pathLabel_->move(5, 2);
+    pathLabel_->setFont(tahoma(11));
+    solutionLabel_ = new QLabel(statusStrip_);
+    solutionLabel_->setObjectName(QStringLiteral("reshenie"));
+    solutionLabel_->setFont(tahoma(11));
+    solutionLabel_->setTextFormat(Qt::PlainText);
+    solutionLabel_->setAlignment(Qt::AlignRight | Qt::AlignTop);
 }
 
-void TForm2::buildTabOrder() {
+void ConstructorWindow::buildTabOrder() {
     const auto& a = vessels_[VesselA];
     const auto& b = vessels_[VesselB];
     const auto& v = vessels_[VesselV];
-    QWidget* order[] = {saef_,
+    QWidget* order[] = {unlimitedSourceBox_,
                         a.height,
                         a.capacity,
                         a.amount,
-                        rb1_,
-                        rb2_,
+                        pourBackAllowedButton_,
+                        pourBackForbiddenButton_,
                         b.height,
                         b.capacity,
                         b.amount,
                         v.height,
                         v.capacity,
                         v.amount,
-                        fz_,
-                        ns_,
+                        statement_,
+                        commonTitle_,
                         columnTitles_[0],
                         columnTitles_[1],
                         columnTitles_[2],
                         a.target,
                         b.target,
                         v.target,
-                        krres_};
+                        solutionControlBox_};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
 }
 
-template <class Rule> void TForm2::run(Rule&& rule) {
+template <class Rule> void ConstructorWindow::run(Rule&& rule) {
     if (showing_) {
         return;
     }
@@ -460,7 +470,7 @@ template <class Rule> void TForm2::run(Rule&& rule) {
     }
 }
 
-std::array<QColor, 16> TForm2::presetCustomColors() {
+std::array<QColor, 16> ConstructorWindow::presetCustomColors() {
     constexpr Color values[16] = {11711154, 15253497, 12708278, 13549486, 9787430,  14869735,
                                   3328013,  14927001, 15592954, 7770742,  12963554, 12175041,
                                   9301950,  13555896, 16113281, 10013620};
@@ -471,11 +481,11 @@ std::array<QColor, 16> TForm2::presetCustomColors() {
     return colors;
 }
 
-TaskDefinition TForm2::task() const {
+TaskDefinition ConstructorWindow::task() const {
     return editor_.task(statementLines());
 }
 
-std::vector<std::string> TForm2::statementLines() const {
+std::vector<std::string> ConstructorWindow::statementLines() const {
     std::vector<std::string> lines;
     for (const ScreenLine& line : screenLines()) {
         lines.push_back(line.text);
@@ -483,8 +493,8 @@ std::vector<std::string> TForm2::statementLines() const {
     return lines;
 }
 
-std::vector<ScreenLine> TForm2::screenLines() const {
-    QTextDocument* document = fz_->document();
+std::vector<ScreenLine> ConstructorWindow::screenLines() const {
+    QTextDocument* document = statement_->document();
     // Asking for the size lays out the whole document at the editor's wrap width.
     document->documentLayout()->documentSize();
     std::vector<ScreenLine> lines;
@@ -508,14 +518,14 @@ std::vector<ScreenLine> TForm2::screenLines() const {
     return lines;
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void ConstructorWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        FormShow();
+        prepareForShowing();
     }
 }
 
-void TForm2::keyPressEvent(QKeyEvent* event) {
+void ConstructorWindow::keyPressEvent(QKeyEvent* event) {
     // Escape does not close the window: only "Закрыть" and the close box do.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
@@ -524,116 +534,116 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void TForm2::FormShow() {
+void ConstructorWindow::prepareForShowing() {
     run([&] {
-        defbat();
-        saef_->setFocus(Qt::OtherFocusReason);
+        resetToDefaultTask();
+        unlimitedSourceBox_->setFocus(Qt::OtherFocusReason);
     });
 }
 
-void TForm2::saemChange() {
+void ConstructorWindow::capacityAChanged() {
     numberChanged(VesselA, VesselNumber::Capacity);
 }
-void TForm2::sbemChange() {
+void ConstructorWindow::capacityBChanged() {
     numberChanged(VesselB, VesselNumber::Capacity);
 }
-void TForm2::svemChange() {
+void ConstructorWindow::capacityVChanged() {
     numberChanged(VesselV, VesselNumber::Capacity);
 }
-void TForm2::saetChange() {
+void ConstructorWindow::initialAmountAChanged() {
     numberChanged(VesselA, VesselNumber::Amount);
 }
-void TForm2::sbetChange() {
+void ConstructorWindow::initialAmountBChanged() {
     numberChanged(VesselB, VesselNumber::Amount);
 }
-void TForm2::svetChange() {
+void ConstructorWindow::initialAmountVChanged() {
     numberChanged(VesselV, VesselNumber::Amount);
 }
-void TForm2::saerChange() {
+void ConstructorWindow::targetAmountAChanged() {
     numberChanged(VesselA, VesselNumber::Target);
 }
-void TForm2::sberChange() {
+void ConstructorWindow::targetAmountBChanged() {
     numberChanged(VesselB, VesselNumber::Target);
 }
-void TForm2::sverChange() {
+void ConstructorWindow::targetAmountVChanged() {
     numberChanged(VesselV, VesselNumber::Target);
 }
-void TForm2::sahChange() {
+void ConstructorWindow::heightAChanged() {
     numberChanged(VesselA, VesselNumber::Height);
 }
-void TForm2::sbhChange() {
+void ConstructorWindow::heightBChanged() {
     numberChanged(VesselB, VesselNumber::Height);
 }
-void TForm2::svhChange() {
+void ConstructorWindow::heightVChanged() {
     numberChanged(VesselV, VesselNumber::Height);
 }
-void TForm2::sac1Click() {
+void ConstructorWindow::chooseFillColorA() {
     colorClicked(VesselA, true);
 }
-void TForm2::sbc1Click() {
+void ConstructorWindow::chooseFillColorB() {
     colorClicked(VesselB, true);
 }
-void TForm2::svc1Click() {
+void ConstructorWindow::chooseFillColorV() {
     colorClicked(VesselV, true);
 }
-void TForm2::sac2Click() {
+void ConstructorWindow::chooseEmptyColorA() {
     colorClicked(VesselA, false);
 }
-void TForm2::sbc2Click() {
+void ConstructorWindow::chooseEmptyColorB() {
     colorClicked(VesselB, false);
 }
-void TForm2::svc2Click() {
+void ConstructorWindow::chooseEmptyColorV() {
     colorClicked(VesselV, false);
 }
-void TForm2::saefClick() {
-    run([&] { editor_.setUnlimited(saef_->isChecked()); });
+void ConstructorWindow::unlimitedSourceToggled() {
+    run([&] { editor_.setUnlimited(unlimitedSourceBox_->isChecked()); });
 }
-void TForm2::rb1Click() {
+void ConstructorWindow::pourBackAllowedChosen() {
     run([&] { editor_.selectPourBack(true); });
 }
-void TForm2::rb2Click() {
+void ConstructorWindow::pourBackForbiddenChosen() {
     run([&] { editor_.selectPourBack(false); });
 }
-void TForm2::krresClick() {
-    run([&] { editor_.setSolutionControl(krres_->isChecked()); });
+void ConstructorWindow::solutionControlToggled() {
+    run([&] { editor_.setSolutionControl(solutionControlBox_->isChecked()); });
 }
-void TForm2::fzChange() {
-    run([&] { editor_.setStatement(fz_->toPlainText().toStdString()); });
+void ConstructorWindow::statementChanged() {
+    run([&] { editor_.setStatement(statement_->toPlainText().toStdString()); });
 }
-void TForm2::nsChange() {
-    run([&] { editor_.setCommonTitle(ns_->text().toStdString()); });
+void ConstructorWindow::commonTitleChanged() {
+    run([&] { editor_.setCommonTitle(commonTitle_->text().toStdString()); });
 }
-void TForm2::ns1Change() {
+void ConstructorWindow::titleAChanged() {
     run([&] { editor_.setColumnTitle(VesselA, columnTitles_[VesselA]->text().toStdString()); });
 }
-void TForm2::ns2Change() {
+void ConstructorWindow::titleBChanged() {
     run([&] { editor_.setColumnTitle(VesselB, columnTitles_[VesselB]->text().toStdString()); });
 }
-void TForm2::ns3Change() {
+void ConstructorWindow::titleVChanged() {
     run([&] { editor_.setColumnTitle(VesselV, columnTitles_[VesselV]->text().toStdString()); });
 }
 
-void TForm2::SpeedButton7Click() {
+void ConstructorWindow::loadSettings() {
     run([&] { load(); });
 }
-void TForm2::SpeedButton8Click() {
+void ConstructorWindow::saveSettingsAs() {
     run([&] { saveAs(); });
 }
-void TForm2::SpeedButton2Click() {
+void ConstructorWindow::saveSettings() {
     run([&] { save(); });
 }
-void TForm2::SpeedButton6Click() {
-    run([&] { defbat(); });
+void ConstructorWindow::resetSettings() {
+    run([&] { resetToDefaultTask(); });
 }
-void TForm2::SpeedButton1Click() {
+void ConstructorWindow::closeWindow() {
     close();
 }
 
-void TForm2::numberChanged(int vessel, VesselNumber field) {
+void ConstructorWindow::numberChanged(int vessel, VesselNumber field) {
     run([&] { editor_.editNumber(vessel, field, numberEditor(vessel, field)->text().toStdString()); });
 }
 
-void TForm2::colorClicked(int vessel, bool fill) {
+void ConstructorWindow::colorClicked(int vessel, bool fill) {
     run([&] {
         const QColor current = toQColor(fill ? editor_.fillColor(vessel) : editor_.emptyColor(vessel));
         const std::optional<QColor> chosen = platform_.chooseColor(this, current, presetCustomColors());
@@ -643,11 +653,11 @@ void TForm2::colorClicked(int vessel, bool fill) {
     });
 }
 
-void TForm2::defbat() {
+void ConstructorWindow::resetToDefaultTask() {
     run([&] { editor_.reset(); });
 }
 
-void TForm2::load() {
+void ConstructorWindow::load() {
     FileDialogRequest request;
     request.title = QStringLiteral("Выбрать задание для исполнителя \"Тримерка\"");
     request.filter = taskFilter();
@@ -660,13 +670,13 @@ void TForm2::load() {
     editor_.load(path.toStdString(), TaskFileValues(toPath(path)));
 }
 
-void TForm2::save() {
+void ConstructorWindow::save() {
     if (editor_.beginSave()) {
         writeTask(fromStd(editor_.currentFile()));
     }
 }
 
-void TForm2::saveAs() {
+void ConstructorWindow::saveAs() {
     FileDialogRequest request;
     request.directory = platform_.saveFolder();
     request.filter = taskFilter();
@@ -687,11 +697,11 @@ void TForm2::saveAs() {
     editor_.savedAs(path.toStdString());
 }
 
-void TForm2::writeTask(const QString& path) const {
+void ConstructorWindow::writeTask(const QString& path) const {
     WriteTaskFile(toPath(path), editor_.task(FileStatementLines(screenLines())));
 }
 
-SpinEdit* TForm2::numberEditor(int vessel, VesselNumber field) const {
+SpinEdit* ConstructorWindow::numberEditor(int vessel, VesselNumber field) const {
     const VesselControls& c = vessels_[vessel];
     switch (field) {
     case VesselNumber::Height:
@@ -706,7 +716,7 @@ SpinEdit* TForm2::numberEditor(int vessel, VesselNumber field) const {
     return c.target;
 }
 
-void TForm2::showEditor() {
+void ConstructorWindow::showEditor() {
     showing_ = true;
     for (int v = 0; v < kVesselCount; ++v) {
         VesselControls& c = vessels_[v];
@@ -730,34 +740,34 @@ void TForm2::showEditor() {
         c.fill->setColor(toQColor(editor_.fillColor(v)));
         c.empty->setColor(toQColor(editor_.emptyColor(v)));
     }
-    saef_->setChecked(editor_.unlimited());
-    (editor_.pourBackAllowed() ? rb1_ : rb2_)->setChecked(true);
-    rb1_->setEnabled(editor_.pourBackChoiceEnabled());
-    rb2_->setEnabled(editor_.pourBackChoiceEnabled());
-    isaef_->setVisible(editor_.unlimitedArrowShown());
-    isasl_->setVisible(editor_.pourBackArrowShown());
-    krres_->setChecked(editor_.solutionControl());
+    unlimitedSourceBox_->setChecked(editor_.unlimited());
+    (editor_.pourBackAllowed() ? pourBackAllowedButton_ : pourBackForbiddenButton_)->setChecked(true);
+    pourBackAllowedButton_->setEnabled(editor_.pourBackChoiceEnabled());
+    pourBackForbiddenButton_->setEnabled(editor_.pourBackChoiceEnabled());
+    unlimitedArrow_->setVisible(editor_.unlimitedArrowShown());
+    pourBackArrow_->setVisible(editor_.pourBackArrowShown());
+    solutionControlBox_->setChecked(editor_.solutionControl());
     if (shownTextRevision_ != editor_.textRevision()) {
         shownTextRevision_ = editor_.textRevision();
-        fz_->setPlainText(fromStd(editor_.statement()));
-        ns_->setText(fromStd(editor_.commonTitle()));
+        statement_->setPlainText(fromStd(editor_.statement()));
+        commonTitle_->setText(fromStd(editor_.commonTitle()));
         for (int v = 0; v < kVesselCount; ++v) {
             columnTitles_[v]->setText(fromStd(editor_.columnTitle(v)));
         }
     }
-    SpeedButton2_->setEnabled(editor_.saveEnabled());
+    saveButton_->setEnabled(editor_.saveEnabled());
     placeStatusStrip();
     showing_ = false;
 }
 
-void TForm2::placeStatusStrip() {
-    reshenie_->setText(fromStd(editor_.solutionText()));
-    reshenie_->adjustSize();
+void ConstructorWindow::placeStatusStrip() {
+    solutionLabel_->setText(fromStd(editor_.solutionText()));
+    solutionLabel_->adjustSize();
     // The label keeps its own part of the strip at the right; the path takes what is left.
     constexpr int kMargin = 5;
     constexpr int kGap = 16;
-    reshenie_->move(width() - kMargin - reshenie_->width(), 2);
-    put_tmk_->showPath(fromStd(editor_.currentFile()), reshenie_->x() - kGap - put_tmk_->x());
+    solutionLabel_->move(width() - kMargin - solutionLabel_->width(), 2);
+    pathLabel_->showPath(fromStd(editor_.currentFile()), solutionLabel_->x() - kGap - pathLabel_->x());
 }
 
 } // namespace trimerka

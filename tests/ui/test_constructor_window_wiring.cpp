@@ -13,9 +13,9 @@
 
 #include "support/ConstructorFixture.h"
 #include "support/QtPrinters.h"
+#include "ui/ConstructorWindow.h"
 #include "ui/SpinEdit.h"
 #include "ui/VesselView.h"
-#include "ui/parametri_zadaniya.h"
 
 // Every editor, colour square, option and title of the constructor is tied to its rules: after an edit the
 // preview shows it, the solution label is brought up to date, and "Сохранить настройки" is offered for the
@@ -62,7 +62,7 @@ struct Row {
 class ConstructorWiringTest : public testing::ConstructorFixture {
 protected:
     void begin(Start start) {
-        form.defbat();
+        form.resetToDefaultTask();
         const int capacity[2][3] = {{8, 5, 3}, {99, 5, 3}};
         const int amount[2][3] = {{8, 0, 0}, {99, 0, 0}};
         const int target[2][3] = {{4, 4, 0}, {99, 4, 3}};

@@ -86,11 +86,11 @@ protected:
 // and saves task files. The editing rules live in a TaskEditor: every handler reports its control's change
 // there, and once the outermost handler ends the controls show the editor's state. The current file is the
 // text of `put_tmk`.
-class TForm2 : public QDialog {
+class ConstructorWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm2(Platform& platform, QWidget* parent = nullptr);
+    explicit ConstructorWindow(Platform& platform, QWidget* parent = nullptr);
 
     // The task as the controls hold it at this moment, numbers exactly as their editors hold them.
     TaskDefinition task() const;
@@ -104,42 +104,42 @@ public:
     static std::array<QColor, 16> presetCustomColors();
 
     // The reset: every control back to the default task, no current file, saving disabled.
-    void defbat();
+    void resetToDefaultTask();
 
-    void FormShow();
-    void saemChange();
-    void sbemChange();
-    void svemChange();
-    void saetChange();
-    void sbetChange();
-    void svetChange();
-    void saerChange();
-    void sberChange();
-    void sverChange();
-    void sahChange();
-    void sbhChange();
-    void svhChange();
-    void sac1Click();
-    void sbc1Click();
-    void svc1Click();
-    void sac2Click();
-    void sbc2Click();
-    void svc2Click();
-    void saefClick();
-    void rb1Click();
-    void rb2Click();
-    void krresClick();
-    void fzChange();
-    void nsChange();
-    void ns1Change();
-    void ns2Change();
-    void ns3Change();
+    void prepareForShowing();
+    void capacityAChanged();
+    void capacityBChanged();
+    void capacityVChanged();
+    void initialAmountAChanged();
+    void initialAmountBChanged();
+    void initialAmountVChanged();
+    void targetAmountAChanged();
+    void targetAmountBChanged();
+    void targetAmountVChanged();
+    void heightAChanged();
+    void heightBChanged();
+    void heightVChanged();
+    void chooseFillColorA();
+    void chooseFillColorB();
+    void chooseFillColorV();
+    void chooseEmptyColorA();
+    void chooseEmptyColorB();
+    void chooseEmptyColorV();
+    void unlimitedSourceToggled();
+    void pourBackAllowedChosen();
+    void pourBackForbiddenChosen();
+    void solutionControlToggled();
+    void statementChanged();
+    void commonTitleChanged();
+    void titleAChanged();
+    void titleBChanged();
+    void titleVChanged();
 
-    void SpeedButton7Click(); // load
-    void SpeedButton8Click(); // save as
-    void SpeedButton2Click(); // save
-    void SpeedButton6Click(); // reset
-    void SpeedButton1Click(); // close
+    void loadSettings();   // load
+    void saveSettingsAs(); // save as
+    void saveSettings();   // save
+    void resetSettings();  // reset
+    void closeWindow();    // close
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -183,25 +183,25 @@ private:
 
     Platform& platform_;
     std::array<VesselControls, kVesselCount> vessels_{};
-    QGroupBox* GroupBox1_ = nullptr;
-    QGroupBox* GroupBox2_ = nullptr;
-    QCheckBox* saef_ = nullptr;
-    QRadioButton* rb1_ = nullptr;
-    QRadioButton* rb2_ = nullptr;
-    QLabel* isaef_ = nullptr;
-    QLabel* isasl_ = nullptr;
-    QTextEdit* fz_ = nullptr;
-    QLineEdit* ns_ = nullptr;
+    QGroupBox* sourceGroup_ = nullptr;
+    QGroupBox* resultGroup_ = nullptr;
+    QCheckBox* unlimitedSourceBox_ = nullptr;
+    QRadioButton* pourBackAllowedButton_ = nullptr;
+    QRadioButton* pourBackForbiddenButton_ = nullptr;
+    QLabel* unlimitedArrow_ = nullptr;
+    QLabel* pourBackArrow_ = nullptr;
+    QTextEdit* statement_ = nullptr;
+    QLineEdit* commonTitle_ = nullptr;
     std::array<QLineEdit*, kVesselCount> columnTitles_{};
-    QCheckBox* krres_ = nullptr;
-    QPushButton* SpeedButton7_ = nullptr;
-    QPushButton* SpeedButton8_ = nullptr;
-    QPushButton* SpeedButton2_ = nullptr;
-    QPushButton* SpeedButton6_ = nullptr;
-    QPushButton* SpeedButton1_ = nullptr;
-    constructor::BevelPanel* Panel9_ = nullptr;
-    constructor::PathLabel* put_tmk_ = nullptr;
-    QLabel* reshenie_ = nullptr;
+    QCheckBox* solutionControlBox_ = nullptr;
+    QPushButton* loadButton_ = nullptr;
+    QPushButton* saveAsButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* resetButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    constructor::BevelPanel* statusStrip_ = nullptr;
+    constructor::PathLabel* pathLabel_ = nullptr;
+    QLabel* solutionLabel_ = nullptr;
 
     TaskEditor editor_;
     int handlerDepth_ = 0;

@@ -37,7 +37,7 @@ struct TargetState {
 
 // "Что нужно сделать": the statement and the three vessels drawn with their target amounts. Created once and
 // reused; its memo keeps the text size the pupil chose here from one showing to the next.
-class TForm3 : public QDialog {
+class TargetStateWindow : public QDialog {
     Q_OBJECT
 
 public:
@@ -46,7 +46,7 @@ public:
     static constexpr int kMinTextPoints = kMinStatementPoints;
     static constexpr int kMaxTextPoints = kMaxStatementPoints;
 
-    explicit TForm3(Platform& platform, QWidget* parent = nullptr);
+    explicit TargetStateWindow(Platform& platform, QWidget* parent = nullptr);
 
     // Fills the window for its next showing. A target text that is not a whole number throws trimerka::Error
     // "''<text>'' is not a valid integer value" (the first such vessel in the order А, Б, В) and leaves the
@@ -56,23 +56,23 @@ public:
     // The memo's text size in points.
     int textPoints() const { return textPoints_; }
 
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
+    void enlargeText();
+    void shrinkText();
+    void closeWindow();
 
 private:
     void setTextPoints(int points);
 
     Platform& platform_;
     int textPoints_ = kMinTextPoints;
-    QPlainTextEdit* fz_ = nullptr;
+    QPlainTextEdit* statement_ = nullptr;
     std::array<QLabel*, kVesselCount> captions_{};
     std::array<VesselView*, kVesselCount> views_{};
-    QLabel* isaef_ = nullptr;
-    QLabel* isasl_ = nullptr;
-    QPushButton* SpeedButton1_ = nullptr;
-    QPushButton* SpeedButton2_ = nullptr;
-    QPushButton* SpeedButton3_ = nullptr;
+    QLabel* unlimitedArrow_ = nullptr;
+    QLabel* pourBackArrow_ = nullptr;
+    QPushButton* enlargeButton_ = nullptr;
+    QPushButton* shrinkButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 } // namespace trimerka

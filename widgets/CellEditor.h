@@ -8,13 +8,13 @@ namespace trimerka {
 
 // The grid's in-place editor: a borderless one-line field laid over one cell. Every change of its text is
 // stored in that cell at once, so closing it never needs a commit and Escape does not restore the old text.
-class TCellInplace : public QLineEdit {
+class CellEditor : public QLineEdit {
     Q_OBJECT
 
 public:
-    explicit TCellInplace(TCellGrid* Grid);
+    explicit CellEditor(CellGrid* Grid);
 
-    TCellGrid* Grid() const { return FGrid; }
+    CellGrid* Grid() const { return FGrid; }
     int CellX() const { return FCellX; }
     int CellY() const { return FCellY; }
     Qt::Alignment Alignment() const { return FAlignment; }
@@ -30,7 +30,7 @@ protected:
 private:
     void textChange(const QString& Text);
 
-    TCellGrid* FGrid;
+    CellGrid* FGrid;
     Qt::Alignment FAlignment = Qt::AlignLeft;
     int FCellX = -1;
     int FCellY = -1;

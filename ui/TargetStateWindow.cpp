@@ -1,4 +1,4 @@
-#include "ui/cnz_form.h"
+#include "ui/TargetStateWindow.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -32,7 +32,8 @@ QPushButton* makeUnfocusedButton(QWidget* parent, const char* name, const QStrin
 
 } // namespace
 
-TForm3::TForm3(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
+TargetStateWindow::TargetStateWindow(Platform& platform, QWidget* parent)
+    : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Что нужно сделать"));
     setWindowFlags(dialogFlags());
@@ -42,10 +43,10 @@ TForm3::TForm3(Platform& platform, QWidget* parent) : QDialog(parent), platform_
 
     makeCaption(this, "Label13", QStringLiteral("Формулировка задания:"), 17, 8, true);
 
-    fz_ = new QPlainTextEdit(this);
-    fz_->setObjectName(QStringLiteral("fz"));
-    fz_->setGeometry(17, 27, 560, 102);
-    setUpStatementMemo(fz_);
+    statement_ = new QPlainTextEdit(this);
+    statement_->setObjectName(QStringLiteral("fz"));
+    statement_->setGeometry(17, 27, 560, 102);
+    setUpStatementMemo(statement_);
     setTextPoints(kMinTextPoints);
 
     for (int v = 0; v < kVesselCount; ++v) {
@@ -60,16 +61,16 @@ TForm3::TForm3(Platform& platform, QWidget* parent) : QDialog(parent), platform_
         views_[v]->setObjectName(QLatin1String(kBarNames[v]));
         if (v == VesselA) {
             // Created in this order, so the pour-back arrow lies on top where the two overlap.
-            isaef_ = new QLabel(area);
-            isaef_->setObjectName(QStringLiteral("isaef"));
-            isaef_->setGeometry(12, 130, 46, 50);
-            isaef_->setPixmap(picture(QStringLiteral(":/pictures/isaef.svg"), QSize(46, 50)));
-            isaef_->hide();
-            isasl_ = new QLabel(area);
-            isasl_->setObjectName(QStringLiteral("isasl"));
-            isasl_->setGeometry(40, 120, 46, 50);
-            isasl_->setPixmap(picture(QStringLiteral(":/pictures/isasl.svg"), QSize(46, 50)));
-            isasl_->hide();
+            unlimitedArrow_ = new QLabel(area);
+            unlimitedArrow_->setObjectName(QStringLiteral("isaef"));
+            unlimitedArrow_->setGeometry(12, 130, 46, 50);
+            unlimitedArrow_->setPixmap(picture(QStringLiteral(":/pictures/isaef.svg"), QSize(46, 50)));
+            unlimitedArrow_->hide();
+            pourBackArrow_ = new QLabel(area);
+            pourBackArrow_->setObjectName(QStringLiteral("isasl"));
+            pourBackArrow_->setGeometry(40, 120, 46, 50);
+            pourBackArrow_->setPixmap(picture(QStringLiteral(":/pictures/isasl.svg"), QSize(46, 50)));
+            pourBackArrow_->hide();
         }
 
         // They only name the vessels here.
@@ -78,26 +79,26 @@ TForm3::TForm3(Platform& platform, QWidget* parent) : QDialog(parent), platform_
         button->setEnabled(false);
     }
 
-    SpeedButton1_ = makeUnfocusedButton(this, "SpeedButton1", QStringLiteral("Увеличить размер текста"),
-                                        QRect(388, 135, 189, 42), false);
-    SpeedButton2_ = makeUnfocusedButton(this, "SpeedButton2", QStringLiteral("Уменьшить размер текста"),
+    enlargeButton_ = makeUnfocusedButton(this, "SpeedButton1", QStringLiteral("Увеличить размер текста"),
+                                         QRect(388, 135, 189, 42), false);
+    shrinkButton_ = makeUnfocusedButton(this, "SpeedButton2", QStringLiteral("Уменьшить размер текста"),
                                         QRect(388, 183, 189, 42), false);
-    SpeedButton3_ =
+    closeButton_ =
         makeUnfocusedButton(this, "SpeedButton3", QStringLiteral("Закрыть"), QRect(388, 349, 189, 40), true);
-    connect(SpeedButton1_, &QPushButton::clicked, this, &TForm3::SpeedButton1Click);
-    connect(SpeedButton2_, &QPushButton::clicked, this, &TForm3::SpeedButton2Click);
-    connect(SpeedButton3_, &QPushButton::clicked, this, &TForm3::SpeedButton3Click);
+    connect(enlargeButton_, &QPushButton::clicked, this, &TargetStateWindow::enlargeText);
+    connect(shrinkButton_, &QPushButton::clicked, this, &TargetStateWindow::shrinkText);
+    connect(closeButton_, &QPushButton::clicked, this, &TargetStateWindow::closeWindow);
 }
 
-void TForm3::fill(const TargetState& state) {
+void TargetStateWindow::fill(const TargetState& state) {
     // Every target is converted before anything changes: a bad one leaves the window as it was.
     std::array<int, kVesselCount> amounts{};
     for (int v = 0; v < kVesselCount; ++v) {
         amounts[v] = TextToInt(state.vessels[v].targetText.toStdString());
     }
 
-    fz_->clear();
-    fz_->setPlainText(state.statement);
+    statement_->clear();
+    statement_->setPlainText(state.statement);
     for (int v = 0; v < kVesselCount; ++v) {
         const TargetVessel& vessel = state.vessels[v];
         VesselView* view = views_[v];
@@ -110,24 +111,24 @@ void TForm3::fill(const TargetState& state) {
         captions_[v]->setText(vessel.targetText + QLatin1Char('/') + QString::number(vessel.capacity));
         captions_[v]->adjustSize();
     }
-    isaef_->setVisible(state.unlimitedArrowShown);
-    isasl_->setVisible(state.pourBackArrowShown);
+    unlimitedArrow_->setVisible(state.unlimitedArrowShown);
+    pourBackArrow_->setVisible(state.pourBackArrowShown);
 }
 
-void TForm3::setTextPoints(int points) {
+void TargetStateWindow::setTextPoints(int points) {
     textPoints_ = points;
-    fz_->setFont(tahoma(pointsToPixels(points)));
+    statement_->setFont(tahoma(pointsToPixels(points)));
 }
 
-void TForm3::SpeedButton1Click() {
+void TargetStateWindow::enlargeText() {
     guarded(platform_, this, [&] { setTextPoints(stepStatementPoints(textPoints_, +1)); });
 }
 
-void TForm3::SpeedButton2Click() {
+void TargetStateWindow::shrinkText() {
     guarded(platform_, this, [&] { setTextPoints(stepStatementPoints(textPoints_, -1)); });
 }
 
-void TForm3::SpeedButton3Click() {
+void TargetStateWindow::closeWindow() {
     guarded(platform_, this, [&] { close(); });
 }
 

@@ -20,10 +20,10 @@
 #include "core/TaskFile.h"
 #include "support/FakePlatform.h"
 #include "ui/Application.h"
+#include "ui/CompletedWindow.h"
+#include "ui/ConstructorWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/SpinEdit.h"
-#include "ui/glavnoe.h"
-#include "ui/logo.h"
-#include "ui/parametri_zadaniya.h"
 
 namespace trimerka {
 namespace {
@@ -134,9 +134,9 @@ protected:
     QTemporaryDir folder;
     testing::FakePlatform platform;
     ProgramWindows windows;
-    TForm1* main = nullptr;
-    TForm2* constructor = nullptr;
-    TForm11* completed = nullptr;
+    MainWindow* main = nullptr;
+    ConstructorWindow* constructor = nullptr;
+    CompletedWindow* completed = nullptr;
     std::function<void()> teacher;
     QStringList announced;
 };

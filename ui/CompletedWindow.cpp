@@ -1,4 +1,4 @@
-#include "ui/logo.h"
+#include "ui/CompletedWindow.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -47,7 +47,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint
 
 } // namespace
 
-TForm11::TForm11(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
+CompletedWindow::CompletedWindow(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Задание выполнено"));
     setWindowFlags(dialogFlags());
@@ -65,32 +65,33 @@ TForm11::TForm11(Platform& platform, QWidget* parent) : QDialog(parent), platfor
 
     makeLabel(panel, "Label1", QStringLiteral("Задание выполнено"), QPoint(164, 18), tahoma(19, true),
               QColor(0, 0, 255));
-    Label2_ = makeLabel(panel, "Label2", QString(), QPoint(182, 47), tahoma(11, true), QColor(0, 0, 210));
+    stepCountLabel_ =
+        makeLabel(panel, "Label2", QString(), QPoint(182, 47), tahoma(11, true), QColor(0, 0, 210));
 
-    CloseForm_ =
+    closeButton_ =
         makeFlatButton(panel, "CloseForm", QStringLiteral("Закрыть"), QStringLiteral(":/icons/close.svg"),
                        QRect(315, 130, 97, 25), tahoma(11, true));
-    connect(CloseForm_, &QToolButton::clicked, this, &TForm11::CloseFormClick);
+    connect(closeButton_, &QToolButton::clicked, this, &CompletedWindow::closeWindow);
     enableFocusMarks(*this);
 }
 
-void TForm11::showEvent(QShowEvent* event) {
-    FormShow();
+void CompletedWindow::showEvent(QShowEvent* event) {
+    showStepCount();
     QDialog::showEvent(event);
 }
 
-void TForm11::FormShow() {
+void CompletedWindow::showStepCount() {
     guarded(platform_, this, [&] {
         const int steps = stepCounter_ ? stepCounter_() : 0;
-        Label2_->setText(QStringLiteral("Количество шагов:  ") + QString::number(steps));
-        Label2_->adjustSize();
+        stepCountLabel_->setText(QStringLiteral("Количество шагов:  ") + QString::number(steps));
+        stepCountLabel_->adjustSize();
         // A screen reader says the news as one sentence when the window opens.
-        Label2_->setAccessibleName(QStringLiteral("Количество шагов: ") + QString::number(steps));
+        stepCountLabel_->setAccessibleName(QStringLiteral("Количество шагов: ") + QString::number(steps));
         setAccessibleDescription(fromStd(CompletedSpokenText(steps)));
     });
 }
 
-void TForm11::CloseFormClick() {
+void CompletedWindow::closeWindow() {
     guarded(platform_, this, [&] { close(); });
 }
 

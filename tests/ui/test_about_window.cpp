@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "support/FakePlatform.h"
+#include "ui/AboutWindow.h"
 #include "ui/AuthorInfo.h"
-#include "ui/spravka.h"
 
 void PrintTo(const QColor& color, std::ostream* os) {
     *os << color.name().toStdString();
@@ -17,7 +17,7 @@ void PrintTo(const QColor& color, std::ostream* os) {
 
 namespace {
 
-using trimerka::TForm10;
+using trimerka::AboutWindow;
 using trimerka::testing::FakePlatform;
 
 const QColor kBlack(0, 0, 0);
@@ -32,7 +32,7 @@ QPoint freshSpot() {
 }
 
 // The About window, shown, with its controls found by name.
-class AboutWindow : public ::testing::Test {
+class AboutWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         window.show();
@@ -71,7 +71,7 @@ protected:
     void showAuthorPage() { QTest::mouseClick(sb2(), Qt::LeftButton); }
 
     FakePlatform platform;
-    TForm10 window{platform};
+    AboutWindow window{platform};
     QPoint spot{3, 5};
 };
 
@@ -81,7 +81,7 @@ void expectLook(QLabel* link, const QColor& color, bool underline, const char* s
     EXPECT_EQ(link->font().underline(), underline) << link->objectName().toStdString() << step;
 }
 
-TEST_F(AboutWindow, DescriptionHasItsFifteenLinesExactly) {
+TEST_F(AboutWindowTest, DescriptionHasItsFifteenLinesExactly) {
     const QStringList expected = {
         "    ",
         "    Версия программы: 19.03.2013",
@@ -112,7 +112,7 @@ struct Placement {
     QRect geometry;
 };
 
-TEST_F(AboutWindow, ControlsStandAtTheirPlaces) {
+TEST_F(AboutWindowTest, ControlsStandAtTheirPlaces) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("О программе"));
     EXPECT_EQ(window.size(), QSize(488, 406));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
@@ -143,7 +143,7 @@ struct PixelCase {
 };
 
 // The pictures come from the compiled-in resources; a missing one leaves the bare background.
-TEST_F(AboutWindow, PicturesAreDrawnCentredInTheirFrames) {
+TEST_F(AboutWindowTest, PicturesAreDrawnCentredInTheirFrames) {
     showAuthorPage();
     const QImage shot = window.grab().toImage();
     const QColor face = window.palette().color(QPalette::Button);
@@ -164,7 +164,7 @@ TEST_F(AboutWindow, PicturesAreDrawnCentredInTheirFrames) {
     EXPECT_EQ(shot.pixelColor(300, 9), face);
 }
 
-TEST_F(AboutWindow, ConfiguredAuthorAppearsOnTheAuthorPage) {
+TEST_F(AboutWindowTest, ConfiguredAuthorAppearsOnTheAuthorPage) {
     EXPECT_EQ(control<QLabel>("Label3")->text(), QString::fromUtf8(trimerka::author::kName));
     EXPECT_EQ(control<QLabel>("Label110")->text(), QString::fromUtf8(trimerka::author::kSite));
     EXPECT_EQ(control<QLabel>("Label108")->text(), QString::fromUtf8(trimerka::author::kEmail));
@@ -175,7 +175,7 @@ TEST_F(AboutWindow, ConfiguredAuthorAppearsOnTheAuthorPage) {
     }
 }
 
-TEST_F(AboutWindow, StartsOnTheDescriptionWithBlackLinks) {
+TEST_F(AboutWindowTest, StartsOnTheDescriptionWithBlackLinks) {
     EXPECT_TRUE(sb1()->isChecked());
     EXPECT_FALSE(sb2()->isChecked());
     EXPECT_TRUE(memo()->isVisible());
@@ -194,7 +194,7 @@ void PrintTo(const PageCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class AboutPages : public AboutWindow, public ::testing::WithParamInterface<PageCase> {};
+class AboutPages : public AboutWindowTest, public ::testing::WithParamInterface<PageCase> {};
 
 TEST_P(AboutPages, ExactlyOnePageShowsAndItsButtonStaysDown) {
     for (const char* button : GetParam().clicks) {
@@ -228,7 +228,7 @@ void PrintTo(const LookCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class AboutLinkLooks : public AboutWindow,
+class AboutLinkLooks : public AboutWindowTest,
                        public ::testing::WithParamInterface<std::tuple<const char*, LookCase>> {};
 
 TEST_P(AboutLinkLooks, PointerSetsColourAndUnderline) {
@@ -284,7 +284,7 @@ void PrintTo(const LinkCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class AboutLinkActions : public AboutWindow, public ::testing::WithParamInterface<LinkCase> {};
+class AboutLinkActions : public AboutWindowTest, public ::testing::WithParamInterface<LinkCase> {};
 
 TEST_P(AboutLinkActions, ClickOpensTheAddressThroughTheShell) {
     showAuthorPage();
@@ -300,7 +300,7 @@ INSTANTIATE_TEST_SUITE_P(Table, AboutLinkActions,
                                                         "?Subject=Trimerka 13.3.19 build 29 (19.03.2013)"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(AboutWindow, ReleaseAwayFromTheLinkOpensNothing) {
+TEST_F(AboutWindowTest, ReleaseAwayFromTheLinkOpensNothing) {
     showAuthorPage();
     auto* link = control<QLabel>("Label108");
     press(link);
@@ -308,14 +308,14 @@ TEST_F(AboutWindow, ReleaseAwayFromTheLinkOpensNothing) {
     EXPECT_TRUE(platform.shellOpened.isEmpty());
 }
 
-TEST_F(AboutWindow, CloseButtonHidesTheWindow) {
+TEST_F(AboutWindowTest, CloseButtonHidesTheWindow) {
     QTest::mouseClick(control<QToolButton>("CloseForm"), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
 }
 
 TEST(AboutWindowShowings, PageAndLinkLooksSurviveClosingAndShowingAgain) {
     FakePlatform platform;
-    TForm10 window{platform};
+    AboutWindow window{platform};
     platform.onModal = [&](QDialog& dialog) {
         QTest::mouseClick(dialog.findChild<QToolButton*>("sb2"), Qt::LeftButton);
         auto* link = dialog.findChild<QLabel*>("Label110");

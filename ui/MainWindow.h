@@ -28,17 +28,17 @@ class QToolButton;
 
 namespace trimerka {
 
-class TCellGrid;
-class TForm11;
+class CellGrid;
+class CompletedWindow;
 struct ProgramWindows;
-class TForm3;
+class TargetStateWindow;
 class VesselView;
 struct ExecutorTask;
 
 // The pupil's window: the three vessels, the statement, the command being composed, "Выполнить" and the step
 // log, with the toolbar and the menu that reach the other windows. It opens, restarts and closes tasks, and
 // it is the host on which one executed step runs.
-class TForm1 : public QMainWindow, public StepHost {
+class MainWindow : public QMainWindow, public StepHost {
     Q_OBJECT
 
 public:
@@ -49,8 +49,8 @@ public:
     static constexpr int kMinTextPoints = kMinStatementPoints;
     static constexpr int kMaxTextPoints = kMaxStatementPoints;
 
-    explicit TForm1(Platform& platform, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The task state kept beside the controls.
     const std::array<std::string, kVesselCount>& targetText() const { return targetText_; }
@@ -62,16 +62,16 @@ public:
 
     // Controls that the target-state window copies.
     VesselView* vesselView(int vessel) const { return views_[vessel]; }
-    QLabel* arrowUnlimited() const { return isaef_; }
-    QLabel* arrowPourBack() const { return isasl_; }
-    QPlainTextEdit* statement() const { return fz_; }
-    TCellGrid* stepLog() const { return ng_; }
+    QLabel* arrowUnlimited() const { return unlimitedArrow_; }
+    QLabel* arrowPourBack() const { return pourBackArrow_; }
+    QPlainTextEdit* statement() const { return statement_; }
+    CellGrid* stepLog() const { return stepLog_; }
 
     // Reset to the no-task state.
-    void DefBut();
+    void resetToNoTask();
     // Applies a task file to the window; throws trimerka::Error at the first key that fails, having changed
     // nothing.
-    void ApplyTaskFile(const QString& path);
+    void applyTaskFile(const QString& path);
     // Opens a task file as "Выбор задания" opens the name chosen in its dialog: ".tmk" is added to a name
     // that does not end in it, the path goes into the status line, and a file that fails is reported and
     // leaves no task. The command line opens its file through here.
@@ -98,30 +98,31 @@ protected:
 private:
     // The program's assembly hands this window the other four, created after it and shown modally from it.
     friend ProgramWindows assembleWindows(Platform& platform);
-    void setWindows(QDialog* constructor, QDialog* about, TForm11* completed, TForm3* targetState);
+    void setWindows(QDialog* constructor, QDialog* about, CompletedWindow* completed,
+                    TargetStateWindow* targetState);
 
-    void FormCreate();
+    void createControls();
     void createToolbar(QWidget* client);
     void createVessels(QWidget* client);
     void createMenu();
 
-    void vzClick();
-    void cnzClick();
-    void szClick();
-    void zzClick();
-    void helpClick();
-    void CloseProgClick();
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void vsaClick(bool pressed);
-    void vsbClick(bool pressed);
-    void vsvClick(bool pressed);
-    void vipolnitClick();
-    void N3Click();
-    void N4Click();
-    void ngClick();
-    void ngKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void Panel2Resize();
+    void openTask();
+    void showTargetState();
+    void restartTask();
+    void closeTask();
+    void showAbout();
+    void exitProgram();
+    void shrinkText();
+    void enlargeText();
+    void vesselAToggled(bool pressed);
+    void vesselBToggled(bool pressed);
+    void vesselVToggled(bool pressed);
+    void executeCommand();
+    void updateTaskMenu();
+    void showConstructor();
+    void stepLogClicked();
+    void stepLogKeyPressed(int key, Qt::KeyboardModifiers modifiers);
+    void placeRightToolbarButtons();
 
     void configureStepLog();
     void selectCurrentRow();
@@ -153,8 +154,8 @@ private:
     Platform& platform_;
     QDialog* constructor_ = nullptr;
     QDialog* about_ = nullptr;
-    TForm11* completed_ = nullptr;
-    TForm3* targetState_ = nullptr;
+    CompletedWindow* completed_ = nullptr;
+    TargetStateWindow* targetState_ = nullptr;
 
     std::array<std::string, kVesselCount> targetText_{"-", "-", "-"};
     std::uint16_t unlimitedSource_ = 0;
@@ -165,36 +166,36 @@ private:
     // The pressed vessel buttons in the order they went down, for the key that releases the last one.
     std::vector<int> pressOrder_;
 
-    QWidget* Panel2_ = nullptr;
-    QToolButton* vz_ = nullptr;
-    QToolButton* cnz_ = nullptr;
-    QToolButton* sz_ = nullptr;
-    QToolButton* zz_ = nullptr;
-    QToolButton* help_ = nullptr;
-    QToolButton* CloseProg_ = nullptr;
+    QWidget* toolbar_ = nullptr;
+    QToolButton* openButton_ = nullptr;
+    QToolButton* targetStateButton_ = nullptr;
+    QToolButton* restartButton_ = nullptr;
+    QToolButton* closeTaskButton_ = nullptr;
+    QToolButton* aboutButton_ = nullptr;
+    QToolButton* exitButton_ = nullptr;
     std::array<QLabel*, kVesselCount> captions_{};
     std::array<VesselView*, kVesselCount> views_{};
     std::array<QPushButton*, kVesselCount> vesselButtons_{};
-    QLabel* isaef_ = nullptr;
-    QLabel* isasl_ = nullptr;
-    QPlainTextEdit* fz_ = nullptr;
-    QToolButton* SpeedButton1_ = nullptr;
-    QToolButton* SpeedButton2_ = nullptr;
-    QLabel* kmd_ = nullptr;
-    QPushButton* vipolnit_ = nullptr;
-    TCellGrid* ng_ = nullptr;
-    QLabel* put_tmk_ = nullptr;
+    QLabel* unlimitedArrow_ = nullptr;
+    QLabel* pourBackArrow_ = nullptr;
+    QPlainTextEdit* statement_ = nullptr;
+    QToolButton* shrinkButton_ = nullptr;
+    QToolButton* enlargeButton_ = nullptr;
+    QLabel* commandPanel_ = nullptr;
+    QPushButton* executeButton_ = nullptr;
+    CellGrid* stepLog_ = nullptr;
+    QLabel* pathLabel_ = nullptr;
 
-    QMenu* N3_ = nullptr;
-    QAction* N2_ = nullptr;
-    QAction* N4_ = nullptr;
-    QAction* N5_ = nullptr;
-    QAction* N6_ = nullptr;
-    QAction* N9_ = nullptr;
-    QAction* N10_ = nullptr;
-    QAction* N11_ = nullptr;
-    QAction* N12_ = nullptr;
-    QAction* N13_ = nullptr;
+    QMenu* taskMenu_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* constructorAction_ = nullptr;
+    QAction* targetStateAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QAction* closeTaskAction_ = nullptr;
+    QAction* restartAction_ = nullptr;
+    QAction* enlargeAction_ = nullptr;
+    QAction* shrinkAction_ = nullptr;
 };
 
 } // namespace trimerka

@@ -1,25 +1,25 @@
-#include "widgets/CellGridSync.h"
+#include "widgets/CompanionGrid.h"
 
 #include <QScrollBar>
 
 namespace trimerka {
 
-TCellGridSync::TCellGridSync(Platform& APlatform, QWidget* Parent) : TCellGrid(APlatform, Parent) {
+CompanionGrid::CompanionGrid(Platform& APlatform, QWidget* Parent) : CellGrid(APlatform, Parent) {
     // The base constructor laid out with the base bars; lay out again with this grid's own.
     RecalcLayout();
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TCellGridSync::ownVertBarChanged);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CompanionGrid::ownVertBarChanged);
 }
 
-TCellGridSync::~TCellGridSync() {
+CompanionGrid::~CompanionGrid() {
     if (FGrid && FGrid->Sync == this)
         FGrid->Sync = nullptr;
 }
 
-void TCellGridSync::SetGrid(TCellGrid* Value) {
+void CompanionGrid::SetGrid(CellGrid* Value) {
     if (Value == FGrid)
         return;
     if (FGrid) {
-        disconnect(FGrid, &QObject::destroyed, this, &TCellGridSync::gridDestroyed);
+        disconnect(FGrid, &QObject::destroyed, this, &CompanionGrid::gridDestroyed);
         if (FGrid->Sync == this)
             FGrid->Sync = nullptr;
     }
@@ -27,30 +27,30 @@ void TCellGridSync::SetGrid(TCellGrid* Value) {
     Sync = Value;
     if (!FGrid)
         return;
-    connect(FGrid, &QObject::destroyed, this, &TCellGridSync::gridDestroyed);
+    connect(FGrid, &QObject::destroyed, this, &CompanionGrid::gridDestroyed);
     FGrid->Sync = this;
     FGrid->SetRowCount(RowCount());
 }
 
-void TCellGridSync::ShowScrollBars(bool, bool) {
+void CompanionGrid::ShowScrollBars(bool, bool) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     horizontalScrollBar()->setEnabled(false);
 }
 
 // The followed grid set its vertical bar: take its range and its position.
-void TCellGridSync::FollowVertBar(int Max, int Pos) {
+void CompanionGrid::FollowVertBar(int Max, int Pos) {
     FMaxVScroll = Max;
     SetVertOffset(Pos);
 }
 
 // This grid scrolled by itself (wheel, keys): the followed grid goes along.
-void TCellGridSync::ownVertBarChanged() {
+void CompanionGrid::ownVertBarChanged() {
     if (FGrid)
         FGrid->SetVertOffset(VertOffset());
 }
 
-void TCellGridSync::gridDestroyed() {
+void CompanionGrid::gridDestroyed() {
     FGrid = nullptr;
     Sync = nullptr;
 }

@@ -6,18 +6,18 @@
 
 #include "support/FakePlatform.h"
 #include "support/WindowChecks.h"
-#include "ui/logo.h"
+#include "ui/CompletedWindow.h"
 
 namespace {
 
-using trimerka::TForm11;
+using trimerka::CompletedWindow;
 using namespace trimerka::testing;
 
 const QColor kPanelGreen(186, 254, 189);
 
 struct TForm11Window : ::testing::Test {
     FakePlatform platform;
-    TForm11 form{platform};
+    CompletedWindow form{platform};
 
     template <class T> T* child(const char* name) { return trimerka::testing::namedChild<T>(form, name); }
 };
@@ -102,7 +102,7 @@ TEST_F(TForm11Window, CloseButtonClosesTheWindow) {
 TEST_F(TForm11Window, GrabbedPanelHasItsGreenAndTwoBevels) {
     form.setStepCounter([] { return 7; });
     form.show();
-    const QImage image = grabWindow(form, "TForm11.png");
+    const QImage image = grabWindow(form, "CompletedWindow.png");
     const QColor light = form.palette().color(QPalette::Light);
     const QColor shadow = form.palette().color(QPalette::Mid);
     ASSERT_NE(light, shadow);

@@ -19,9 +19,9 @@
 #include "platform/Fonts.h"
 #include "support/MainWindowFixture.h"
 #include "support/WindowChecks.h"
+#include "ui/CompletedWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/VesselView.h"
-#include "ui/glavnoe.h"
-#include "ui/logo.h"
 #include "widgets/CellGrid.h"
 
 namespace trimerka {
@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, ClientAreaShowsItsColours) {
 }
 
 TEST_F(MainWindowTest, StepLogIsConfiguredAsTheLog) {
-    TCellGrid* ng = grid();
+    CellGrid* ng = grid();
     ASSERT_EQ(ng->ColCount(), 4);
     EXPECT_EQ(ng->RowCount(), 0);
     EXPECT_EQ(ng->HeaderLine(), 2);
@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, StepLogIsConfiguredAsTheLog) {
     EXPECT_EQ(ng->Columns()[0].Title(), QStringLiteral("Команда"));
     for (int c = 0; c < 4; ++c) {
         SCOPED_TRACE(c);
-        const TCellColumn& column = ng->Columns()[c];
+        const CellColumn& column = ng->Columns()[c];
         EXPECT_EQ(column.Width(), 160);
         EXPECT_EQ(column.HorzAlign(), haCenter);
         EXPECT_FALSE(column.CanResize());
@@ -505,18 +505,18 @@ TEST_F(MainWindowTest, ClickOrArrowSelectsTheWholeRow) {
         click(VesselB);
         execute();
     }
-    TCellGrid* ng = grid();
+    CellGrid* ng = grid();
     const QRect cell = ng->CellRect(2, 1).ToQRect();
     QTest::mouseClick(ng->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
     EXPECT_EQ(ng->Row(), 1);
-    EXPECT_EQ(ng->SelectArea(), (TRect{0, 1, 3, 1}));
+    EXPECT_EQ(ng->SelectArea(), (GridRect{0, 1, 3, 1}));
 
     QTest::keyClick(ng, Qt::Key_Down);
     EXPECT_EQ(ng->Row(), 2);
-    EXPECT_EQ(ng->SelectArea(), (TRect{0, 2, 3, 2}));
+    EXPECT_EQ(ng->SelectArea(), (GridRect{0, 2, 3, 2}));
 
     QTest::keyClick(ng, Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(ng->SelectArea(), (TRect{0, ng->Row(), 3, ng->Row()}));
+    EXPECT_EQ(ng->SelectArea(), (GridRect{0, ng->Row(), 3, ng->Row()}));
 }
 
 } // namespace

@@ -14,12 +14,12 @@
 #include <gtest/gtest.h>
 
 #include "support/ConstructorFixture.h"
+#include "ui/ConstructorWindow.h"
 #include "ui/SpinEdit.h"
 #include "ui/VesselView.h"
-#include "ui/parametri_zadaniya.h"
 
+using trimerka::ConstructorWindow;
 using trimerka::SpinEdit;
-using trimerka::TForm2;
 using trimerka::VesselView;
 using trimerka::constructor::BevelPanel;
 using trimerka::constructor::ColorSquare;
@@ -320,7 +320,7 @@ TEST_F(ConstructorTest, CapacityRuleFollowsEveryIntermediateValue) {
          "20"},
     };
     for (const Row& row : rows) {
-        form.defbat();
+        form.resetToDefaultTask();
         SpinEdit* capacity = spin("sbem");
         SpinEdit* amount = spin("sbet");
         SpinEdit* target = spin("sber");
@@ -373,7 +373,7 @@ TEST_F(ConstructorTest, HeightRuleAppliesTheTypedHeightAndNeverLeavesTheEditorEm
         {"emptied puts 185 back at once", "", "185", 185},
     };
     for (const Row& row : rows) {
-        form.defbat();
+        form.resetToDefaultTask();
         SpinEdit* height = spin("svh");
         height->selectAll();
         if (*row.typed) {
@@ -384,7 +384,7 @@ TEST_F(ConstructorTest, HeightRuleAppliesTheTypedHeightAndNeverLeavesTheEditorEm
         EXPECT_EQ(height->text(), QString::fromLatin1(row.shown)) << row.name;
         EXPECT_EQ(bar("sv")->barHeight(), row.barHeight) << row.name;
     }
-    form.defbat();
+    form.resetToDefaultTask();
     spin("sbh")->setText(QStringLiteral("40"));
     EXPECT_EQ(bar("sb")->barRect(), QRect(0, 145, 97, 40)) << "the bar stays at the bottom of its area";
 }
@@ -515,12 +515,12 @@ TEST_F(ConstructorTest, SaveEnablingRuleNeedsACurrentFileAndNeverDisables) {
         {"column title typed", [this] { QTest::keyClicks(get("ns3"), QStringLiteral("x")); }, true},
     };
     for (const Row& row : rows) {
-        form.defbat();
+        form.resetToDefaultTask();
         row.edit();
         EXPECT_FALSE(saveButton()->isEnabled()) << row.name << " without a current file";
         EXPECT_TRUE(currentFile().isEmpty()) << row.name;
 
-        form.defbat();
+        form.resetToDefaultTask();
         makeCurrentFile();
         row.edit();
         EXPECT_EQ(saveButton()->isEnabled(), row.enablesWithFile) << row.name << " with a current file";
@@ -620,7 +620,7 @@ TEST_F(ConstructorTest, SolutionLabelFollowsTheEditsAtOnce) {
         {"two steps", {8, 5, 3}, {8, 0, 0}, {0, 5, 3}, false, true, "Кратчайшее решение: 2 шага"},
     };
     for (const Row& row : rows) {
-        form.defbat();
+        form.resetToDefaultTask();
         const char* stems[3] = {"sa", "sb", "sv"};
         for (int v = 0; v < 3; ++v) {
             const QByteArray stem(stems[v]);
@@ -657,7 +657,7 @@ TEST_F(ConstructorTest, SolutionLabelSearchesTheSettledValuesAndNotesSolutionCon
         {"a negative capacity is searched as 1", "svem", "-5", true, "Кратчайшее решение: 1 шаг"},
     };
     for (const Row& row : rows) {
-        form.defbat();
+        form.resetToDefaultTask();
         platform.errors.clear();
         get<QCheckBox>("krres")->setChecked(row.solutionControl);
         if (row.editor) {

@@ -1,4 +1,4 @@
-#include "ui/glavnoe.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -23,10 +23,10 @@
 #include "core/TaskFile.h"
 #include "platform/ErrorReport.h"
 #include "platform/Fonts.h"
+#include "ui/CompletedWindow.h"
 #include "ui/Controls.h"
+#include "ui/TargetStateWindow.h"
 #include "ui/VesselView.h"
-#include "ui/cnz_form.h"
-#include "ui/logo.h"
 #include "widgets/CellGrid.h"
 
 namespace trimerka {
@@ -80,7 +80,7 @@ QIcon icon(const char* name) {
 
 } // namespace
 
-TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+MainWindow::MainWindow(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Исполнитель \"Тримерка\""));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -96,52 +96,53 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     createToolbar(client);
     createVessels(client);
 
-    fz_ = new QPlainTextEdit(client);
-    fz_->setObjectName(QStringLiteral("fz"));
-    fz_->setGeometry(384, 64, 320, 185);
-    setUpStatementMemo(fz_);
+    statement_ = new QPlainTextEdit(client);
+    statement_->setObjectName(QStringLiteral("fz"));
+    statement_->setGeometry(384, 64, 320, 185);
+    setUpStatementMemo(statement_);
     setTextPoints(kMinTextPoints);
 
-    SpeedButton2_ = new QToolButton(client);
-    SpeedButton2_->setObjectName(QStringLiteral("SpeedButton2"));
-    SpeedButton2_->setText(QStringLiteral("+"));
-    SpeedButton2_->setGeometry(646, 40, 23, 22);
-    SpeedButton1_ = new QToolButton(client);
-    SpeedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1_->setText(QStringLiteral("-"));
-    SpeedButton1_->setGeometry(675, 40, 23, 22);
-    for (auto* button : {SpeedButton1_, SpeedButton2_}) {
+    enlargeButton_ = new QToolButton(client);
+    enlargeButton_->setObjectName(QStringLiteral("SpeedButton2"));
+    enlargeButton_->setText(QStringLiteral("+"));
+    enlargeButton_->setGeometry(646, 40, 23, 22);
+    shrinkButton_ = new QToolButton(client);
+    shrinkButton_->setObjectName(QStringLiteral("SpeedButton1"));
+    shrinkButton_->setText(QStringLiteral("-"));
+    shrinkButton_->setGeometry(675, 40, 23, 22);
+    for (auto* button : {shrinkButton_, enlargeButton_}) {
         button->setFont(tahoma(11));
         button->setFocusPolicy(Qt::NoFocus);
     }
-    connect(SpeedButton2_, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
-    connect(SpeedButton1_, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(enlargeButton_, &QToolButton::clicked, this, &MainWindow::enlargeText);
+    connect(shrinkButton_, &QToolButton::clicked, this, &MainWindow::shrinkText);
 
-    kmd_ = new SunkenPanel(client);
-    kmd_->setObjectName(QStringLiteral("kmd"));
-    kmd_->setGeometry(393, 255, 142, 43);
-    kmd_->setAlignment(Qt::AlignCenter);
-    kmd_->setFont(tahoma(32, true));
-    setBackground(kmd_, toQColor(15973012));
+    commandPanel_ = new SunkenPanel(client);
+    commandPanel_->setObjectName(QStringLiteral("kmd"));
+    commandPanel_->setGeometry(393, 255, 142, 43);
+    commandPanel_->setAlignment(Qt::AlignCenter);
+    commandPanel_->setFont(tahoma(32, true));
+    setBackground(commandPanel_, toQColor(15973012));
     setPanel(QString::fromUtf8(kEmptyPanel));
 
-    vipolnit_ = makeButton(client, "vipolnit", QStringLiteral("Выполнить"), QRect(541, 255, 157, 43), true);
-    connect(vipolnit_, &QPushButton::clicked, this, &TForm1::vipolnitClick);
+    executeButton_ =
+        makeButton(client, "vipolnit", QStringLiteral("Выполнить"), QRect(541, 255, 157, 43), true);
+    connect(executeButton_, &QPushButton::clicked, this, &MainWindow::executeCommand);
 
-    ng_ = new TCellGrid(platform_, client);
-    ng_->setObjectName(QStringLiteral("ng"));
-    ng_->setGeometry(8, 306, 696, 133);
+    stepLog_ = new CellGrid(platform_, client);
+    stepLog_->setObjectName(QStringLiteral("ng"));
+    stepLog_->setGeometry(8, 306, 696, 133);
     configureStepLog();
 
     auto* Panel9 = new SunkenPanel(client);
     Panel9->setObjectName(QStringLiteral("Panel9"));
     Panel9->setGeometry(0, 443, kClientWidth, 17);
-    put_tmk_ = new QLabel(Panel9);
-    put_tmk_->setObjectName(QStringLiteral("put_tmk"));
-    put_tmk_->setFont(tahoma(11));
+    pathLabel_ = new QLabel(Panel9);
+    pathLabel_->setObjectName(QStringLiteral("put_tmk"));
+    pathLabel_->setFont(tahoma(11));
     // A path is shown as it stands, never read as markup.
-    put_tmk_->setTextFormat(Qt::PlainText);
-    put_tmk_->setGeometry(5, 2, kClientWidth - 10, 13);
+    pathLabel_->setTextFormat(Qt::PlainText);
+    pathLabel_->setGeometry(5, 2, kClientWidth - 10, 13);
 
     createMenu();
     setUpKeyboard();
@@ -149,21 +150,21 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     // The window is exactly the client area plus the menu bar, and the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    FormCreate();
+    createControls();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::createToolbar(QWidget* client) {
-    Panel2_ = new QWidget(client);
-    Panel2_->setObjectName(QStringLiteral("Panel2"));
-    Panel2_->setGeometry(0, 0, kClientWidth, 34);
-    setBackground(Panel2_, toQColor(14342874));
+void MainWindow::createToolbar(QWidget* client) {
+    toolbar_ = new QWidget(client);
+    toolbar_->setObjectName(QStringLiteral("Panel2"));
+    toolbar_->setGeometry(0, 0, kClientWidth, 34);
+    setBackground(toolbar_, toQColor(14342874));
 
-    auto* Bevel1 = new EtchedLine(Panel2_);
+    auto* Bevel1 = new EtchedLine(toolbar_);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setGeometry(0, 0, kClientWidth, 2);
-    auto* Bevel6 = new EtchedLine(Panel2_);
+    auto* Bevel6 = new EtchedLine(toolbar_);
     Bevel6->setObjectName(QStringLiteral("Bevel6"));
     Bevel6->setGeometry(0, 32, kClientWidth, 2);
 
@@ -174,18 +175,18 @@ void TForm1::createToolbar(QWidget* client) {
         int width;
         const char* caption;
         bool bold;
-        void (TForm1::*handler)();
+        void (MainWindow::*handler)();
     };
     const ToolbarButton toolbar[] = {
-        {&vz_, "vz", 1, 129, "Выбор задания", true, &TForm1::vzClick},
-        {&cnz_, "cnz", 130, 153, "Что нужно сделать", true, &TForm1::cnzClick},
-        {&sz_, "sz", 283, 128, "Начать заново", true, &TForm1::szClick},
-        {&zz_, "zz", 411, 142, "Закрыть задание", true, &TForm1::zzClick},
-        {&help_, "help", 612, 30, "", false, &TForm1::helpClick},
-        {&CloseProg_, "CloseProg", 642, 71, "Выход", false, &TForm1::CloseProgClick},
+        {&openButton_, "vz", 1, 129, "Выбор задания", true, &MainWindow::openTask},
+        {&targetStateButton_, "cnz", 130, 153, "Что нужно сделать", true, &MainWindow::showTargetState},
+        {&restartButton_, "sz", 283, 128, "Начать заново", true, &MainWindow::restartTask},
+        {&closeTaskButton_, "zz", 411, 142, "Закрыть задание", true, &MainWindow::closeTask},
+        {&aboutButton_, "help", 612, 30, "", false, &MainWindow::showAbout},
+        {&exitButton_, "CloseProg", 642, 71, "Выход", false, &MainWindow::exitProgram},
     };
     for (const auto& entry : toolbar) {
-        auto* button = new QToolButton(Panel2_);
+        auto* button = new QToolButton(toolbar_);
         button->setObjectName(QLatin1String(entry.name));
         button->setGeometry(entry.left, 2, entry.width, 30);
         button->setAutoRaise(true);
@@ -199,18 +200,19 @@ void TForm1::createToolbar(QWidget* client) {
         connect(button, &QToolButton::clicked, this, entry.handler);
         *entry.button = button;
     }
-    Panel2_->installEventFilter(this);
+    toolbar_->installEventFilter(this);
 }
 
-void TForm1::createVessels(QWidget* client) {
+void MainWindow::createVessels(QWidget* client) {
     static constexpr int kLeft[kVesselCount] = {24, 144, 264};
     static const char* const kPanelNames[kVesselCount] = {"Panel4", "Panel5", "Panel10"};
     static const char* const kBarNames[kVesselCount] = {"sa", "sb", "sv"};
     static const char* const kCaptionNames[kVesselCount] = {"esa", "esb", "esv"};
     static const char* const kButtonNames[kVesselCount] = {"vsa", "vsb", "vsv"};
     static const char* const kCaptionLabelNames[kVesselCount] = {"Label1", "Label2", "Label3"};
-    using Click = void (TForm1::*)(bool);
-    static constexpr Click kClicks[kVesselCount] = {&TForm1::vsaClick, &TForm1::vsbClick, &TForm1::vsvClick};
+    using Click = void (MainWindow::*)(bool);
+    static constexpr Click kClicks[kVesselCount] = {&MainWindow::vesselAToggled, &MainWindow::vesselBToggled,
+                                                    &MainWindow::vesselVToggled};
 
     for (int v = 0; v < kVesselCount; ++v) {
         makeCaption(client, kCaptionLabelNames[v], QStringLiteral("Ёмкость:"), kLeft[v], 45, true);
@@ -225,14 +227,14 @@ void TForm1::createVessels(QWidget* client) {
         views_[v]->move(0, 0);
         if (v == VesselA) {
             // Drawn over the bar in this order, so the pour-back arrow lies on top where they overlap.
-            isaef_ = new QLabel(area);
-            isaef_->setObjectName(QStringLiteral("isaef"));
-            isaef_->setGeometry(12, 130, 46, 50);
-            isaef_->setPixmap(picture(QStringLiteral(":/pictures/isaef.svg"), QSize(46, 50)));
-            isasl_ = new QLabel(area);
-            isasl_->setObjectName(QStringLiteral("isasl"));
-            isasl_->setGeometry(40, 120, 46, 50);
-            isasl_->setPixmap(picture(QStringLiteral(":/pictures/isasl.svg"), QSize(46, 50)));
+            unlimitedArrow_ = new QLabel(area);
+            unlimitedArrow_->setObjectName(QStringLiteral("isaef"));
+            unlimitedArrow_->setGeometry(12, 130, 46, 50);
+            unlimitedArrow_->setPixmap(picture(QStringLiteral(":/pictures/isaef.svg"), QSize(46, 50)));
+            pourBackArrow_ = new QLabel(area);
+            pourBackArrow_->setObjectName(QStringLiteral("isasl"));
+            pourBackArrow_->setGeometry(40, 120, 46, 50);
+            pourBackArrow_->setPixmap(picture(QStringLiteral(":/pictures/isasl.svg"), QSize(46, 50)));
         }
 
         auto* button =
@@ -245,7 +247,7 @@ void TForm1::createVessels(QWidget* client) {
     makeCaption(client, "Label13", QStringLiteral("Формулировка задания:"), 385, 45, true);
 }
 
-void TForm1::createMenu() {
+void MainWindow::createMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->setFont(tahoma(11));
@@ -260,56 +262,57 @@ void TForm1::createMenu() {
         connect(action, &QAction::triggered, this, [button] { pressButton(button); });
     };
 
-    QMenu* N1 = bar->addMenu(QStringLiteral("Файл"));
-    N1->setObjectName(QStringLiteral("N1"));
-    N2_ = addItem(N1, "N2", QStringLiteral("Выход"), icon("CloseProg"));
-    asButton(N2_, CloseProg_);
+    QMenu* fileMenu = bar->addMenu(QStringLiteral("Файл"));
+    fileMenu->setObjectName(QStringLiteral("N1"));
+    exitAction_ = addItem(fileMenu, "N2", QStringLiteral("Выход"), icon("CloseProg"));
+    asButton(exitAction_, exitButton_);
 
-    N3_ = bar->addMenu(QStringLiteral("Задание"));
-    N3_->setObjectName(QStringLiteral("N3"));
-    N6_ = addItem(N3_, "N6", QStringLiteral("Выбор задания"), icon("vz"));
-    N5_ = addItem(N3_, "N5", QStringLiteral("Что нужно сделать"), icon("cnz"));
-    N11_ = addItem(N3_, "N11", QStringLiteral("Начать задание заново"), icon("sz"));
-    N10_ = addItem(N3_, "N10", QStringLiteral("Закрыть задание"), icon("zz"));
-    N3_->addSeparator()->setObjectName(QStringLiteral("N8"));
-    N12_ = addItem(N3_, "N12", QStringLiteral("Увеличить размер текста"), QIcon());
-    N13_ = addItem(N3_, "N13", QStringLiteral("Уменьшить размер текста"), QIcon());
-    N3_->addSeparator()->setObjectName(QStringLiteral("N14"));
-    N4_ = addItem(N3_, "N4", QStringLiteral("Конструктор заданий"), icon("constructor"));
-    asButton(N6_, vz_);
-    asButton(N5_, cnz_);
-    asButton(N11_, sz_);
-    asButton(N10_, zz_);
-    asButton(N12_, SpeedButton2_);
-    asButton(N13_, SpeedButton1_);
-    connect(N4_, &QAction::triggered, this, &TForm1::N4Click);
-    connect(N3_, &QMenu::aboutToShow, this, &TForm1::N3Click);
+    taskMenu_ = bar->addMenu(QStringLiteral("Задание"));
+    taskMenu_->setObjectName(QStringLiteral("N3"));
+    openAction_ = addItem(taskMenu_, "N6", QStringLiteral("Выбор задания"), icon("vz"));
+    targetStateAction_ = addItem(taskMenu_, "N5", QStringLiteral("Что нужно сделать"), icon("cnz"));
+    restartAction_ = addItem(taskMenu_, "N11", QStringLiteral("Начать задание заново"), icon("sz"));
+    closeTaskAction_ = addItem(taskMenu_, "N10", QStringLiteral("Закрыть задание"), icon("zz"));
+    taskMenu_->addSeparator()->setObjectName(QStringLiteral("N8"));
+    enlargeAction_ = addItem(taskMenu_, "N12", QStringLiteral("Увеличить размер текста"), QIcon());
+    shrinkAction_ = addItem(taskMenu_, "N13", QStringLiteral("Уменьшить размер текста"), QIcon());
+    taskMenu_->addSeparator()->setObjectName(QStringLiteral("N14"));
+    constructorAction_ = addItem(taskMenu_, "N4", QStringLiteral("Конструктор заданий"), icon("constructor"));
+    asButton(openAction_, openButton_);
+    asButton(targetStateAction_, targetStateButton_);
+    asButton(restartAction_, restartButton_);
+    asButton(closeTaskAction_, closeTaskButton_);
+    asButton(enlargeAction_, enlargeButton_);
+    asButton(shrinkAction_, shrinkButton_);
+    connect(constructorAction_, &QAction::triggered, this, &MainWindow::showConstructor);
+    connect(taskMenu_, &QMenu::aboutToShow, this, &MainWindow::updateTaskMenu);
 
-    QMenu* N7 = bar->addMenu(QStringLiteral("Справка"));
-    N7->setObjectName(QStringLiteral("N7"));
-    N9_ = addItem(N7, "N9", QStringLiteral("О программе"), icon("help"));
-    asButton(N9_, help_);
+    QMenu* helpMenu = bar->addMenu(QStringLiteral("Справка"));
+    helpMenu->setObjectName(QStringLiteral("N7"));
+    aboutAction_ = addItem(helpMenu, "N9", QStringLiteral("О программе"), icon("help"));
+    asButton(aboutAction_, aboutButton_);
 
-    for (QMenu* menu : {N1, N3_, N7}) {
+    for (QMenu* menu : {fileMenu, taskMenu_, helpMenu}) {
         menu->setFont(tahoma(11));
     }
 }
 
-void TForm1::setWindows(QDialog* constructor, QDialog* about, TForm11* completed, TForm3* targetState) {
+void MainWindow::setWindows(QDialog* constructor, QDialog* about, CompletedWindow* completed,
+                            TargetStateWindow* targetState) {
     constructor_ = constructor;
     about_ = about;
     completed_ = completed;
     targetState_ = targetState;
     if (completed_) {
-        completed_->setStepCounter([this] { return ng_->RowCount(); });
+        completed_->setStepCounter([this] { return stepLog_->RowCount(); });
     }
 }
 
-void TForm1::FormCreate() {
-    DefBut();
+void MainWindow::createControls() {
+    resetToNoTask();
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!centred_) {
         centred_ = true;
@@ -321,21 +324,21 @@ void TForm1::showEvent(QShowEvent* event) {
     }
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Panel2_ && event->type() == QEvent::Resize) {
-        Panel2Resize();
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == toolbar_ && event->type() == QEvent::Resize) {
+        placeRightToolbarButtons();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::Panel2Resize() {
+void MainWindow::placeRightToolbarButtons() {
     guarded(platform_, this, [&] {
-        CloseProg_->move(Panel2_->width() - CloseProg_->width() - 1, CloseProg_->y());
-        help_->move(CloseProg_->x() - help_->width(), help_->y());
+        exitButton_->move(toolbar_->width() - exitButton_->width() - 1, exitButton_->y());
+        aboutButton_->move(exitButton_->x() - aboutButton_->width(), aboutButton_->y());
     });
 }
 
-void TForm1::pressButton(QAbstractButton* button) {
+void MainWindow::pressButton(QAbstractButton* button) {
     const QPointF corner(0, 0);
     const QPointF global = button->mapToGlobal(corner);
     QMouseEvent press(QEvent::MouseButtonPress, corner, global, Qt::LeftButton, Qt::LeftButton,
@@ -346,58 +349,60 @@ void TForm1::pressButton(QAbstractButton* button) {
     QCoreApplication::sendEvent(button, &release);
 }
 
-void TForm1::N3Click() {
+void MainWindow::updateTaskMenu() {
     guarded(platform_, this, [&] {
-        N5_->setEnabled(cnz_->isVisibleTo(Panel2_));
-        N4_->setEnabled(!cnz_->isVisibleTo(Panel2_));
-        N10_->setEnabled(zz_->isVisibleTo(Panel2_));
-        N11_->setEnabled(sz_->isVisibleTo(Panel2_));
-        N12_->setEnabled(SpeedButton2_->isEnabled());
-        N13_->setEnabled(SpeedButton1_->isEnabled());
+        targetStateAction_->setEnabled(targetStateButton_->isVisibleTo(toolbar_));
+        constructorAction_->setEnabled(!targetStateButton_->isVisibleTo(toolbar_));
+        closeTaskAction_->setEnabled(closeTaskButton_->isVisibleTo(toolbar_));
+        restartAction_->setEnabled(restartButton_->isVisibleTo(toolbar_));
+        enlargeAction_->setEnabled(enlargeButton_->isEnabled());
+        shrinkAction_->setEnabled(shrinkButton_->isEnabled());
     });
 }
 
-void TForm1::configureStepLog() {
+void MainWindow::configureStepLog() {
     const QColor cellColor = toQColor(16771545);
-    ng_->SetColor(cellColor);
-    ng_->SetAlternateColor(toQColor(14019327));
-    ng_->SetGridColor(toQColor(64));
-    ng_->SetSelectionColor(toQColor(12451514));
-    ng_->SetFont(tahoma(11, true));
-    ng_->SetHeaderFont(tahoma(11));
-    ng_->SetGutterFont(tahoma(11));
-    ng_->SetFooterFont(tahoma(11));
-    ng_->SetColCount(4);
-    for (int c = 0; c < ng_->ColCount(); ++c) {
-        TCellColumn& column = ng_->Columns()[c];
+    stepLog_->SetColor(cellColor);
+    stepLog_->SetAlternateColor(toQColor(14019327));
+    stepLog_->SetGridColor(toQColor(64));
+    stepLog_->SetSelectionColor(toQColor(12451514));
+    stepLog_->SetFont(tahoma(11, true));
+    stepLog_->SetHeaderFont(tahoma(11));
+    stepLog_->SetGutterFont(tahoma(11));
+    stepLog_->SetFooterFont(tahoma(11));
+    stepLog_->SetColCount(4);
+    for (int c = 0; c < stepLog_->ColCount(); ++c) {
+        CellColumn& column = stepLog_->Columns()[c];
         column.SetWidth(160);
         column.SetHorzAlign(haCenter);
         column.SetCanResize(false);
         column.SetReadOnly(true);
         column.SetColor(cellColor);
     }
-    ng_->Columns()[0].SetTitle(QStringLiteral("Команда"));
-    ng_->SetHeaderLine(2);
-    ng_->SetGutterKind(gkNumber);
-    ng_->SetShowFooter(false);
-    ng_->SetReadOnly(true);
+    stepLog_->Columns()[0].SetTitle(QStringLiteral("Команда"));
+    stepLog_->SetHeaderLine(2);
+    stepLog_->SetGutterKind(gkNumber);
+    stepLog_->SetShowFooter(false);
+    stepLog_->SetReadOnly(true);
     // The Tab key skips the step log.
-    ng_->setFocusPolicy(Qt::ClickFocus);
-    ng_->SetRowCount(0);
-    ng_->OnClick = [this](TCellGrid*) { ngClick(); };
-    ng_->OnKeyDown = [this](TCellGrid*, int& key, Qt::KeyboardModifiers shift) { ngKeyDown(key, shift); };
+    stepLog_->setFocusPolicy(Qt::ClickFocus);
+    stepLog_->SetRowCount(0);
+    stepLog_->OnClick = [this](CellGrid*) { stepLogClicked(); };
+    stepLog_->OnKeyDown = [this](CellGrid*, int& key, Qt::KeyboardModifiers shift) {
+        stepLogKeyPressed(key, shift);
+    };
 }
 
-void TForm1::selectCurrentRow() {
-    const int row = ng_->Row();
-    ng_->SetSelectArea(TRect{0, row, ng_->ColCount() - 1, row});
+void MainWindow::selectCurrentRow() {
+    const int row = stepLog_->Row();
+    stepLog_->SetSelectArea(GridRect{0, row, stepLog_->ColCount() - 1, row});
 }
 
-void TForm1::ngClick() {
+void MainWindow::stepLogClicked() {
     guarded(platform_, this, [&] { selectCurrentRow(); });
 }
 
-void TForm1::ngKeyDown(int key, Qt::KeyboardModifiers) {
+void MainWindow::stepLogKeyPressed(int key, Qt::KeyboardModifiers) {
     guarded(platform_, this, [&] {
         switch (key) {
         case Qt::Key_Up:
@@ -416,7 +421,7 @@ void TForm1::ngKeyDown(int key, Qt::KeyboardModifiers) {
     });
 }
 
-void TForm1::N4Click() {
+void MainWindow::showConstructor() {
     guarded(platform_, this, [&] {
         if (constructor_) {
             platform_.showModal(*constructor_);
@@ -424,54 +429,54 @@ void TForm1::N4Click() {
     });
 }
 
-void TForm1::setTextPoints(int points) {
+void MainWindow::setTextPoints(int points) {
     textPoints_ = points;
-    fz_->setFont(tahoma(pointsToPixels(points)));
+    statement_->setFont(tahoma(pointsToPixels(points)));
 }
 
-void TForm1::SpeedButton2Click() {
+void MainWindow::enlargeText() {
     guarded(platform_, this, [&] { setTextPoints(stepStatementPoints(textPoints_, +1)); });
 }
 
-void TForm1::SpeedButton1Click() {
+void MainWindow::shrinkText() {
     guarded(platform_, this, [&] { setTextPoints(stepStatementPoints(textPoints_, -1)); });
 }
 
-void TForm1::toggleVessel(int vessel, bool pressed) {
+void MainWindow::toggleVessel(int vessel, bool pressed) {
     guarded(platform_, this, [&] {
         CommandBuilderState state;
         for (int v = 0; v < kVesselCount; ++v) {
             state.pressed[v] = vesselButtons_[v]->isChecked();
         }
         state.pressed[vessel] = pressed;
-        state.panel = kmd_->text().toStdString();
-        state.executeEnabled = vipolnit_->isEnabled();
+        state.panel = commandPanel_->text().toStdString();
+        state.executeEnabled = executeButton_->isEnabled();
         ToggleVessel(state, vessel, pressed);
         for (int v = 0; v < kVesselCount; ++v) {
             vesselButtons_[v]->setChecked(state.pressed[v]);
         }
         setPanel(fromStd(state.panel));
-        vipolnit_->setEnabled(state.executeEnabled);
+        executeButton_->setEnabled(state.executeEnabled);
     });
 }
 
-void TForm1::vsaClick(bool pressed) {
+void MainWindow::vesselAToggled(bool pressed) {
     toggleVessel(VesselA, pressed);
 }
 
-void TForm1::vsbClick(bool pressed) {
+void MainWindow::vesselBToggled(bool pressed) {
     toggleVessel(VesselB, pressed);
 }
 
-void TForm1::vsvClick(bool pressed) {
+void MainWindow::vesselVToggled(bool pressed) {
     toggleVessel(VesselV, pressed);
 }
 
-void TForm1::vipolnitClick() {
+void MainWindow::executeCommand() {
     guarded(platform_, this, [&] { ExecuteStep(*this, targetText_, solutionControl_); });
 }
 
-void TForm1::helpClick() {
+void MainWindow::showAbout() {
     guarded(platform_, this, [&] {
         if (about_) {
             platform_.showModal(*about_);
@@ -479,38 +484,38 @@ void TForm1::helpClick() {
     });
 }
 
-void TForm1::CloseProgClick() {
+void MainWindow::exitProgram() {
     guarded(platform_, this, [&] { close(); });
 }
 
 // StepHost
 
-std::string TForm1::panelText() const {
-    return kmd_->text().toStdString();
+std::string MainWindow::panelText() const {
+    return commandPanel_->text().toStdString();
 }
 
-void TForm1::setPanelText(const std::string& text) {
+void MainWindow::setPanelText(const std::string& text) {
     setPanel(fromStd(text));
 }
 
-void TForm1::disableExecute() {
-    vipolnit_->setEnabled(false);
+void MainWindow::disableExecute() {
+    executeButton_->setEnabled(false);
 }
 
-int TForm1::appendRow() {
-    ng_->SetRowCount(ng_->RowCount() + 1);
-    const int row = ng_->RowCount() - 1;
-    ng_->SetRow(row);
+int MainWindow::appendRow() {
+    stepLog_->SetRowCount(stepLog_->RowCount() + 1);
+    const int row = stepLog_->RowCount() - 1;
+    stepLog_->SetRow(row);
     // The grid's setters never scroll; the pupil sees each new row whole, the winning one too.
-    ng_->EnsureVisible(ng_->Col(), row);
+    stepLog_->EnsureVisible(stepLog_->Col(), row);
     return row;
 }
 
-void TForm1::setCell(int row, int column, const std::string& text) {
-    ng_->SetCellText(column, row, fromStd(text));
+void MainWindow::setCell(int row, int column, const std::string& text) {
+    stepLog_->SetCellText(column, row, fromStd(text));
 }
 
-VesselState TForm1::vesselState() const {
+VesselState MainWindow::vesselState() const {
     VesselState state;
     for (int v = 0; v < kVesselCount; ++v) {
         state.amount[v] = views_[v]->amount();
@@ -521,32 +526,32 @@ VesselState TForm1::vesselState() const {
     return state;
 }
 
-void TForm1::setAmount(int vessel, int amount) {
+void MainWindow::setAmount(int vessel, int amount) {
     views_[vessel]->setAmount(amount);
 }
 
-void TForm1::setCaption(int vessel, const std::string& caption) {
+void MainWindow::setCaption(int vessel, const std::string& caption) {
     setCaptionText(vessel, fromStd(caption));
 }
 
-void TForm1::setCaptionText(int vessel, const QString& caption) {
+void MainWindow::setCaptionText(int vessel, const QString& caption) {
     // The caption grows to the right from its left edge.
     QLabel* label = captions_[vessel];
     label->setText(caption);
     label->resize(label->sizeHint().width(), 13);
 }
 
-void TForm1::releaseVesselButtons() {
+void MainWindow::releaseVesselButtons() {
     for (auto* button : vesselButtons_) {
         button->setChecked(false);
     }
 }
 
-int TForm1::stepCount() const {
-    return ng_->RowCount();
+int MainWindow::stepCount() const {
+    return stepLog_->RowCount();
 }
 
-void TForm1::showCompleted(int) {
+void MainWindow::showCompleted(int) {
     if (completed_) {
         platform_.showModal(*completed_);
     }
@@ -554,7 +559,7 @@ void TForm1::showCompleted(int) {
 
 // Task lifecycle
 
-void TForm1::DefBut() {
+void MainWindow::resetToNoTask() {
     for (int v = 0; v < kVesselCount; ++v) {
         VesselView* view = views_[v];
         view->setCapacity(99);
@@ -568,33 +573,33 @@ void TForm1::DefBut() {
     }
     setPanel(QString::fromUtf8(kEmptyPanel));
     targetText_ = {"-", "-", "-"};
-    fz_->setPlainText(kStatementPlaceholder);
-    ng_->SetRowCount(0);
+    statement_->setPlainText(kStatementPlaceholder);
+    stepLog_->SetRowCount(0);
     for (int v = 0; v < kVesselCount; ++v) {
-        ng_->Columns()[v + 1].SetTitle(kDefaultTitles[v]);
+        stepLog_->Columns()[v + 1].SetTitle(kDefaultTitles[v]);
     }
-    isasl_->hide();
-    isaef_->hide();
-    vipolnit_->setEnabled(false);
-    cnz_->hide();
-    zz_->hide();
-    sz_->hide();
-    SpeedButton2_->setEnabled(false);
-    SpeedButton1_->setEnabled(false);
+    pourBackArrow_->hide();
+    unlimitedArrow_->hide();
+    executeButton_->setEnabled(false);
+    targetStateButton_->hide();
+    closeTaskButton_->hide();
+    restartButton_->hide();
+    enlargeButton_->setEnabled(false);
+    shrinkButton_->setEnabled(false);
 }
 
-void TForm1::ApplyTaskFile(const QString& path) {
+void MainWindow::applyTaskFile(const QString& path) {
     const ExecutorTask task = ReadExecutorTask(std::filesystem::path(QFile::encodeName(path).toStdString()));
     applyTask(task);
 }
 
-void TForm1::applyTask(const ExecutorTask& task) {
-    fz_->setPlainText(fromStd(task.statement));
+void MainWindow::applyTask(const ExecutorTask& task) {
+    statement_->setPlainText(fromStd(task.statement));
     solutionControl_ = task.solutionControl;
-    SpeedButton2_->setEnabled(true);
-    SpeedButton1_->setEnabled(true);
+    enlargeButton_->setEnabled(true);
+    shrinkButton_->setEnabled(true);
     for (int v = 0; v < kVesselCount; ++v) {
-        ng_->Columns()[v + 1].SetTitle(fromStd(task.columnTitles[v]));
+        stepLog_->Columns()[v + 1].SetTitle(fromStd(task.columnTitles[v]));
     }
     pourBackAllowed_ = task.pourBackAllowed;
     unlimitedSource_ = task.unlimitedSource;
@@ -616,24 +621,24 @@ void TForm1::applyTask(const ExecutorTask& task) {
         setCaptionText(v, fromStd(vessel.caption));
         vesselButtons_[v]->setEnabled(true);
     }
-    isaef_->setVisible(task.unlimitedArrowShown());
-    isasl_->setVisible(task.pourBackArrowShown());
-    cnz_->show();
-    zz_->show();
-    sz_->show();
+    unlimitedArrow_->setVisible(task.unlimitedArrowShown());
+    pourBackArrow_->setVisible(task.pourBackArrowShown());
+    targetStateButton_->show();
+    closeTaskButton_->show();
+    restartButton_->show();
 }
 
-void TForm1::loadTask(const QString& path) {
+void MainWindow::loadTask(const QString& path) {
     try {
-        ApplyTaskFile(path);
+        applyTaskFile(path);
     } catch (const std::exception& e) {
         reportError(platform_, this, QString::fromUtf8(e.what()));
-        DefBut();
-        put_tmk_->clear();
+        resetToNoTask();
+        pathLabel_->clear();
     }
 }
 
-void TForm1::vzClick() {
+void MainWindow::openTask() {
     guarded(platform_, this, [&] {
         FileDialogRequest request;
         request.title = QStringLiteral("Выбрать задание для исполнителя \"Тримерка\"");
@@ -647,42 +652,42 @@ void TForm1::vzClick() {
     });
 }
 
-void TForm1::openTaskFile(const QString& chosen) {
+void MainWindow::openTaskFile(const QString& chosen) {
     guarded(platform_, this, [&] {
         const QString path = fromStd(WithTaskExtension(chosen.toStdString()));
-        put_tmk_->setText(path);
-        DefBut();
+        pathLabel_->setText(path);
+        resetToNoTask();
         loadTask(path);
     });
 }
 
-void TForm1::szClick() {
+void MainWindow::restartTask() {
     guarded(platform_, this, [&] {
-        const QString path = put_tmk_->text();
-        DefBut();
+        const QString path = pathLabel_->text();
+        resetToNoTask();
         loadTask(path);
     });
 }
 
-void TForm1::zzClick() {
+void MainWindow::closeTask() {
     guarded(platform_, this, [&] {
-        DefBut();
-        put_tmk_->clear();
+        resetToNoTask();
+        pathLabel_->clear();
     });
 }
 
-void TForm1::cnzClick() {
+void MainWindow::showTargetState() {
     guarded(platform_, this, [&] {
         if (targetState_) {
             TargetState state;
-            state.statement = fz_->toPlainText();
+            state.statement = statement_->toPlainText();
             for (int v = 0; v < kVesselCount; ++v) {
                 const VesselView* view = views_[v];
                 state.vessels[v] = {view->fillColor(), view->emptyColor(), view->capacity(),
                                     view->barHeight(), fromStd(targetText_[v])};
             }
-            state.unlimitedArrowShown = !isaef_->isHidden();
-            state.pourBackArrowShown = !isasl_->isHidden();
+            state.unlimitedArrowShown = !unlimitedArrow_->isHidden();
+            state.pourBackArrowShown = !pourBackArrow_->isHidden();
             targetState_->fill(state);
             platform_.showModal(*targetState_);
         }

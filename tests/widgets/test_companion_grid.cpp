@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/GridInputSupport.h"
-#include "widgets/CellGridSync.h"
+#include "widgets/CompanionGrid.h"
 
 namespace trimerka {
 namespace {
@@ -17,7 +17,7 @@ class GridSync : public ::testing::Test {
 protected:
     void SetUp() override {
         sheet = makeSheet(platform, 4, 10);
-        companion = std::make_unique<TCellGridSync>(platform);
+        companion = std::make_unique<CompanionGrid>(platform);
         companion->resize(120, 200);
         companion->SetColCount(1);
         companion->SetRowCount(30);
@@ -27,8 +27,8 @@ protected:
     }
 
     testing::FakePlatform platform;
-    std::unique_ptr<TCellGrid> sheet;
-    std::unique_ptr<TCellGridSync> companion;
+    std::unique_ptr<CellGrid> sheet;
+    std::unique_ptr<CompanionGrid> companion;
 };
 
 TEST_F(GridSync, LinkingGivesTheFollowedGridTheCompanionsRowCount) {
@@ -49,7 +49,7 @@ TEST_F(GridSync, RowsFollowBothWays) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        (c.fromCompanion ? static_cast<TCellGrid*>(companion.get()) : sheet.get())->SetRow(c.row);
+        (c.fromCompanion ? static_cast<CellGrid*>(companion.get()) : sheet.get())->SetRow(c.row);
         EXPECT_EQ(sheet->Row(), c.row);
         EXPECT_EQ(companion->Row(), c.row);
     }
@@ -133,8 +133,8 @@ TEST_F(GridSync, RowsEitherGridsKeysAddOrRemoveFollowWithTheCurrentRow) {
         SCOPED_TRACE(c.name);
         SetUp();
         platform.errors.clear();
-        TCellGrid& typed = c.fromCompanion ? *companion : *sheet;
-        TCellGrid& other = c.fromCompanion ? *sheet : *companion;
+        CellGrid& typed = c.fromCompanion ? *companion : *sheet;
+        CellGrid& other = c.fromCompanion ? *sheet : *companion;
         typed.SetAutoAddRow(true);
         if (c.startRow < 0) {
             // An empty last row, as Down on the last row leaves it.
@@ -170,7 +170,7 @@ TEST_F(GridSync, EitherForgetsTheOtherWhenItGoes) {
     companion->SetVertOffset(36);
 
     auto other = makeSheet(platform);
-    auto follower = std::make_unique<TCellGridSync>(platform);
+    auto follower = std::make_unique<CompanionGrid>(platform);
     follower->SetGrid(other.get());
     follower.reset();
     other->SetRow(4);

@@ -5,18 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ErrorReport.h"
 #include "platform/Fonts.h"
 #include "support/FakePlatform.h"
 #include "support/WindowChecks.h"
-#include "platform/ErrorReport.h"
+#include "ui/TargetStateWindow.h"
 #include "ui/VesselView.h"
-#include "ui/cnz_form.h"
 
 namespace {
 
 using trimerka::TargetState;
+using trimerka::TargetStateWindow;
 using trimerka::TargetVessel;
-using trimerka::TForm3;
 using trimerka::VesselView;
 using namespace trimerka::testing;
 
@@ -35,7 +35,7 @@ TargetState eightFiveThree() {
 
 struct Fixture : ::testing::Test {
     FakePlatform platform;
-    TForm3 form{platform};
+    TargetStateWindow form{platform};
 
     template <class T> T* child(const char* name) { return trimerka::testing::namedChild<T>(form, name); }
     QString caption(const char* name) { return child<QLabel>(name)->text(); }
@@ -215,7 +215,7 @@ TEST_F(TForm3Window, TargetThatIsNotANumberIsReportedAndNothingIsShown) {
     };
     for (const BadTarget& row : rows) {
         FakePlatform fresh;
-        TForm3 window(fresh);
+        TargetStateWindow window(fresh);
         window.fill(eightFiveThree());
         TargetState state = eightFiveThree();
         state.statement = QStringLiteral("другая");
@@ -254,7 +254,7 @@ TEST_F(TForm3Window, TextSizeStaysWithinLimitsAndPersistsBetweenShowings) {
     };
     for (const Clicks& row : rows) {
         FakePlatform fresh;
-        TForm3 window(fresh);
+        TargetStateWindow window(fresh);
         fresh.onModal = [&](QDialog& dialog) {
             for (int i = 0; i < row.up; ++i) {
                 QTest::mouseClick(dialog.findChild<QPushButton*>("SpeedButton1"), Qt::LeftButton);
@@ -300,7 +300,7 @@ TEST_F(TForm3Window, GrabbedWindowShowsTheBarsAtTheirHeights) {
     state.pourBackArrowShown = true;
     form.fill(state);
     form.show();
-    const QImage image = grabWindow(form, "TForm3.png");
+    const QImage image = grabWindow(form, "TargetStateWindow.png");
     const QColor face = form.palette().color(QPalette::Button);
     // Б's bar: 120 high, its top at 154 + 65; half full: 59 of its 118 inner rows filled.
     const Pixel pixels[] = {

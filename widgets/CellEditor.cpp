@@ -1,4 +1,4 @@
-#include "widgets/CellInplace.h"
+#include "widgets/CellEditor.h"
 
 #include <exception>
 #include <limits>
@@ -12,7 +12,7 @@ namespace trimerka {
 
 namespace {
 
-Qt::Alignment toAlignment(THorzAlign Align) {
+Qt::Alignment toAlignment(HorizontalAlignment Align) {
     switch (Align) {
     case haCenter:
         return Qt::AlignHCenter | Qt::AlignVCenter;
@@ -26,7 +26,7 @@ Qt::Alignment toAlignment(THorzAlign Align) {
 
 } // namespace
 
-TCellInplace::TCellInplace(TCellGrid* Grid) : QLineEdit(Grid->viewport()), FGrid(Grid) {
+CellEditor::CellEditor(CellGrid* Grid) : QLineEdit(Grid->viewport()), FGrid(Grid) {
     setObjectName(QStringLiteral("inplace"));
     setFrame(false);
     setTextMargins(0, 0, 0, 0);
@@ -35,14 +35,14 @@ TCellInplace::TCellInplace(TCellGrid* Grid) : QLineEdit(Grid->viewport()), FGrid
     setMaxLength(std::numeric_limits<int>::max());
     setGeometry(-200, -200, 10, 10);
     hide();
-    connect(this, &QLineEdit::textChanged, this, &TCellInplace::textChange);
+    connect(this, &QLineEdit::textChanged, this, &CellEditor::textChange);
 }
 
-void TCellInplace::ShowEdit(int X, int Y) {
+void CellEditor::ShowEdit(int X, int Y) {
     FGrid->HideCaret();
     FCellX = X;
     FCellY = Y;
-    const TCellColumn& column = FGrid->Columns()[X];
+    const CellColumn& column = FGrid->Columns()[X];
 
     QPalette pal = palette();
     pal.setColor(QPalette::Base, FGrid->CellColor(X, Y));
@@ -54,7 +54,7 @@ void TCellInplace::ShowEdit(int X, int Y) {
     // The cell coordinates are set first, so storing the unchanged text back is a no-op.
     setText(FGrid->CellText(X, Y));
 
-    TRect r = FGrid->CellRect(X, Y);
+    GridRect r = FGrid->CellRect(X, Y);
     if (column.HorzAlign() == haRight)
         ++r.Right;
     r = r.Adjusted(4, 3, -4, -3);
@@ -68,12 +68,12 @@ void TCellInplace::ShowEdit(int X, int Y) {
     show();
 }
 
-void TCellInplace::HideEdit() {
+void CellEditor::HideEdit() {
     hide();
     FGrid->IsEditing = false;
 }
 
-void TCellInplace::textChange(const QString& Text) {
+void CellEditor::textChange(const QString& Text) {
     if (FCellX < 0 || FCellY < 0 || !FGrid->IsEditing)
         return;
     try {
@@ -83,7 +83,7 @@ void TCellInplace::textChange(const QString& Text) {
     }
 }
 
-void TCellInplace::keyPressEvent(QKeyEvent* Event) {
+void CellEditor::keyPressEvent(QKeyEvent* Event) {
     switch (Event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -119,7 +119,7 @@ void TCellInplace::keyPressEvent(QKeyEvent* Event) {
 }
 
 // A click elsewhere ends the editing; giving the focus back to the grid keeps the editor open.
-void TCellInplace::focusOutEvent(QFocusEvent* Event) {
+void CellEditor::focusOutEvent(QFocusEvent* Event) {
     QLineEdit::focusOutEvent(Event);
     if (Event->reason() == Qt::ActiveWindowFocusReason)
         return;

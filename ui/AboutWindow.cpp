@@ -1,4 +1,4 @@
-#include "ui/spravka.h"
+#include "ui/AboutWindow.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -19,7 +19,7 @@
 
 namespace trimerka {
 
-const QString TForm10::kMailSubject = QStringLiteral("?Subject=Trimerka 13.3.19 build 29 (19.03.2013)");
+const QString AboutWindow::kMailSubject = QStringLiteral("?Subject=Trimerka 13.3.19 build 29 (19.03.2013)");
 
 namespace {
 
@@ -74,7 +74,7 @@ QLabel* makePicture(QWidget* parent, const char* name, const QString& path, QRec
 
 } // namespace
 
-TForm10::TForm10(Platform& platform, QWidget* parent)
+AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       platform_(platform) {
@@ -85,76 +85,79 @@ TForm10::TForm10(Platform& platform, QWidget* parent)
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Исполнитель \"Тримерка\""), {32, 24, 289, 23},
-                       tahoma(19, true));
-    setTextColors(Label1, QColor(0, 0, 255));
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Версия: 13.3.19 (Build 29)"), {44, 53, 144, 13},
-                       tahoma(11, true));
-    setTextColors(Label2, QColor(0, 0, 210));
-    Image1 = makePicture(this, "Image1", QStringLiteral(":/pictures/emblem.svg"), {299, 8, 169, 173});
+    titleLabel_ = makeLabel(this, "Label1", QStringLiteral("Исполнитель \"Тримерка\""), {32, 24, 289, 23},
+                            tahoma(19, true));
+    setTextColors(titleLabel_, QColor(0, 0, 255));
+    versionLabel_ = makeLabel(this, "Label2", QStringLiteral("Версия: 13.3.19 (Build 29)"), {44, 53, 144, 13},
+                              tahoma(11, true));
+    setTextColors(versionLabel_, QColor(0, 0, 210));
+    emblemPicture_ = makePicture(this, "Image1", QStringLiteral(":/pictures/emblem.svg"), {299, 8, 169, 173});
     // The title may reach under the emblem's transparent margin; the emblem stays on top.
-    Image1->raise();
+    emblemPicture_->raise();
 
     const QFont pageFont = withUnderline(tahoma(11, true), true);
-    sb1 = makeFlatButton(this, "sb1", QStringLiteral("О программе"), QStringLiteral(":/icons/help.svg"),
-                         {8, 165, 113, 22}, pageFont);
-    sb2 = makeFlatButton(this, "sb2", QStringLiteral("Об авторе"), QStringLiteral(":/icons/author.svg"),
-                         {121, 165, 96, 22}, pageFont);
+    descriptionButton_ = makeFlatButton(this, "sb1", QStringLiteral("О программе"),
+                                        QStringLiteral(":/icons/help.svg"), {8, 165, 113, 22}, pageFont);
+    authorButton_ = makeFlatButton(this, "sb2", QStringLiteral("Об авторе"),
+                                   QStringLiteral(":/icons/author.svg"), {121, 165, 96, 22}, pageFont);
     auto* pages = new QButtonGroup(this);
-    for (QToolButton* button : {sb1, sb2}) {
+    for (QToolButton* button : {descriptionButton_, authorButton_}) {
         button->setCheckable(true);
         setTextColors(button, kBlack);
         pages->addButton(button);
     }
     pages->setExclusive(true);
-    sb1->setChecked(true);
-    connect(sb1, &QToolButton::clicked, this, &TForm10::sb1Click);
-    connect(sb2, &QToolButton::clicked, this, &TForm10::sb2Click);
+    descriptionButton_->setChecked(true);
+    connect(descriptionButton_, &QToolButton::clicked, this, &AboutWindow::showDescriptionPage);
+    connect(authorButton_, &QToolButton::clicked, this, &AboutWindow::showAuthorPage);
 
-    Memo = new QPlainTextEdit(this);
-    Memo->setObjectName(QStringLiteral("Memo"));
-    Memo->setGeometry(7, 193, 473, 177);
-    Memo->setReadOnly(true);
-    Memo->setFrameShape(QFrame::NoFrame);
-    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo->setFocusPolicy(Qt::ClickFocus);
-    Memo->setFont(tahoma(11));
-    QPalette memoPalette = Memo->palette();
+    descriptionMemo_ = new QPlainTextEdit(this);
+    descriptionMemo_->setObjectName(QStringLiteral("Memo"));
+    descriptionMemo_->setGeometry(7, 193, 473, 177);
+    descriptionMemo_->setReadOnly(true);
+    descriptionMemo_->setFrameShape(QFrame::NoFrame);
+    descriptionMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    descriptionMemo_->setFocusPolicy(Qt::ClickFocus);
+    descriptionMemo_->setFont(tahoma(11));
+    QPalette memoPalette = descriptionMemo_->palette();
     memoPalette.setColor(QPalette::Base, palette().color(QPalette::Button));
     memoPalette.setColor(QPalette::Text, kBlack);
-    Memo->setPalette(memoPalette);
-    Memo->setPlainText(descriptionLines().join(QLatin1Char('\n')));
+    descriptionMemo_->setPalette(memoPalette);
+    descriptionMemo_->setPlainText(descriptionLines().join(QLatin1Char('\n')));
 
     buildAuthorPage();
 
-    CloseForm = makeFlatButton(this, "CloseForm", QStringLiteral("Закрыть"),
-                               QStringLiteral(":/icons/close.svg"), {384, 376, 97, 25}, tahoma(11, true));
-    connect(CloseForm, &QToolButton::clicked, this, &TForm10::CloseFormClick);
+    closeButton_ = makeFlatButton(this, "CloseForm", QStringLiteral("Закрыть"),
+                                  QStringLiteral(":/icons/close.svg"), {384, 376, 97, 25}, tahoma(11, true));
+    connect(closeButton_, &QToolButton::clicked, this, &AboutWindow::closeWindow);
     enableFocusMarks(*this);
 }
 
-void TForm10::buildAuthorPage() {
-    panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("panel"));
-    panel->setGeometry(8, 192, 473, 177);
-    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    panel->setLineWidth(1);
-    panel->hide();
+void AboutWindow::buildAuthorPage() {
+    authorPanel_ = new QFrame(this);
+    authorPanel_->setObjectName(QStringLiteral("panel"));
+    authorPanel_->setGeometry(8, 192, 473, 177);
+    authorPanel_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    authorPanel_->setLineWidth(1);
+    authorPanel_->hide();
 
-    Image3 = makePicture(panel, "Image3", QStringLiteral(":/pictures/author.svg"), {10, 10, 113, 155});
-    makeLabel(panel, "Label10", QStringLiteral("Автор программы:"), {192, 24, 0, 0}, tahoma(11));
-    Label3 =
-        makeLabel(panel, "Label3", QString::fromUtf8(author::kName), {202, 48, 201, 16}, tahoma(13, true));
-    setTextColors(Label3, kBlack);
-    makeLabel(panel, "Label11", QStringLiteral("Как связаться с автором:"), {192, 80, 0, 0}, tahoma(11));
-    setTextColors(makeLabel(panel, "Label4", QStringLiteral("Сайт:"), {241, 104, 0, 0}, tahoma(11)), kBlack);
-    makeLabel(panel, "Label5", QStringLiteral("E-mail:"), {238, 128, 0, 0}, tahoma(11));
+    authorPicture_ =
+        makePicture(authorPanel_, "Image3", QStringLiteral(":/pictures/author.svg"), {10, 10, 113, 155});
+    makeLabel(authorPanel_, "Label10", QStringLiteral("Автор программы:"), {192, 24, 0, 0}, tahoma(11));
+    authorNameLabel_ = makeLabel(authorPanel_, "Label3", QString::fromUtf8(author::kName), {202, 48, 201, 16},
+                                 tahoma(13, true));
+    setTextColors(authorNameLabel_, kBlack);
+    makeLabel(authorPanel_, "Label11", QStringLiteral("Как связаться с автором:"), {192, 80, 0, 0},
+              tahoma(11));
+    setTextColors(makeLabel(authorPanel_, "Label4", QStringLiteral("Сайт:"), {241, 104, 0, 0}, tahoma(11)),
+                  kBlack);
+    makeLabel(authorPanel_, "Label5", QStringLiteral("E-mail:"), {238, 128, 0, 0}, tahoma(11));
 
-    Label110 =
-        makeLabel(panel, "Label110", QString::fromUtf8(author::kSite), {282, 104, 70, 13}, tahoma(11, true));
-    Label108 = makeLabel(panel, "Label108", QString::fromUtf8(author::kEmail), {282, 128, 114, 13},
-                         tahoma(11, true));
-    for (QLabel* link : {Label110, Label108}) {
+    siteLink_ = makeLabel(authorPanel_, "Label110", QString::fromUtf8(author::kSite), {282, 104, 70, 13},
+                          tahoma(11, true));
+    emailLink_ = makeLabel(authorPanel_, "Label108", QString::fromUtf8(author::kEmail), {282, 128, 114, 13},
+                           tahoma(11, true));
+    for (QLabel* link : {siteLink_, emailLink_}) {
         setTextColors(link, kBlack);
         link->setCursor(Qt::PointingHandCursor);
         link->setMouseTracking(true);
@@ -162,7 +165,7 @@ void TForm10::buildAuthorPage() {
     }
 }
 
-QStringList TForm10::descriptionLines() {
+QStringList AboutWindow::descriptionLines() {
     return {
         QStringLiteral("    "),
         QStringLiteral("    Версия программы: 19.03.2013"),
@@ -184,80 +187,80 @@ QStringList TForm10::descriptionLines() {
     };
 }
 
-void TForm10::sb1Click() {
+void AboutWindow::showDescriptionPage() {
     guarded(platform_, this, [&] {
-        panel->hide();
-        Memo->show();
+        authorPanel_->hide();
+        descriptionMemo_->show();
     });
 }
 
-void TForm10::sb2Click() {
+void AboutWindow::showAuthorPage() {
     guarded(platform_, this, [&] {
-        panel->show();
-        Memo->hide();
+        authorPanel_->show();
+        descriptionMemo_->hide();
     });
 }
 
-void TForm10::Label110Click() {
+void AboutWindow::openSite() {
     guarded(platform_, this, [&] { platform_.shellOpen(this, QString::fromUtf8(author::kSite)); });
 }
 
-void TForm10::Label108Click() {
+void AboutWindow::writeEmail() {
     guarded(platform_, this, [&] {
         platform_.shellOpen(this,
                             QStringLiteral("mailto:") + QString::fromUtf8(author::kEmail) + kMailSubject);
     });
 }
 
-void TForm10::Label110MouseDown() {
-    guarded(platform_, this, [&] { setTextColors(Label110, kLinkPressed); });
+void AboutWindow::siteLinkPressed() {
+    guarded(platform_, this, [&] { setTextColors(siteLink_, kLinkPressed); });
 }
 
-void TForm10::Label110MouseMove() {
-    guarded(platform_, this, [&] { setLinkLook(Label110, kLinkHover, true); });
+void AboutWindow::siteLinkHovered() {
+    guarded(platform_, this, [&] { setLinkLook(siteLink_, kLinkHover, true); });
 }
 
-void TForm10::Label110MouseLeave() {
-    guarded(platform_, this, [&] { setLinkLook(Label110, kBlack, false); });
+void AboutWindow::siteLinkLeft() {
+    guarded(platform_, this, [&] { setLinkLook(siteLink_, kBlack, false); });
 }
 
-void TForm10::Label108MouseDown() {
-    guarded(platform_, this, [&] { setTextColors(Label108, kLinkPressed); });
+void AboutWindow::emailLinkPressed() {
+    guarded(platform_, this, [&] { setTextColors(emailLink_, kLinkPressed); });
 }
 
-void TForm10::Label108MouseMove() {
-    guarded(platform_, this, [&] { setLinkLook(Label108, kLinkHover, true); });
+void AboutWindow::emailLinkHovered() {
+    guarded(platform_, this, [&] { setLinkLook(emailLink_, kLinkHover, true); });
 }
 
-void TForm10::Label108MouseLeave() {
-    guarded(platform_, this, [&] { setLinkLook(Label108, kBlack, false); });
+void AboutWindow::emailLinkLeft() {
+    guarded(platform_, this, [&] { setLinkLook(emailLink_, kBlack, false); });
 }
 
-void TForm10::CloseFormClick() {
+void AboutWindow::closeWindow() {
     guarded(platform_, this, [&] { close(); });
 }
 
-bool TForm10::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label110 || watched == Label108) {
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == siteLink_ || watched == emailLink_) {
         linkEvent(static_cast<QLabel*>(watched), event);
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm10::linkEvent(QLabel* link, QEvent* event) {
-    const bool site = link == Label110;
+void AboutWindow::linkEvent(QLabel* link, QEvent* event) {
+    const bool site = link == siteLink_;
     switch (event->type()) {
     case QEvent::MouseMove:
-        site ? Label110MouseMove() : Label108MouseMove();
+        site ? siteLinkHovered() : emailLinkHovered();
         break;
     case QEvent::Leave:
-        site ? Label110MouseLeave() : Label108MouseLeave();
+        site ? siteLinkLeft() : emailLinkLeft();
         break;
     case QEvent::MouseButtonPress: {
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             pressedLink_ = link;
         }
-        site ? Label110MouseDown() : Label108MouseDown();
+        site ? siteLinkPressed() : emailLinkPressed();
         break;
     }
     case QEvent::MouseButtonRelease: {
@@ -268,7 +271,7 @@ void TForm10::linkEvent(QLabel* link, QEvent* event) {
         const bool click = pressedLink_ == link && link->rect().contains(mouse->position().toPoint());
         pressedLink_ = nullptr;
         if (click) {
-            site ? Label110Click() : Label108Click();
+            site ? openSite() : writeEmail();
         }
         break;
     }
