@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "platform/Fonts.h"
+#include "ui/Controls.h"
 #include "ui/cnz_form.h"
 #include "ui/glavnoe.h"
 #include "ui/logo.h"
@@ -39,7 +40,7 @@ void setUpApplication(QApplication& app) {
     // The window class on X11, which the menu entry's StartupWMClass names, whatever the program file is
     // called.
     QCoreApplication::setApplicationName(QStringLiteral("trimerka"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trimerka.svg")));
+    QApplication::setWindowIcon(programIcon());
 #ifdef TRIMERKA_APP_ID
     QGuiApplication::setDesktopFileName(QStringLiteral(TRIMERKA_APP_ID));
 #endif
