@@ -1,5 +1,5 @@
-#include <iostream>
-#include <sstream>
+#include <cstdio>
+#include <string>
 
 #include <QApplication>
 
@@ -8,19 +8,29 @@
 #include "ui/CommandLine.h"
 #include "ui/MainWindow.h"
 
+namespace {
+
+void write(std::FILE* stream, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     // The help and the version are answered before the window system is reached, so that they work in a
     // terminal without a display. Anything else, Qt's own options among them, is read once the application
     // object has taken those options.
-    std::ostringstream unheard;
-    if (trimerka::readCommandLine(trimerka::rawArguments(argc, argv), std::cout, unheard).exitCode == 0) {
+    const trimerka::CommandLine early = trimerka::readCommandLine(trimerka::rawArguments(argc, argv));
+    if (early.exitCode == 0) {
+        write(stdout, early.output);
         return 0;
     }
     trimerka::prepareApplication();
     QApplication app(argc, argv);
     trimerka::setUpApplication(app);
-    const trimerka::CommandLine commandLine =
-        trimerka::readCommandLine(QApplication::arguments(), std::cout, std::cerr);
+    const trimerka::CommandLine commandLine = trimerka::readCommandLine(QApplication::arguments());
+    write(stdout, commandLine.output);
+    write(stderr, commandLine.complaint);
     if (commandLine.exitCode) {
         return *commandLine.exitCode;
     }

@@ -46,18 +46,23 @@ SolverResult Solve(const VesselState& start, const std::array<std::string, kVess
         result.solvability = Solvability::OutOfRange;
         return result;
     }
-    // Every amount lies within 0..capacity <= 99, so a state is one slot of a flat array of at most
-    // 100 x 100 x 100 entries holding its position in the discovery order.
+    // Every amount lies within 0..capacity <= 99, so a state is one bit of a flat set of at most
+    // 100 x 100 x 100 bits: 125 KB, where a slot per state would clear megabytes before each search while
+    // only a few thousand states are ever reached.
     const int sizeB = start.capacity[VesselB] + 1;
     const int sizeV = start.capacity[VesselV] + 1;
     auto slot = [&](const std::array<int, kVesselCount>& a) {
-        return (a[VesselA] * sizeB + a[VesselB]) * sizeV + a[VesselV];
+        return static_cast<std::size_t>((a[VesselA] * sizeB + a[VesselB]) * sizeV + a[VesselV]);
     };
-    std::vector<int> discovered(static_cast<std::size_t>(start.capacity[VesselA] + 1) * sizeB * sizeV, -1);
+    const std::size_t states = static_cast<std::size_t>(start.capacity[VesselA] + 1) * sizeB * sizeV;
+    std::vector<std::uint64_t> discovered((states + 63) / 64);
+    auto isDiscovered = [&](std::size_t s) { return (discovered[s / 64] >> (s % 64)) & 1; };
+    auto markDiscovered = [&](std::size_t s) { discovered[s / 64] |= std::uint64_t{1} << (s % 64); };
 
     std::vector<Node> nodes;
     nodes.push_back({start.amount, -1, 0, 0});
-    discovered[slot(start.amount)] = 0;
+    const std::size_t startSlot = slot(start.amount);
+    markDiscovered(startSlot);
 
     const bool startsOnTargets = CompletionReached(start.amount, targetText, 1);
     int found = -1;       // position of the target state when it differs from the initial one
@@ -70,15 +75,15 @@ SolverResult Solve(const VesselState& start, const std::array<std::string, kVess
         state.amount = node.amount;
         for (std::size_t c = 0; c < PourCommand::all.size(); ++c) {
             const std::array<int, kVesselCount> next = Pour(state, PourCommand::all[c]).after.amount;
-            const int s = slot(next);
-            if (discovered[s] == 0 && startsOnTargets && backToStart < 0) {
+            const std::size_t s = slot(next);
+            if (s == startSlot && startsOnTargets && backToStart < 0) {
                 backToStart = static_cast<int>(head);
                 backCommand = static_cast<int>(c);
             }
-            if (discovered[s] >= 0) {
+            if (isDiscovered(s)) {
                 continue;
             }
-            discovered[s] = static_cast<int>(nodes.size());
+            markDiscovered(s);
             nodes.push_back({next, static_cast<int>(head), node.distance + 1, static_cast<std::uint8_t>(c)});
             if (found < 0 && !startsOnTargets && CompletionReached(next, targetText, 1)) {
                 found = static_cast<int>(nodes.size()) - 1;

@@ -3,11 +3,9 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QSvgRenderer>
 #include <QToolButton>
 
 #include "platform/ErrorReport.h"
@@ -67,8 +65,7 @@ QLabel* makePicture(QWidget* parent, const char* name, const QString& path, QRec
     picture->setObjectName(QString::fromLatin1(name));
     picture->setGeometry(geometry);
     picture->setAlignment(Qt::AlignCenter);
-    const QSize natural = QSvgRenderer(path).defaultSize();
-    picture->setPixmap(QIcon(path).pixmap(natural));
+    setNaturalPictureOnFirstShow(picture, path);
     return picture;
 }
 

@@ -10,6 +10,7 @@
 #include "ui/AboutWindow.h"
 #include "ui/CompletedWindow.h"
 #include "ui/ConstructorWindow.h"
+#include "ui/Controls.h"
 #include "ui/MainWindow.h"
 #include "ui/TargetStateWindow.h"
 
@@ -39,7 +40,7 @@ void setUpApplication(QApplication& app) {
     // The window class on X11, which the menu entry's StartupWMClass names, whatever the program file is
     // called.
     QCoreApplication::setApplicationName(QStringLiteral("trimerka"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/trimerka.svg")));
+    QApplication::setWindowIcon(programIcon());
 #ifdef TRIMERKA_APP_ID
     QGuiApplication::setDesktopFileName(QStringLiteral(TRIMERKA_APP_ID));
 #endif

@@ -30,7 +30,7 @@ QStringList rawArguments(int argc, const char* const* argv) {
     return arguments;
 }
 
-CommandLine readCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+CommandLine readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
@@ -40,7 +40,8 @@ CommandLine readCommandLine(const QStringList& arguments, std::ostream& out, std
 
     CommandLine result;
     auto refuse = [&](const QString& problem) {
-        err << "trimerka: " << problem.toStdString() << '\n' << kUsage << "Справка: trimerka --help\n";
+        result.complaint =
+            "trimerka: " + problem.toStdString() + '\n' + kUsage + "Справка: trimerka --help\n";
         result.exitCode = kExitBadCall;
         return result;
     };
@@ -53,12 +54,12 @@ CommandLine readCommandLine(const QStringList& arguments, std::ostream& out, std
                                 .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
     }
     if (parser.isSet(help)) {
-        out << kUsage << kHelp;
+        result.output = std::string(kUsage) + kHelp;
         result.exitCode = kExitDone;
         return result;
     }
     if (parser.isSet(version)) {
-        out << "Исполнитель «Тримерка», версия " << TRIMERKA_VERSION << '\n';
+        result.output = "Исполнитель «Тримерка», версия " TRIMERKA_VERSION "\n";
         result.exitCode = kExitDone;
         return result;
     }

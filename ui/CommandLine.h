@@ -1,7 +1,7 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
+#include <string>
 
 #include <QString>
 #include <QStringList>
@@ -14,13 +14,18 @@ struct CommandLine {
     QString taskFile;
     // Set when the program ends at once: 0 after the help or the version, 2 after a call it cannot follow.
     std::optional<int> exitCode;
+    // What the program says before it ends: the help or the version for the standard output, the complaint
+    // with the usage for the standard error.
+    std::string output;
+    std::string complaint;
 };
 
-// Reads the arguments, the program's name first. The help and the version go to `out`; an unknown option or a
-// second file is reported with the usage on `err`.
 // The arguments as the program received them, before an application object exists.
 QStringList rawArguments(int argc, const char* const* argv);
 
-CommandLine readCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& err);
+// Reads the arguments, the program's name first. The help and the version become the output; an unknown
+// option or a second file becomes a complaint with the usage. The program writes them with the C library: a
+// C++ stream would set up the C++ locales, which the program needs nowhere else, on every start.
+CommandLine readCommandLine(const QStringList& arguments);
 
 } // namespace trimerka

@@ -1,13 +1,14 @@
 #include "ui/Controls.h"
 
-#include <QFile>
+#include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QToolButton>
 
 #include "platform/Fonts.h"
@@ -44,15 +45,87 @@ void setTextColor(QWidget* widget, const QColor& color) {
     widget->setPalette(palette);
 }
 
-QPixmap picture(const QString& path, QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    if (QFile::exists(path)) {
-        QSvgRenderer renderer(path);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
+namespace {
+
+// The PNG rendering of a drawing: ":/pictures/isaef.svg" is rendered as ":/pictures/isaef.png".
+QString renderingOf(const QString& drawing) {
+    QString path = drawing;
+    if (path.endsWith(QLatin1String(".svg"))) {
+        path.replace(path.size() - 4, 4, QStringLiteral(".png"));
+    }
+    return path;
+}
+
+// The renderings give the very pixels the drawing gives on a screen of ratio 1. Any other ratio, where the
+// drawing is rendered at the size the screen asks for, takes the drawing itself.
+bool renderingsFitTheScreen() {
+    return qFuzzyCompare(qApp->devicePixelRatio(), 1.0);
+}
+
+// Sets a label's picture when the label is first shown, then leaves.
+class PictureOnFirstShow : public QObject {
+public:
+    PictureOnFirstShow(QLabel* label, const QString& drawing) : QObject(label), drawing_(drawing) {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            const QString rendering = renderingOf(drawing_);
+            static_cast<QLabel*>(watched)->setPixmap(
+                renderingsFitTheScreen() ? QPixmap(rendering)
+                                         : QIcon(drawing_).pixmap(QImageReader(rendering).size()));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QString drawing_;
+};
+
+} // namespace
+
+QPixmap picture(const QString& drawing, QSize size) {
+    // Read through the pixmap cache: the windows that show the same picture share one decoded copy.
+    QPixmap pixmap(renderingOf(drawing));
+    if (pixmap.isNull()) {
+        pixmap = QPixmap(size);
+        pixmap.fill(Qt::transparent);
+    } else if (pixmap.size() != size) {
+        pixmap = pixmap.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return pixmap;
+}
+
+void setNaturalPictureOnFirstShow(QLabel* label, const QString& drawing) {
+    new PictureOnFirstShow(label, drawing);
+}
+
+QIcon pictureIcon(const QString& drawing) {
+    if (!renderingsFitTheScreen()) {
+        return QIcon(drawing);
+    }
+    // Through the pixmap cache, so that the toolbar and the menu share one decoded copy of an icon.
+    QIcon icon;
+    icon.addPixmap(QPixmap(renderingOf(drawing)));
+    return icon;
+}
+
+QIcon programIcon() {
+    const QString drawing = QStringLiteral(":/icons/trimerka.svg");
+    if (!renderingsFitTheScreen()) {
+        return QIcon(drawing);
+    }
+    // The sizes the window system is given for a scalable icon, each rendered by the build as the icon would
+    // render it (resources/CMakeLists.txt).
+    QIcon icon;
+    for (int size : {16, 32, 64, 128}) {
+        icon.addFile(QStringLiteral(":/icons/trimerka-%1.png").arg(size));
+    }
+    return icon;
 }
 
 QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold) {
@@ -79,7 +152,7 @@ QToolButton* makeFlatButton(QWidget* parent, const char* name, const QString& te
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setText(text);
-    button->setIcon(QIcon(icon));
+    button->setIcon(pictureIcon(icon));
     button->setIconSize(QSize(16, 16));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);

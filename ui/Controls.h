@@ -8,6 +8,7 @@
 
 #include "core/Task.h"
 
+class QIcon;
 class QLabel;
 class QPainter;
 class QPlainTextEdit;
@@ -30,8 +31,19 @@ Qt::WindowFlags dialogFlags();
 void setBackground(QWidget* widget, const QColor& color);
 void setTextColor(QWidget* widget, const QColor& color);
 
-// An SVG picture rendered at the given size; an absent resource leaves it transparent.
-QPixmap picture(const QString& path, QSize size);
+// The program's pictures are SVG drawings, named by their resources (":/pictures/isaef.svg"). The build also
+// renders them into PNGs (resources/CMakeLists.txt), which serve screens of ratio 1 without drawing anything.
+
+// A picture at the given size, its drawing's own size (another size is scaled from it); an absent resource
+// leaves it transparent.
+QPixmap picture(const QString& drawing, QSize size);
+// Gives the label its picture, at the drawing's own size and sharp on a high-density screen, when the label
+// is first shown: a window built at start but seldom opened reads its pictures only if it is opened.
+void setNaturalPictureOnFirstShow(QLabel* label, const QString& drawing);
+// An icon of the drawing, sharp on a high-density screen.
+QIcon pictureIcon(const QString& drawing);
+// The program's own icon, at the sizes a window system takes from a scalable icon.
+QIcon programIcon();
 
 // A caption in Tahoma 11 px at (x, y), as wide as its text and 13 px high: Tahoma's line is 11 px, and the
 // dots of "Ё" stand above it.

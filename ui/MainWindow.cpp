@@ -75,7 +75,7 @@ protected:
 };
 
 QIcon icon(const char* name) {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+    return pictureIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QToolButton>
+#include <QValidator>
 
 #include "core/TaskEditor.h"
 
@@ -14,6 +14,24 @@ namespace {
 
 // The arrows stand inside the editor's right edge, one above the other.
 constexpr int kArrowWidth = 15;
+
+// Accepts a text made of the ASCII digits and the two signs only, which may still be a partial number such
+// as "" or "-". A character test instead of a regular expression: the constructor holds a dozen editors, and
+// each expression would be compiled when the editor is first given its value.
+class DigitsAndSignsValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override {
+        for (const QChar c : input) {
+            if (!((c >= u'0' && c <= u'9') || c == u'-' || c == u'+')) {
+                position = static_cast<int>(input.size());
+                return Invalid;
+            }
+        }
+        return Acceptable;
+    }
+};
 
 QToolButton* makeArrow(QWidget* parent, Qt::ArrowType type) {
     auto* button = new QToolButton(parent);
@@ -29,7 +47,7 @@ QToolButton* makeArrow(QWidget* parent, Qt::ArrowType type) {
 SpinEdit::SpinEdit(QWidget* parent)
     : QLineEdit(parent), up_(makeArrow(this, Qt::UpArrow)), down_(makeArrow(this, Qt::DownArrow)) {
     // Only digits and signs can be typed; the text may still be a partial number such as "" or "-".
-    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-+0-9]*")), this));
+    setValidator(new DigitsAndSignsValidator(this));
     setTextMargins(0, 0, kArrowWidth, 0);
     connect(up_, &QToolButton::clicked, this, &SpinEdit::stepUp);
     connect(down_, &QToolButton::clicked, this, &SpinEdit::stepDown);

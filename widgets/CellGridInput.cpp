@@ -20,6 +20,14 @@ namespace trimerka {
 
 namespace {
 
+// The cursor shapes are XPM pictures, which are C arrays: compiled in, they become pixmaps without an image
+// reader, which would load every image format plug-in to identify a file.
+#include "resources/cursors/cr_cross.xpm"
+#include "resources/cursors/cr_down.xpm"
+#include "resources/cursors/cr_lefttop.xpm"
+#include "resources/cursors/cr_plus.xpm"
+#include "resources/cursors/cr_right.xpm"
+
 // The custom cursors by their numbers 101 to 105, with the hot spot where the shape points.
 const QCursor& customCursor(int Number) {
     static std::map<int, QCursor> cursors;
@@ -28,19 +36,18 @@ const QCursor& customCursor(int Number) {
         return it->second;
     struct Shape {
         int number;
-        const char* file;
+        const char* const* xpm;
         int hotX;
         int hotY;
     };
     static const Shape shapes[] = {
-        {101, ":/cursors/cr_plus.xpm", 15, 15},  {102, ":/cursors/cr_cross.xpm", 15, 15},
-        {103, ":/cursors/cr_right.xpm", 17, 15}, {104, ":/cursors/cr_down.xpm", 15, 17},
-        {105, ":/cursors/cr_lefttop.xpm", 1, 1},
+        {101, cr_plus, 15, 15}, {102, cr_cross, 15, 15}, {103, cr_right, 17, 15},
+        {104, cr_down, 15, 17}, {105, cr_lefttop, 1, 1},
     };
     QCursor cursor(Qt::ArrowCursor);
     for (const Shape& s : shapes) {
         if (s.number == Number) {
-            const QPixmap pixmap(QString::fromLatin1(s.file));
+            const QPixmap pixmap(s.xpm);
             if (!pixmap.isNull())
                 cursor = QCursor(pixmap, s.hotX, s.hotY);
         }

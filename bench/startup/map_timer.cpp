@@ -1,5 +1,7 @@
-// Starts a program and measures the time from its exec to the first window it maps on the X display, and its
-// resident memory a moment after that. Prints "<milliseconds> <resident kB>" and ends the program.
+// Starts a program and measures the time from its exec to the first window it maps on the X display, the
+// processor time its threads have used by then, and its resident memory a moment after that. Prints
+// "<milliseconds> <resident kB> <processor milliseconds>" and ends the program. The processor time depends
+// less than the elapsed time on what else the machine runs.
 //
 //   bench_map_timer [--settle MS] PROGRAM [ARGUMENTS...]
 #include <cerrno>
@@ -8,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -28,6 +31,21 @@ long residentKilobytes(pid_t pid) {
         }
     }
     return -1;
+}
+
+// The time the program's threads have run on a processor, from the scheduler's account of each thread.
+double processorMilliseconds(pid_t pid) {
+    long long nanoseconds = 0;
+    std::error_code error;
+    for (const auto& task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        long long running = 0;
+        if (schedstat >> running) {
+            nanoseconds += running;
+        }
+    }
+    return nanoseconds / 1e6;
 }
 
 } // namespace
@@ -67,6 +85,7 @@ int main(int argc, char** argv) {
     }
 
     double mapMs = -1;
+    double processorMs = -1;
     pollfd descriptor{xcb_get_file_descriptor(connection), POLLIN, 0};
     while (mapMs < 0) {
         if (poll(&descriptor, 1, 10000) <= 0) {
@@ -76,6 +95,7 @@ int main(int argc, char** argv) {
             if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY && mapMs < 0) {
                 mapMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                             .count();
+                processorMs = processorMilliseconds(pid);
             }
             free(event);
         }
@@ -92,6 +112,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no window was mapped\n");
         return 1;
     }
-    std::printf("%.2f %ld\n", mapMs, rss);
+    std::printf("%.2f %ld %.2f\n", mapMs, rss, processorMs);
     return 0;
 }

@@ -1,5 +1,5 @@
 #include <optional>
-#include <sstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -86,15 +86,13 @@ TEST_P(ProgramStart, OpensTheGivenTaskAsTheOpenDialogDoes) {
     for (const char* argument : row.arguments) {
         arguments << expand(argument);
     }
-    std::ostringstream out;
-    std::ostringstream err;
-    const CommandLine commandLine = readCommandLine(arguments, out, err);
+    const CommandLine commandLine = readCommandLine(arguments);
 
     EXPECT_EQ(commandLine.exitCode, row.exitCode);
-    EXPECT_THAT(out.str(), HasSubstr(row.printed));
-    EXPECT_EQ(out.str().empty(), *row.printed == '\0');
-    EXPECT_THAT(err.str(), HasSubstr(row.complained));
-    EXPECT_EQ(err.str().empty(), *row.complained == '\0');
+    EXPECT_THAT(commandLine.output, HasSubstr(row.printed));
+    EXPECT_EQ(commandLine.output.empty(), *row.printed == '\0');
+    EXPECT_THAT(commandLine.complaint, HasSubstr(row.complained));
+    EXPECT_EQ(commandLine.complaint.empty(), *row.complained == '\0');
     if (commandLine.exitCode) {
         EXPECT_TRUE(commandLine.taskFile.isEmpty());
         return;
@@ -156,12 +154,11 @@ TEST(CommandLinePath, RelativeToTheCurrentFolderBecomesAbsolute) {
     ASSERT_TRUE(folder.isValid());
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(folder.path()));
-    std::ostringstream out;
     const CommandLine commandLine =
-        readCommandLine({QStringLiteral("trimerka"), QStringLiteral("./уроки/../урок.tmk")}, out, out);
+        readCommandLine({QStringLiteral("trimerka"), QStringLiteral("./уроки/../урок.tmk")});
     QDir::setCurrent(before);
     EXPECT_EQ(commandLine.taskFile, QDir(folder.path()).filePath(QStringLiteral("урок.tmk")));
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(commandLine.output + commandLine.complaint, "");
 }
 
 } // namespace

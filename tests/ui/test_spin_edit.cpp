@@ -161,6 +161,30 @@ TEST(SpinEdit, OnlyDigitsAndSignsCanBeTyped) {
     EXPECT_EQ(editor.spin.text(), QStringLiteral("-12"));
 }
 
+TEST(SpinEdit, InsertedTextIsTakenOnlyWhenMadeOfAsciiDigitsAndSigns) {
+    struct Row {
+        const char* name;
+        const char* inserted;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"digits and both signs", "+-0123456789", "12+-0123456789"},
+        {"nothing", "", "12"},
+        {"a letter after digits", "3a", "12"},
+        {"a space", " ", "12"},
+        {"an Arabic-Indic three", "\u0663", "12"},
+        {"a fullwidth one", "\uFF11", "12"},
+        {"a minus sign that is not a hyphen", "\u2212", "12"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Editor editor(QStringLiteral("12"));
+        editor.spin.end(false);
+        editor.spin.insert(QString::fromUtf8(row.inserted));
+        EXPECT_EQ(editor.spin.text(), QString::fromUtf8(row.text));
+    }
+}
+
 TEST(SpinEdit, ChangingTheMaximumLeavesTheTextAndSignalsNothing) {
     Editor editor(QStringLiteral("60"));
     QSignalSpy changes(&editor.spin, &QLineEdit::textChanged);
