@@ -46,23 +46,31 @@ SolverResult Solve(const VesselState& start, const std::array<std::string, kVess
         result.solvability = Solvability::OutOfRange;
         return result;
     }
-    // Every amount lies within 0..capacity <= 99, so a state is one bit of a flat set of at most
-    // 100 x 100 x 100 bits: 125 KB, where a slot per state would clear megabytes before each search while
-    // only a few thousand states are ever reached.
-    const int sizeB = start.capacity[VesselB] + 1;
+    // Every amount lies within 0..capacity <= 99, so a reached state is one bit: in a block of
+    // (capacity Б + 1) x (capacity В + 1) bits per amount of А, made when the search first reaches that
+    // amount. A search reaches a few thousand states at most, often a handful, and clears only the blocks it
+    // uses instead of a table of every state.
     const int sizeV = start.capacity[VesselV] + 1;
-    auto slot = [&](const std::array<int, kVesselCount>& a) {
-        return static_cast<std::size_t>((a[VesselA] * sizeB + a[VesselB]) * sizeV + a[VesselV]);
+    const std::size_t blockWords = (static_cast<std::size_t>(start.capacity[VesselB] + 1) * sizeV + 63) / 64;
+    std::vector<std::vector<std::uint64_t>> discovered(static_cast<std::size_t>(start.capacity[VesselA]) + 1);
+    // Marks the state reached; false when it was reached before.
+    auto discover = [&](const std::array<int, kVesselCount>& a) {
+        std::vector<std::uint64_t>& block = discovered[static_cast<std::size_t>(a[VesselA])];
+        if (block.empty()) {
+            block.resize(blockWords);
+        }
+        const std::size_t bit = static_cast<std::size_t>(a[VesselB] * sizeV + a[VesselV]);
+        const std::uint64_t mask = std::uint64_t{1} << (bit % 64);
+        if (block[bit / 64] & mask) {
+            return false;
+        }
+        block[bit / 64] |= mask;
+        return true;
     };
-    const std::size_t states = static_cast<std::size_t>(start.capacity[VesselA] + 1) * sizeB * sizeV;
-    std::vector<std::uint64_t> discovered((states + 63) / 64);
-    auto isDiscovered = [&](std::size_t s) { return (discovered[s / 64] >> (s % 64)) & 1; };
-    auto markDiscovered = [&](std::size_t s) { discovered[s / 64] |= std::uint64_t{1} << (s % 64); };
 
     std::vector<Node> nodes;
     nodes.push_back({start.amount, -1, 0, 0});
-    const std::size_t startSlot = slot(start.amount);
-    markDiscovered(startSlot);
+    discover(start.amount);
 
     const bool startsOnTargets = CompletionReached(start.amount, targetText, 1);
     int found = -1;       // position of the target state when it differs from the initial one
@@ -75,15 +83,13 @@ SolverResult Solve(const VesselState& start, const std::array<std::string, kVess
         state.amount = node.amount;
         for (std::size_t c = 0; c < PourCommand::all.size(); ++c) {
             const std::array<int, kVesselCount> next = Pour(state, PourCommand::all[c]).after.amount;
-            const std::size_t s = slot(next);
-            if (s == startSlot && startsOnTargets && backToStart < 0) {
+            if (next == start.amount && startsOnTargets && backToStart < 0) {
                 backToStart = static_cast<int>(head);
                 backCommand = static_cast<int>(c);
             }
-            if (isDiscovered(s)) {
+            if (!discover(next)) {
                 continue;
             }
-            markDiscovered(s);
             nodes.push_back({next, static_cast<int>(head), node.distance + 1, static_cast<std::uint8_t>(c)});
             if (found < 0 && !startsOnTargets && CompletionReached(next, targetText, 1)) {
                 found = static_cast<int>(nodes.size()) - 1;
