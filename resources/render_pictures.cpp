@@ -1,8 +1,8 @@
 // render_pictures: draws the program's SVG pictures as PNG files when the program is built, so that on a
 // screen of ratio 1 the program reads small PNGs and never parses or renders SVG while it starts.
 //   render_pictures SVG PNG SIZE [SVG PNG SIZE ...]
-// SIZE is "1x" (the drawing's own size) or a number N (the drawing fitted into N x N, keeping its proportions,
-// as Qt fits a scalable icon).
+// SIZE is "1x" (the drawing's own size) or a number N (the drawing fitted into N x N, keeping its
+// proportions, as Qt fits a scalable icon).
 //
 // The drawing is rendered as Qt renders an SVG picture or icon at run time: onto a transparent premultiplied
 // image with the renderer's own settings. Each PNG is read back and must give the same premultiplied pixels,
