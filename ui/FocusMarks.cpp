@@ -99,7 +99,11 @@ QStyle* focusMarkStyle() {
     if (!style) {
         // A fresh instance of the application's style, so the controls look exactly as their neighbours; with
         // no such style the proxy takes the desktop's.
-        style = new FocusMarkStyle(QStyleFactory::create(QApplication::style()->name()));
+        const QStyle* applicationStyle = QApplication::style();
+        if (const auto* proxy = qobject_cast<const QProxyStyle*>(applicationStyle)) {
+            applicationStyle = proxy->baseStyle();
+        }
+        style = new FocusMarkStyle(QStyleFactory::create(applicationStyle->name()));
         style->setParent(qApp);
     }
     return style;
