@@ -1,15 +1,18 @@
-// render_pictures: draws the program's SVG pictures as PNG files when the program is built, so that on a
-// screen of ratio 1 the program reads small PNGs and never parses or renders SVG while it starts.
-//   render_pictures SVG PNG SIZE [SVG PNG SIZE ...]
+// render_pictures: draws the program's SVG pictures into pixel files when the program is built, so that on a
+// screen of ratio 1 the program takes ready pixels and never parses or renders SVG, nor decodes an image
+// format, while it starts.
+//   render_pictures SVG PIXELS SIZE [SVG PIXELS SIZE ...]
 // SIZE is "1x" (the drawing's own size) or a number N (the drawing fitted into N x N, keeping its
 // proportions, as Qt fits a scalable icon).
 //
 // The drawing is rendered as Qt renders an SVG picture or icon at run time: onto a transparent premultiplied
-// image with the renderer's own settings. Each PNG is read back and must give the same premultiplied pixels,
-// so that what a window shows does not depend on where the picture was drawn.
+// image with the renderer's own settings. A pixel file holds those very pixels: the width and the height as
+// 32-bit little-endian numbers, then the rows top down, each pixel as the bytes R, G, B, A, premultiplied
+// (ui/Controls.cpp reads it).
 
 #include <cstdio>
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -17,7 +20,13 @@
 
 namespace {
 
-bool render(const char* svgFile, const char* pngFile, const QString& sizeText) {
+void appendNumber(QByteArray& bytes, quint32 number) {
+    for (int shift = 0; shift < 32; shift += 8) {
+        bytes.append(static_cast<char>((number >> shift) & 0xff));
+    }
+}
+
+bool render(const char* svgFile, const char* pixelFile, const QString& sizeText) {
     QSvgRenderer svg(QString::fromLocal8Bit(svgFile));
     if (!svg.isValid()) {
         std::fprintf(stderr, "render_pictures: cannot read %s\n", svgFile);
@@ -38,13 +47,16 @@ bool render(const char* svgFile, const char* pngFile, const QString& sizeText) {
     svg.render(&painter);
     painter.end();
 
-    const QString png = QString::fromLocal8Bit(pngFile);
-    if (!image.save(png, "PNG")) {
-        std::fprintf(stderr, "render_pictures: cannot write %s\n", pngFile);
-        return false;
+    const QImage pixels = image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    QByteArray bytes;
+    appendNumber(bytes, static_cast<quint32>(pixels.width()));
+    appendNumber(bytes, static_cast<quint32>(pixels.height()));
+    for (int y = 0; y < pixels.height(); ++y) {
+        bytes.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), pixels.width() * 4);
     }
-    if (QImage(png).convertToFormat(QImage::Format_ARGB32_Premultiplied) != image) {
-        std::fprintf(stderr, "render_pictures: %s does not read back as it was drawn\n", pngFile);
+    QFile file(QString::fromLocal8Bit(pixelFile));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+        std::fprintf(stderr, "render_pictures: cannot write %s\n", pixelFile);
         return false;
     }
     return true;
@@ -54,7 +66,7 @@ bool render(const char* svgFile, const char* pngFile, const QString& sizeText) {
 
 int main(int argc, char** argv) {
     if (argc < 4 || (argc - 1) % 3 != 0) {
-        std::fputs("usage: render_pictures SVG PNG SIZE [SVG PNG SIZE ...]\n", stderr);
+        std::fputs("usage: render_pictures SVG PIXELS SIZE [SVG PIXELS SIZE ...]\n", stderr);
         return 2;
     }
     for (int i = 1; i < argc; i += 3) {

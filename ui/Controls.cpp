@@ -4,11 +4,14 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImageReader>
+#include <QIconEngine>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QResource>
 #include <QToolButton>
 
 #include "platform/Fonts.h"
@@ -47,13 +50,60 @@ void setTextColor(QWidget* widget, const QColor& color) {
 
 namespace {
 
-// The PNG rendering of a drawing: ":/pictures/isaef.svg" is rendered as ":/pictures/isaef.png".
+// The rendering of a drawing made by the build: ":/pictures/isaef.svg" is rendered as
+// ":/pictures/isaef.pixels", its width and height as 32-bit little-endian numbers, then its premultiplied
+// pixels as the bytes R, G, B, A, row by row (resources/render_pictures.cpp writes it).
 QString renderingOf(const QString& drawing) {
     QString path = drawing;
     if (path.endsWith(QLatin1String(".svg"))) {
-        path.replace(path.size() - 4, 4, QStringLiteral(".png"));
+        path.replace(path.size() - 4, 4, QStringLiteral(".pixels"));
     }
     return path;
+}
+
+constexpr qsizetype kRenderingHeader = 8;
+
+quint32 numberAt(const QByteArray& bytes, qsizetype at) {
+    quint32 number = 0;
+    for (int i = 3; i >= 0; --i) {
+        number = (number << 8) | static_cast<quint8>(bytes[at + i]);
+    }
+    return number;
+}
+
+// The bytes of a rendering, unpacked, or none if the resource is absent or not a whole rendering.
+QByteArray renderingBytes(const QString& rendering) {
+    const QResource resource(rendering);
+    const QByteArray bytes = resource.isValid() ? resource.uncompressedData() : QByteArray();
+    if (bytes.size() < kRenderingHeader) {
+        return {};
+    }
+    const qint64 pixels = qint64(numberAt(bytes, 0)) * numberAt(bytes, 4);
+    return bytes.size() == kRenderingHeader + pixels * 4 ? bytes : QByteArray();
+}
+
+QSize renderingSize(const QString& rendering) {
+    const QByteArray bytes = renderingBytes(rendering);
+    return bytes.isEmpty() ? QSize() : QSize(int(numberAt(bytes, 0)), int(numberAt(bytes, 4)));
+}
+
+// A rendering as a pixmap; a null pixmap if there is none. Read through the pixmap cache: the windows, the
+// toolbar and the menu that show the same picture share one copy of its pixels.
+QPixmap rendering(const QString& path) {
+    QPixmap pixmap;
+    if (QPixmapCache::find(path, &pixmap)) {
+        return pixmap;
+    }
+    const QByteArray bytes = renderingBytes(path);
+    if (bytes.isEmpty()) {
+        return pixmap;
+    }
+    const QImage pixels(reinterpret_cast<const uchar*>(bytes.constData()) + kRenderingHeader,
+                        int(numberAt(bytes, 0)), int(numberAt(bytes, 4)),
+                        QImage::Format_RGBA8888_Premultiplied);
+    pixmap = QPixmap::fromImage(pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    QPixmapCache::insert(path, pixmap);
+    return pixmap;
 }
 
 // The renderings give the very pixels the drawing gives on a screen of ratio 1. Any other ratio, where the
@@ -73,10 +123,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
             watched->removeEventFilter(this);
-            const QString rendering = renderingOf(drawing_);
+            const QString path = renderingOf(drawing_);
             static_cast<QLabel*>(watched)->setPixmap(
-                renderingsFitTheScreen() ? QPixmap(rendering)
-                                         : QIcon(drawing_).pixmap(QImageReader(rendering).size()));
+                renderingsFitTheScreen() ? rendering(path) : QIcon(drawing_).pixmap(renderingSize(path)));
             deleteLater();
         }
         return false;
@@ -86,11 +135,54 @@ private:
     QString drawing_;
 };
 
+// The program's icon at the sizes the build rendered. The pixels are read each time a window system asks
+// for them, and not kept: a window hands its icon to the window system once, when it is first shown.
+class ProgramIconEngine : public QIconEngine {
+public:
+    static constexpr int kSizes[] = {16, 32, 64, 128};
+
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int side : kSizes) {
+            sizes << QSize(side, side);
+        }
+        return sizes;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QString key() const override { return QStringLiteral("trimerka-program-icon"); }
+
+private:
+    // The icon as it would be with every rendering added to it, for this one request.
+    static QIcon icon() {
+        QIcon icon;
+        for (int side : kSizes) {
+            QPixmap pixmap;
+            const QString path = QStringLiteral(":/icons/trimerka-%1.pixels").arg(side);
+            const QByteArray bytes = renderingBytes(path);
+            if (!bytes.isEmpty()) {
+                icon.addPixmap(QPixmap::fromImage(
+                    QImage(reinterpret_cast<const uchar*>(bytes.constData()) + kRenderingHeader, side, side,
+                           QImage::Format_RGBA8888_Premultiplied)
+                        .convertToFormat(QImage::Format_ARGB32_Premultiplied)));
+            }
+        }
+        return icon;
+    }
+};
+
 } // namespace
 
 QPixmap picture(const QString& drawing, QSize size) {
-    // Read through the pixmap cache: the windows that show the same picture share one decoded copy.
-    QPixmap pixmap(renderingOf(drawing));
+    QPixmap pixmap = rendering(renderingOf(drawing));
     if (pixmap.isNull()) {
         pixmap = QPixmap(size);
         pixmap.fill(Qt::transparent);
@@ -98,6 +190,10 @@ QPixmap picture(const QString& drawing, QSize size) {
         pixmap = pixmap.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return pixmap;
+}
+
+QSize pictureSize(const QString& drawing) {
+    return renderingSize(renderingOf(drawing));
 }
 
 void setNaturalPictureOnFirstShow(QLabel* label, const QString& drawing) {
@@ -108,24 +204,16 @@ QIcon pictureIcon(const QString& drawing) {
     if (!renderingsFitTheScreen()) {
         return QIcon(drawing);
     }
-    // Through the pixmap cache, so that the toolbar and the menu share one decoded copy of an icon.
     QIcon icon;
-    icon.addPixmap(QPixmap(renderingOf(drawing)));
+    icon.addPixmap(rendering(renderingOf(drawing)));
     return icon;
 }
 
 QIcon programIcon() {
-    const QString drawing = QStringLiteral(":/icons/trimerka.svg");
     if (!renderingsFitTheScreen()) {
-        return QIcon(drawing);
+        return QIcon(QStringLiteral(":/icons/trimerka.svg"));
     }
-    // The sizes the window system is given for a scalable icon, each rendered by the build as the icon would
-    // render it (resources/CMakeLists.txt).
-    QIcon icon;
-    for (int size : {16, 32, 64, 128}) {
-        icon.addFile(QStringLiteral(":/icons/trimerka-%1.png").arg(size));
-    }
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
 
 QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold) {

@@ -32,11 +32,14 @@ void setBackground(QWidget* widget, const QColor& color);
 void setTextColor(QWidget* widget, const QColor& color);
 
 // The program's pictures are SVG drawings, named by their resources (":/pictures/isaef.svg"). The build also
-// renders them into PNGs (resources/CMakeLists.txt), which serve screens of ratio 1 without drawing anything.
+// renders them into pixels (resources/CMakeLists.txt), which serve screens of ratio 1 without drawing or
+// decoding anything.
 
 // A picture at the given size, its drawing's own size (another size is scaled from it); an absent resource
 // leaves it transparent.
 QPixmap picture(const QString& drawing, QSize size);
+// The drawing's own size, as the build rendered it; invalid for an absent resource.
+QSize pictureSize(const QString& drawing);
 // Gives the label its picture, at the drawing's own size and sharp on a high-density screen, when the label
 // is first shown: a window built at start but seldom opened reads its pictures only if it is opened.
 void setNaturalPictureOnFirstShow(QLabel* label, const QString& drawing);

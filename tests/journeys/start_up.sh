@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program as it starts: its main window draws with the program's Tahoma and carries the program's icon,
-# and after its dialogs were used and it ended, it has left no settings file behind.
+# without having loaded an image format plug-in, and after its dialogs were used and it ended, it has left no
+# settings file behind.
 #   start_up.sh                     drives TRIMERKA_PROGRAM
 #   start_up.sh --install BUILD BIN installs the build tree into a fresh prefix and drives PREFIX/BIN/trimerka
 # shellcheck source=lib.sh
@@ -31,6 +32,12 @@ if [ -f /usr/share/wine/fonts/tahoma.ttf ]; then
         grep -q "/$face\$" "/proc/$program_pid/maps" || fail "the program does not draw with $face"
     done
 fi
+step "nothing was decoded from an image file on the way"
+# Reading any image file loads every image format plug-in Qt has, with their libraries; the program's
+# pictures come as ready pixels.
+plugins="$(grep -o '/imageformats/[^/]*$' "/proc/$program_pid/maps" | sort -u | tr '\n' ' ')"
+[ -z "$plugins" ] || fail "image format plug-ins were loaded at start: $plugins"
+
 xdotool mousemove --sync 0 0
 regions=(
     "714x34+0+$client_top"               # the toolbar and its captions

@@ -1,7 +1,6 @@
 #include <QDirIterator>
 #include <QIcon>
 #include <QImage>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 
@@ -45,9 +44,7 @@ TEST(PictureRenderings, GiveThePixelsOfTheDrawingAtItsOwnSize) {
             continue;
         }
         SCOPED_TRACE(drawing.toStdString());
-        QString rendering = drawing;
-        rendering.replace(QLatin1String(".svg"), QLatin1String(".png"));
-        const QSize natural = QImageReader(rendering).size();
+        const QSize natural = pictureSize(drawing);
         ASSERT_TRUE(natural.isValid());
         const QImage expected = drawn(drawing, natural);
         ASSERT_EQ(expected.size(), natural) << "the drawing's own size";
@@ -57,6 +54,15 @@ TEST(PictureRenderings, GiveThePixelsOfTheDrawingAtItsOwnSize) {
                   shown(QIcon(drawing).pixmap(natural, QIcon::Disabled)))
             << "disabled icon";
     }
+}
+
+TEST(PictureRenderings, AnAbsentDrawingGivesATransparentPictureOfTheAskedSize) {
+    const QString absent = QStringLiteral(":/pictures/absent.svg");
+    EXPECT_FALSE(pictureSize(absent).isValid());
+    const QImage image = shown(picture(absent, QSize(46, 50)));
+    ASSERT_EQ(image.size(), QSize(46, 50));
+    EXPECT_EQ(image.pixel(0, 0), 0u);
+    EXPECT_EQ(image.pixel(45, 49), 0u);
 }
 
 TEST(PictureRenderings, ProgramIconHasTheScalableIconsSizesAndPixels) {
