@@ -61,7 +61,7 @@ CompletedWindow::CompletedWindow(Platform& platform, QWidget* parent) : QDialog(
     auto* image = new QLabel(panel);
     image->setObjectName(QStringLiteral("Image1"));
     image->setGeometry(15, 15, 130, 130);
-    image->setPixmap(picture(QStringLiteral(":/pictures/emblem.svg"), QSize(130, 130)));
+    setNaturalPictureOnFirstShow(image, QStringLiteral(":/pictures/emblem.svg"));
 
     makeLabel(panel, "Label1", QStringLiteral("Задание выполнено"), QPoint(164, 18), tahoma(19, true),
               QColor(0, 0, 255));
