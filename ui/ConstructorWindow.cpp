@@ -159,14 +159,16 @@ QLabel* makePicture(const QString& resource, QWidget* parent) {
 } // namespace
 
 ConstructorWindow::ConstructorWindow(Platform& platform, QWidget* parent)
-    : QDialog(parent), platform_(platform) {
+    : LazyDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Настройка параметров задания"));
     setWindowFlags(dialogFlags());
     setFixedSize(913, 484);
     setFont(tahoma(11));
     setBackground(this, palette().color(QPalette::Button));
+}
 
+void ConstructorWindow::buildControls() {
     sourceGroup_ = new QGroupBox(QStringLiteral(" Исходные данные "), this);
     sourceGroup_->setObjectName(QStringLiteral("GroupBox1"));
     sourceGroup_->setGeometry(8, 8, 681, 453);
@@ -449,6 +451,7 @@ void ConstructorWindow::buildTabOrder() {
 }
 
 template <class Rule> void ConstructorWindow::run(Rule&& rule) {
+    ensureBuilt();
     if (showing_) {
         return;
     }
@@ -494,6 +497,8 @@ std::vector<std::string> ConstructorWindow::statementLines() const {
 }
 
 std::vector<ScreenLine> ConstructorWindow::screenLines() const {
+    // The lines are those of the editor as it is made; asking for them makes it.
+    const_cast<ConstructorWindow*>(this)->ensureBuilt();
     QTextDocument* document = statement_->document();
     // Asking for the size lays out the whole document at the editor's wrap width.
     document->documentLayout()->documentSize();

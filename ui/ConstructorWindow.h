@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include <QDialog>
 #include <QLabel>
 
 #include "core/Task.h"
 #include "core/TaskEditor.h"
 #include "platform/Platform.h"
+#include "ui/LazyDialog.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -85,8 +85,8 @@ protected:
 // The task constructor: the teacher edits every value of a task with a live preview of the vessels, and loads
 // and saves task files. The editing rules live in a TaskEditor: every handler reports its control's change
 // there, and once the outermost handler ends the controls show the editor's state. The current file is the
-// text of `put_tmk`.
-class ConstructorWindow : public QDialog {
+// text of `put_tmk`. Its controls are made when it is first shown or its rules first run.
+class ConstructorWindow : public LazyDialog {
     Q_OBJECT
 
 public:
@@ -142,6 +142,7 @@ public:
     void closeWindow();    // close
 
 protected:
+    void buildControls() override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

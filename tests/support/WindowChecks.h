@@ -9,10 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/LazyDialog.h"
+
 namespace trimerka::testing {
 
 // The control of that name inside the window; a missing one fails the test that asked for it.
 template <class T> T* namedChild(QWidget& window, const char* name) {
+    if (auto* lazy = dynamic_cast<LazyDialog*>(&window)) {
+        lazy->ensureBuilt();
+    }
     auto* widget = window.findChild<T*>(QLatin1String(name));
     EXPECT_NE(widget, nullptr) << name;
     return widget;
