@@ -72,8 +72,8 @@ QLabel* makePicture(QWidget* parent, const char* name, const QString& path, QRec
 } // namespace
 
 AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : LazyDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                             Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       platform_(platform) {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("О программе"));
@@ -81,7 +81,9 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
     setFont(tahoma(11));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
+}
 
+void AboutWindow::buildControls() {
     titleLabel_ = makeLabel(this, "Label1", QStringLiteral("Исполнитель \"Тримерка\""), {32, 24, 289, 23},
                             tahoma(19, true));
     setTextColors(titleLabel_, QColor(0, 0, 255));
@@ -241,7 +243,7 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == siteLink_ || watched == emailLink_) {
         linkEvent(static_cast<QLabel*>(watched), event);
     }
-    return QDialog::eventFilter(watched, event);
+    return LazyDialog::eventFilter(watched, event);
 }
 
 void AboutWindow::linkEvent(QLabel* link, QEvent* event) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/LazyDialog.h"
 
 class QEvent;
 class QFrame;
@@ -14,8 +14,8 @@ class Platform;
 
 // The About window: title, version, emblem and two pages under two latched buttons, the description and
 // the author page with a site link and a mail link. It is created once and reused, so every showing finds
-// the page and the link looks that the previous one left.
-class AboutWindow : public QDialog {
+// the page and the link looks that the previous one left. Its controls are made when it is first shown.
+class AboutWindow : public LazyDialog {
     Q_OBJECT
 
 public:
@@ -40,6 +40,7 @@ public:
     void closeWindow();
 
 protected:
+    void buildControls() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

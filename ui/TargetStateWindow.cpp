@@ -33,14 +33,16 @@ QPushButton* makeUnfocusedButton(QWidget* parent, const char* name, const QStrin
 } // namespace
 
 TargetStateWindow::TargetStateWindow(Platform& platform, QWidget* parent)
-    : QDialog(parent), platform_(platform) {
+    : LazyDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Что нужно сделать"));
     setWindowFlags(dialogFlags());
     setFixedSize(kClientWidth, kClientHeight);
     setFont(tahoma(11));
     setBackground(this, palette().color(QPalette::Button));
+}
 
+void TargetStateWindow::buildControls() {
     makeCaption(this, "Label13", QStringLiteral("Формулировка задания:"), 17, 8, true);
 
     statement_ = new QPlainTextEdit(this);
@@ -91,6 +93,7 @@ TargetStateWindow::TargetStateWindow(Platform& platform, QWidget* parent)
 }
 
 void TargetStateWindow::fill(const TargetState& state) {
+    ensureBuilt();
     // Every target is converted before anything changes: a bad one leaves the window as it was.
     std::array<int, kVesselCount> amounts{};
     for (int v = 0; v < kVesselCount; ++v) {
@@ -116,6 +119,7 @@ void TargetStateWindow::fill(const TargetState& state) {
 }
 
 void TargetStateWindow::setTextPoints(int points) {
+    ensureBuilt();
     textPoints_ = points;
     statement_->setFont(tahoma(pointsToPixels(points)));
 }

@@ -3,12 +3,12 @@
 #include <array>
 
 #include <QColor>
-#include <QDialog>
 #include <QString>
 
 #include "core/Task.h"
 #include "platform/Platform.h"
 #include "ui/Controls.h"
+#include "ui/LazyDialog.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -36,8 +36,9 @@ struct TargetState {
 };
 
 // "Что нужно сделать": the statement and the three vessels drawn with their target amounts. Created once and
-// reused; its memo keeps the text size the pupil chose here from one showing to the next.
-class TargetStateWindow : public QDialog {
+// reused; its memo keeps the text size the pupil chose here from one showing to the next. Its controls are
+// made when it is first filled or shown.
+class TargetStateWindow : public LazyDialog {
     Q_OBJECT
 
 public:
@@ -59,6 +60,9 @@ public:
     void enlargeText();
     void shrinkText();
     void closeWindow();
+
+protected:
+    void buildControls() override;
 
 private:
     void setTextPoints(int points);

@@ -14,6 +14,7 @@
 #include "ui/Application.h"
 #include "ui/CompletedWindow.h"
 #include "ui/ConstructorWindow.h"
+#include "ui/LazyDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/TargetStateWindow.h"
 #include "widgets/CellGrid.h"
@@ -62,6 +63,12 @@ TEST_F(ProgramAssembly, CreatesTheFiveWindowsInTheProgramsOrderHiddenUnderTheMai
         EXPECT_TRUE(window.window->isHidden()) << window.name;
     }
     EXPECT_TRUE(windows.main->isHidden()) << "the program shows its main window itself";
+    // The seldom opened windows make their controls when opened, not at start.
+    for (LazyDialog* window :
+         std::initializer_list<LazyDialog*>{windows.constructor, windows.about, windows.targetState}) {
+        EXPECT_FALSE(window->isBuilt()) << window->objectName().toStdString();
+        EXPECT_TRUE(window->findChildren<QWidget*>().isEmpty()) << window->objectName().toStdString();
+    }
 }
 
 // The completed window counts the steps in the main window's step log.
@@ -81,6 +88,9 @@ TEST_F(ProgramAssembly, EveryWindowDrawsWithTheProgramsTahoma) {
     for (QWidget* window : everyWindow()) {
         SCOPED_TRACE(window->objectName().toStdString());
         EXPECT_EQ(QFontInfo(window->font()).family(), QStringLiteral("Tahoma"));
+        if (auto* lazy = dynamic_cast<LazyDialog*>(window)) {
+            lazy->ensureBuilt();
+        }
         // A bold caption draws with the bold face, not with a thickened regular one.
         for (const QPushButton* button : window->findChildren<QPushButton*>()) {
             if (button->font().bold()) {
