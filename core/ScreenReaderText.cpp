@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "core/CountWord.h"
 #include "core/TaskFile.h"
 
 namespace trimerka {
@@ -15,14 +16,7 @@ constexpr std::string_view kEmptySlot = "-";
 } // namespace
 
 std::string LitresText(int amount) {
-    const int n = std::abs(amount);
-    const char* noun = "литров";
-    if (n % 10 == 1 && n % 100 != 11) {
-        noun = "литр";
-    } else if (n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14)) {
-        noun = "литра";
-    }
-    return std::to_string(amount) + " " + noun;
+    return std::to_string(amount) + " " + CountWord(std::abs(amount), "литр", "литра", "литров");
 }
 
 std::string VesselSpokenName(int vessel, int amount, int capacity) {

@@ -6,8 +6,8 @@
 
 namespace trimerka {
 
-// The texts a screen reader speaks for controls whose meaning is in a picture. Russian nouns after a number
-// take one of three forms: 1, 21 литр; 2, 3, 4, 22 литра; 0, 5 ... 20, 25 литров.
+// The texts a screen reader speaks for controls whose meaning is in a picture. A noun after a number takes
+// the form CountWord gives it: 1, 21 литр; 2, 3, 4, 22 литра; 0, 5 ... 20, 25 литров.
 
 // "1 литр", "3 литра", "11 литров".
 std::string LitresText(int amount);
