@@ -111,10 +111,6 @@ std::string inQuotes(std::string_view text) {
     return "«" + std::string(text) + "»";
 }
 
-std::string steps(int count) {
-    return std::to_string(count) + " " + StepsWord(count);
-}
-
 std::string listed(const std::array<std::string, kVesselCount>& texts) {
     return texts[0] + ", " + texts[1] + ", " + texts[2];
 }
@@ -154,10 +150,10 @@ private:
 };
 
 std::string solvedText(int stepCount, const SolverResult& shortest) {
-    std::string text = "Решено за " + steps(stepCount);
+    std::string text = "Решено за " + StepsText(stepCount);
     switch (shortest.solvability) {
     case Solvability::Solvable:
-        text += "; кратчайшее решение — " + steps(shortest.minimalSteps);
+        text += "; кратчайшее решение — " + StepsText(shortest.minimalSteps);
         break;
     case Solvability::OutOfRange:
         text += "; кратчайшее решение не искалось: ёмкость сосуда больше 99";

@@ -153,11 +153,14 @@ std::string StepsWord(int count) {
     return CountWord(count, "шаг", "шага", "шагов");
 }
 
+std::string StepsText(int count) {
+    return std::to_string(count) + " " + StepsWord(count);
+}
+
 std::string SolutionText(const SolverResult& result) {
     switch (result.solvability) {
     case Solvability::Solvable:
-        return "Кратчайшее решение: " + std::to_string(result.minimalSteps) + " " +
-               StepsWord(result.minimalSteps);
+        return "Кратчайшее решение: " + StepsText(result.minimalSteps);
     case Solvability::Unsolvable:
         return "Задание не имеет решения";
     case Solvability::OutOfRange:

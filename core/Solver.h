@@ -54,6 +54,8 @@ std::vector<StepRow> SolutionRows(const VesselState& start, const std::vector<Po
 
 // "шаг", "шага" or "шагов", the form of the word that goes with the number.
 std::string StepsWord(int count);
+// "7 шагов": the number with that word.
+std::string StepsText(int count);
 // "Кратчайшее решение: 7 шагов", or "Задание не имеет решения" when the targets cannot be reached.
 std::string SolutionText(const SolverResult& result);
 

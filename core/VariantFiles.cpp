@@ -151,8 +151,8 @@ std::vector<std::vector<std::string>> AnswerKey(const VariantSet& set) {
 
 std::string VariantSetSummary(int count, const VariantLimits& limits) {
     std::string text = std::to_string(count) + " " + CountWord(count, "вариант", "варианта", "вариантов") +
-                       "; у каждого кратчайшее решение — " + std::to_string(limits.steps) + " " +
-                       StepsWord(limits.steps) + "; ёмкости " + CapacityLimitText(limits.maxCapacity);
+                       "; у каждого кратчайшее решение — " + StepsText(limits.steps) + "; ёмкости " +
+                       CapacityLimitText(limits.maxCapacity);
     if (limits.unlimitedSource) {
         text += limits.pourBackAllowed ? "; сосуд А бесконечный, сливать в него можно"
                                        : "; сосуд А бесконечный, сливать в него нельзя";

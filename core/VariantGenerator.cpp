@@ -221,10 +221,6 @@ private:
     std::vector<Reached> reached_;
 };
 
-std::string steps(int count) {
-    return std::to_string(count) + " " + StepsWord(count);
-}
-
 // Joins two words that a line must not part ("сосуд В", "9 литров", "Б — пусто") in a statement; the
 // wrapping turns it into a blank.
 constexpr char kTie = '\x01';
@@ -300,7 +296,7 @@ std::string limitsPhrase(const VariantLimits& limits) {
 }
 
 [[noreturn]] void refuse(int count, const VariantLimits& limits, std::size_t found, int longest) {
-    const std::string exactly = "с кратчайшим решением ровно в " + steps(limits.steps);
+    const std::string exactly = "с кратчайшим решением ровно в " + StepsText(limits.steps);
     std::string sentence = limitsPhrase(limits);
     if (found == 0) {
         sentence += " нет задач " + exactly;
@@ -309,7 +305,7 @@ std::string limitsPhrase(const VariantLimits& limits) {
         sentence += " есть всего " + std::to_string(n) + " " + CountWord(n, "задача", "задачи", "задач") +
                     " " + exactly + ", а нужно " + std::to_string(count);
     }
-    sentence += "; самое длинное кратчайшее решение здесь — " + steps(longest) + ".";
+    sentence += "; самое длинное кратчайшее решение здесь — " + StepsText(longest) + ".";
     throw Error(sentence);
 }
 
