@@ -1,9 +1,10 @@
-// render_pictures: draws the program's SVG pictures into pixel files when the program is built, so that on a
-// screen of ratio 1 the program takes ready pixels and never parses or renders SVG, nor decodes an image
-// format, while it starts.
-//   render_pictures SVG PIXELS SIZE [SVG PIXELS SIZE ...]
+// render_pictures: draws SVG drawings when the program is built. The program's own pictures become pixel
+// files, so that on a screen of ratio 1 the program takes ready pixels and never parses or renders SVG, nor
+// decodes an image format, while it starts; the icons the desktop shows become PNG files.
+//   render_pictures SVG OUTPUT SIZE [SVG OUTPUT SIZE ...]
 // SIZE is "1x" (the drawing's own size) or a number N (the drawing fitted into N x N, keeping its
-// proportions, as Qt fits a scalable icon).
+// proportions, as Qt fits a scalable icon). An OUTPUT that ends in ".png" is a PNG file, any other a pixel
+// file; its folder is made if need be.
 //
 // The drawing is rendered as Qt renders an SVG picture or icon at run time: onto a transparent premultiplied
 // image with the renderer's own settings. A pixel file holds those very pixels: the width and the height as
@@ -12,7 +13,9 @@
 
 #include <cstdio>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -26,7 +29,19 @@ void appendNumber(QByteArray& bytes, quint32 number) {
     }
 }
 
-bool render(const char* svgFile, const char* pixelFile, const QString& sizeText) {
+bool writePixels(const QImage& image, const QString& path) {
+    const QImage pixels = image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    QByteArray bytes;
+    appendNumber(bytes, static_cast<quint32>(pixels.width()));
+    appendNumber(bytes, static_cast<quint32>(pixels.height()));
+    for (int y = 0; y < pixels.height(); ++y) {
+        bytes.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), pixels.width() * 4);
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+bool render(const char* svgFile, const char* outputFile, const QString& sizeText) {
     QSvgRenderer svg(QString::fromLocal8Bit(svgFile));
     if (!svg.isValid()) {
         std::fprintf(stderr, "render_pictures: cannot read %s\n", svgFile);
@@ -47,16 +62,12 @@ bool render(const char* svgFile, const char* pixelFile, const QString& sizeText)
     svg.render(&painter);
     painter.end();
 
-    const QImage pixels = image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
-    QByteArray bytes;
-    appendNumber(bytes, static_cast<quint32>(pixels.width()));
-    appendNumber(bytes, static_cast<quint32>(pixels.height()));
-    for (int y = 0; y < pixels.height(); ++y) {
-        bytes.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), pixels.width() * 4);
-    }
-    QFile file(QString::fromLocal8Bit(pixelFile));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        std::fprintf(stderr, "render_pictures: cannot write %s\n", pixelFile);
+    const QString output = QString::fromLocal8Bit(outputFile);
+    const bool written =
+        QDir().mkpath(QFileInfo(output).path()) &&
+        (output.endsWith(QLatin1String(".png")) ? image.save(output, "PNG") : writePixels(image, output));
+    if (!written) {
+        std::fprintf(stderr, "render_pictures: cannot write %s\n", outputFile);
         return false;
     }
     return true;
@@ -66,7 +77,7 @@ bool render(const char* svgFile, const char* pixelFile, const QString& sizeText)
 
 int main(int argc, char** argv) {
     if (argc < 4 || (argc - 1) % 3 != 0) {
-        std::fputs("usage: render_pictures SVG PIXELS SIZE [SVG PIXELS SIZE ...]\n", stderr);
+        std::fputs("usage: render_pictures SVG OUTPUT SIZE [SVG OUTPUT SIZE ...]\n", stderr);
         return 2;
     }
     for (int i = 1; i < argc; i += 3) {
