@@ -1,6 +1,11 @@
 #include "ui/Application.h"
 
+#include <cstring>
+#include <mutex>
+
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QIconEngine>
 #include <QLibraryInfo>
@@ -79,6 +84,37 @@ public:
     }
 };
 
+// Qt's translation of its own texts, read from its file when Qt first asks for a text: Qt's texts are in
+// its dialogs and menus, and a start-up that opens none of them never reads the file. A file that does not
+// load translates nothing.
+class TranslationOnDemand : public QTranslator {
+public:
+    TranslationOnDemand(const QString& file, QObject* parent) : QTranslator(parent), file_(file) {}
+
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override {
+        // Qt asks for the language's writing direction as soon as a translation is installed: Russian reads
+        // from left to right, which needs no file.
+        if (context != nullptr && sourceText != nullptr && std::strcmp(context, "QGuiApplication") == 0 &&
+            std::strcmp(sourceText, "QT_LAYOUT_DIRECTION") == 0) {
+            return QStringLiteral("LTR");
+        }
+        const std::lock_guard lock(loading_);
+        if (!loaded_) {
+            loaded_ = true;
+            (void)translation_.load(file_);
+        }
+        return translation_.translate(context, sourceText, disambiguation, n);
+    }
+    bool isEmpty() const override { return false; }
+
+private:
+    QString file_;
+    mutable std::mutex loading_;
+    mutable bool loaded_ = false;
+    mutable QTranslator translation_;
+};
+
 } // namespace
 
 void prepareApplication() {
@@ -86,12 +122,11 @@ void prepareApplication() {
 }
 
 bool installQtTranslation(QCoreApplication& app, const QString& folder) {
-    auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_ru"), folder)) {
-        delete translator;
+    const QString file = QDir(folder).filePath(QStringLiteral("qtbase_ru.qm"));
+    if (!QFileInfo(file).isFile()) {
         return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    return QCoreApplication::installTranslator(new TranslationOnDemand(file, &app));
 }
 
 void setUpApplication(QApplication& app) {

@@ -4,22 +4,21 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include "platform/ModalDriver.h"
 #include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
+#include "support/QtPrinters.h"
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
-
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace trimerka {
 namespace {
@@ -105,6 +104,21 @@ TEST_F(RussianDialogs, ColourChooserIsTitledInRussian) {
     platform.chooseColor(nullptr, Qt::red, {});
     EXPECT_EQ(title, QStringLiteral("Выбор цвета"));
     EXPECT_EQ(cancel, QStringLiteral("Отмена"));
+}
+
+// The translation is read when Qt first needs one of its texts; the writing direction, which Qt asks for as
+// soon as a translation is installed, is answered as the file answers it.
+TEST(Translation, WritingDirectionIsTheFilesOwn) {
+    const char* const comment =
+        "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' "
+        "in right-to-left languages (such as Hebrew and Arabic) to get proper widget "
+        "layout.";
+    QTranslator file;
+    ASSERT_TRUE(file.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    const QString fromFile = file.translate("QGuiApplication", "QT_LAYOUT_DIRECTION", comment);
+    EXPECT_EQ(fromFile, QStringLiteral("LTR"));
+    EXPECT_EQ(QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION", comment), fromFile);
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 TEST(Translation, MissingFileLeavesQtInEnglishAndTheProgramStarts) {
