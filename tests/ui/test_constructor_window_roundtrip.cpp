@@ -19,6 +19,7 @@
 #include "core/Solver.h"
 #include "core/TaskFile.h"
 #include "support/FakePlatform.h"
+#include "support/MainWindowFixture.h"
 #include "ui/Application.h"
 #include "ui/CompletedWindow.h"
 #include "ui/ConstructorWindow.h"
@@ -38,18 +39,13 @@ QStringList words(const QString& text) {
 }
 
 // The program as it runs: the main window with the constructor and the completed window it shows.
-class RoundTripTest : public ::testing::Test {
+class RoundTripTest : public testing::MainWindowFixture {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        platform.folder = folder.path();
-        windows = assembleWindows(platform);
-        main = windows.main.get();
+        MainWindowFixture::SetUp();
+        main = form;
         constructor = windows.constructor;
-        completed = windows.completed;
         ASSERT_NE(constructor, nullptr);
-        ASSERT_NE(completed, nullptr);
-        main->show();
         platform.onModal = [this](QDialog& dialog) {
             if (&dialog == constructor && teacher) {
                 teacher();
@@ -131,12 +127,8 @@ protected:
         }
     }
 
-    QTemporaryDir folder;
-    testing::FakePlatform platform;
-    ProgramWindows windows;
     MainWindow* main = nullptr;
     ConstructorWindow* constructor = nullptr;
-    CompletedWindow* completed = nullptr;
     std::function<void()> teacher;
     QStringList announced;
 };
