@@ -9,16 +9,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
-#include <QToolButton>
 
 #include "core/Task.h"
 #include "core/TaskFile.h"
-#include "platform/Fonts.h"
 #include "platform/QtPlatform.h"
 #include "ui/AboutWindow.h"
 #include "ui/Application.h"
