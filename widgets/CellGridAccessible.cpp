@@ -16,6 +16,24 @@ namespace {
 
 using Part = CellGridAccessible::Part;
 
+// The header cells over a column, from the top header line down.
+std::vector<int> headerCellsOver(const CellGrid& grid, int column) {
+    std::vector<std::pair<int, int>> lines; // header line, header cell
+    for (int i = 0; i < grid.HeaderCellsCount(); ++i) {
+        const GridRect& span = grid.HeaderCells(i).Rc;
+        if (column >= span.Left && column <= span.Right) {
+            lines.emplace_back(span.Top, i);
+        }
+    }
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<int> cells;
+    for (const auto& line : lines) {
+        cells.push_back(line.second);
+    }
+    return cells;
+}
+
 int gutterColumns(const CellGrid& grid) {
     return grid.GutterKind() == gkNone ? 0 : 1;
 }
@@ -146,16 +164,9 @@ public:
         }
         // The column's own title first, then the merged titles above it: a reader that names one header per
         // column says "Сосуд А" rather than the "Сосуды" all three vessel columns share.
-        std::vector<std::pair<int, int>> lines; // header line, header cell
-        for (int i = 0; i < grid_->HeaderCellsCount(); ++i) {
-            const GridRect& span = grid_->HeaderCells(i).Rc;
-            if (column_ >= span.Left && column_ <= span.Right) {
-                lines.emplace_back(span.Top, i);
-            }
-        }
-        std::sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-        for (const auto& [line, cell] : lines) {
-            headers << owner->part(Part::Header, cell, 0);
+        const std::vector<int> cells = headerCellsOver(*grid_, column_);
+        for (auto cell = cells.rbegin(); cell != cells.rend(); ++cell) {
+            headers << owner->part(Part::Header, *cell, 0);
         }
         return headers;
     }
@@ -349,10 +360,10 @@ QList<QAccessibleInterface*> CellGridAccessible::selectedCells() const {
 QString CellGridAccessible::columnDescription(int column) const {
     const CellGrid* g = grid();
     QStringList titles;
-    for (int i = 0; i < g->HeaderCellsCount(); ++i) {
-        const HeaderInfo info = g->HeaderCells(i);
-        if (column >= info.Rc.Left && column <= info.Rc.Right && !info.Str.isEmpty()) {
-            titles << info.Str;
+    for (int cell : headerCellsOver(*g, column)) {
+        const QString title = g->HeaderCells(cell).Str;
+        if (!title.isEmpty()) {
+            titles << title;
         }
     }
     return titles.join(QStringLiteral(", "));

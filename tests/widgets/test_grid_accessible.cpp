@@ -63,6 +63,23 @@ TEST(GridAccessible, WithoutAGutterChildrenAreHeadersThenCellsRowByRow) {
     EXPECT_EQ(iface->childAt(header->rect().center().x(), header->rect().center().y()), header);
 }
 
+// A lower title may merge across columns whose upper titles differ; each column still reads its headers from
+// the top line down, and its cells name their own title first.
+TEST(GridAccessible, AColumnsHeadersReadFromTheTopLineDown) {
+    auto grid = plainGrid();
+    grid->Columns()[0].SetTitle(QStringLiteral("X|Итого"));
+    grid->Columns()[1].SetTitle(QStringLiteral("Z|Итого"));
+    grid->SetHeaderLine(2);
+    QAccessibleTableInterface* table = tableOf(*grid);
+    EXPECT_EQ(table->columnDescription(0), QStringLiteral("X, Итого"));
+    EXPECT_EQ(table->columnDescription(1), QStringLiteral("Z, Итого"));
+    QStringList names;
+    for (QAccessibleInterface* header : table->cellAt(0, 1)->tableCellInterface()->columnHeaderCells()) {
+        names << nameOf(header);
+    }
+    EXPECT_EQ(names, QStringList({QStringLiteral("Итого"), QStringLiteral("Z")}));
+}
+
 TEST(GridAccessible, SelectionReportsWholeRowsAndWholeColumns) {
     auto grid = plainGrid();
     QAccessibleTableInterface* table = tableOf(*grid);
