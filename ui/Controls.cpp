@@ -1,5 +1,8 @@
 #include "ui/Controls.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -87,22 +90,28 @@ QSize renderingSize(const QString& rendering) {
     return bytes.isEmpty() ? QSize() : QSize(int(numberAt(bytes, 0)), int(numberAt(bytes, 4)));
 }
 
-// A rendering as a pixmap; a null pixmap if there is none. Read through the pixmap cache: the windows, the
-// toolbar and the menu that show the same picture share one copy of its pixels.
-QPixmap rendering(const QString& path) {
-    QPixmap pixmap;
-    if (QPixmapCache::find(path, &pixmap)) {
-        return pixmap;
-    }
+// A rendering's pixels as a new pixmap; a null pixmap if there is none.
+QPixmap decodedRendering(const QString& path) {
     const QByteArray bytes = renderingBytes(path);
     if (bytes.isEmpty()) {
-        return pixmap;
+        return {};
     }
     const QImage pixels(reinterpret_cast<const uchar*>(bytes.constData()) + kRenderingHeader,
                         int(numberAt(bytes, 0)), int(numberAt(bytes, 4)),
                         QImage::Format_RGBA8888_Premultiplied);
-    pixmap = QPixmap::fromImage(pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-    QPixmapCache::insert(path, pixmap);
+    return QPixmap::fromImage(pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+// A rendering as a pixmap, read through the pixmap cache: the windows, the toolbar and the menu that show the
+// same picture share one copy of its pixels.
+QPixmap rendering(const QString& path) {
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        pixmap = decodedRendering(path);
+        if (!pixmap.isNull()) {
+            QPixmapCache::insert(path, pixmap);
+        }
+    }
     return pixmap;
 }
 
@@ -136,7 +145,8 @@ private:
 };
 
 // The program's icon at the sizes the build rendered. The pixels are read each time a window system asks
-// for them, and not kept: a window hands its icon to the window system once, when it is first shown.
+// for them, and not kept: a window hands its icon to the window system once, when it is first shown, one size
+// at a time. A size or a mode the build did not render is made as Qt makes it from all the renderings.
 class ProgramIconEngine : public QIconEngine {
 public:
     static constexpr int kSizes[] = {16, 32, 64, 128};
@@ -150,9 +160,12 @@ public:
         return sizes;
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().actualSize(size, mode, state);
+        return isRendered(size) ? size : icon().actualSize(size, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        if (mode == QIcon::Normal && isRendered(size)) {
+            return decodedRendering(renderingPath(size.width()));
+        }
         return icon().pixmap(size, 1.0, mode, state);
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
@@ -161,18 +174,18 @@ public:
     QString key() const override { return QStringLiteral("trimerka-program-icon"); }
 
 private:
+    static QString renderingPath(int side) { return QStringLiteral(":/icons/trimerka-%1.pixels").arg(side); }
+    static bool isRendered(const QSize& size) {
+        return size.width() == size.height() &&
+               std::find(std::begin(kSizes), std::end(kSizes), size.width()) != std::end(kSizes);
+    }
     // The icon as it would be with every rendering added to it, for this one request.
     static QIcon icon() {
         QIcon icon;
         for (int side : kSizes) {
-            QPixmap pixmap;
-            const QString path = QStringLiteral(":/icons/trimerka-%1.pixels").arg(side);
-            const QByteArray bytes = renderingBytes(path);
-            if (!bytes.isEmpty()) {
-                icon.addPixmap(QPixmap::fromImage(
-                    QImage(reinterpret_cast<const uchar*>(bytes.constData()) + kRenderingHeader, side, side,
-                           QImage::Format_RGBA8888_Premultiplied)
-                        .convertToFormat(QImage::Format_ARGB32_Premultiplied)));
+            const QPixmap pixmap = decodedRendering(renderingPath(side));
+            if (!pixmap.isNull()) {
+                icon.addPixmap(pixmap);
             }
         }
         return icon;
