@@ -318,13 +318,11 @@ int main(int argc, char** argv) {
         } else if (path.empty() && !arg.starts_with("-")) {
             path = arg;
         } else {
-            std::cerr << kUsage;
-            return kExitBadInput;
+            return usageError();
         }
     }
     if (path.empty()) {
-        std::cerr << kUsage;
-        return kExitBadInput;
+        return usageError();
     }
 
     trimerka::ExecutorTask task;
