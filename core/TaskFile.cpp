@@ -42,15 +42,9 @@ bool HasTaskExtension(std::string_view path) {
     if (path.size() < kTaskExtension.size()) {
         return false;
     }
-    const std::string_view ending = path.substr(path.size() - kTaskExtension.size());
-    for (std::size_t i = 0; i < ending.size(); ++i) {
-        const char c =
-            ending[i] >= 'A' && ending[i] <= 'Z' ? static_cast<char>(ending[i] - 'A' + 'a') : ending[i];
-        if (c != kTaskExtension[i]) {
-            return false;
-        }
-    }
-    return true;
+    // Lowered as names in a task file are compared; an ending with a blank at either end is shorter once
+    // trimmed and never matches.
+    return LowerCaseName(path.substr(path.size() - kTaskExtension.size())) == kTaskExtension;
 }
 
 std::string WithTaskExtension(std::string_view path) {

@@ -157,8 +157,8 @@ Amounts amounts(const std::array<std::uint8_t, kVesselCount>& values) {
 
 // Breadth-first walk over the states that the executor's Pour reaches from a start. It is run for a very
 // large number of small starts, so the set of seen states is a hash table reused from walk to walk (the
-// solver's own table is sized for all capacity combinations and built anew each time); every variant that
-// is chosen is then confirmed by the solver itself.
+// solver makes its marks anew for every search); every variant that is chosen is then confirmed by the
+// solver itself.
 class StateWalk {
 public:
     explicit StateWalk(int maxCapacity) {

@@ -20,6 +20,7 @@
 #include "core/Profile.h"
 #include "core/SolutionCheck.h"
 #include "core/Solver.h"
+#include "core/TaskFile.h"
 #include "core/Utf8.h"
 #include "core/VariantFiles.h"
 
@@ -270,9 +271,12 @@ int runCheck(const std::vector<std::string_view>& args) {
         std::cerr << paths[0] << ": файл задания не читается\n";
         return kExitBadInput;
     }
+    // The bytes just read are the task: the file is not read a second time.
+    const trimerka::TaskFileValues taskValues(trimerka::Profile::fromBytes(bytes));
     trimerka::ExecutorTask task;
     try {
-        task = trimerka::ReadExecutorTask(taskPath);
+        task = trimerka::ReadExecutorTask(
+            [&taskValues](const std::string& key) { return taskValues.value(key); });
     } catch (const trimerka::Error& e) {
         std::cerr << paths[0] << ": " << e.what() << '\n';
         return kExitBadInput;
@@ -314,13 +318,11 @@ int main(int argc, char** argv) {
         } else if (path.empty() && !arg.starts_with("-")) {
             path = arg;
         } else {
-            std::cerr << kUsage;
-            return kExitBadInput;
+            return usageError();
         }
     }
     if (path.empty()) {
-        std::cerr << kUsage;
-        return kExitBadInput;
+        return usageError();
     }
 
     trimerka::ExecutorTask task;
