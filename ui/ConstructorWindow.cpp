@@ -148,14 +148,6 @@ SpinEdit* makeSpin(const char* name, int minimum, int maximum, int value, const 
     return spin;
 }
 
-// A picture with transparency, drawn over whatever lies below it.
-QLabel* makePicture(const QString& resource, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setPixmap(picture(resource, QSize(46, 50)));
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    return label;
-}
-
 } // namespace
 
 ConstructorWindow::ConstructorWindow(Platform& platform, QWidget* parent)
@@ -194,15 +186,9 @@ void ConstructorWindow::buildControls() {
         buildVesselColumn(v, columnLefts[v] + 103);
     }
 
-    // The arrows stand over vessel А's bar, the pour-back arrow over the other where they overlap.
-    unlimitedArrow_ = makePicture(QStringLiteral(":/pictures/isaef.svg"), vessels_[VesselA].bar);
-    unlimitedArrow_->setObjectName(QStringLiteral("isaef"));
-    unlimitedArrow_->setGeometry(12, 130, 46, 50);
-    unlimitedArrow_->hide();
-    pourBackArrow_ = makePicture(QStringLiteral(":/pictures/isasl.svg"), vessels_[VesselA].bar);
-    pourBackArrow_->setObjectName(QStringLiteral("isasl"));
-    pourBackArrow_->setGeometry(40, 120, 46, 50);
-    pourBackArrow_->hide();
+    const VesselArrows arrows = makeVesselArrows(vessels_[VesselA].bar);
+    unlimitedArrow_ = arrows.unlimited;
+    pourBackArrow_ = arrows.pourBack;
 
     pourBackAllowedButton_ = new QRadioButton(
         QStringLiteral("При переливании МОЖНО сливать жидкость в Сосуд \"А\""), sourceGroup_);

@@ -216,6 +216,24 @@ QIcon programIcon() {
     return QIcon(new ProgramIconEngine);
 }
 
+namespace {
+
+QLabel* makeArrow(QWidget* parent, const char* name, QRect geometry) {
+    auto* arrow = new QLabel(parent);
+    arrow->setObjectName(QLatin1String(name));
+    arrow->setGeometry(geometry);
+    arrow->setPixmap(picture(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)), geometry.size()));
+    arrow->hide();
+    return arrow;
+}
+
+} // namespace
+
+VesselArrows makeVesselArrows(QWidget* parent) {
+    QLabel* unlimited = makeArrow(parent, "isaef", QRect(12, 130, 46, 50));
+    return {unlimited, makeArrow(parent, "isasl", QRect(40, 120, 46, 50))};
+}
+
 QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));

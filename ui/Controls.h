@@ -48,6 +48,15 @@ QIcon pictureIcon(const QString& drawing);
 // The program's own icon, at the sizes a window system takes from a scalable icon.
 QIcon programIcon();
 
+// The two arrows that stand over vessel А's bar, made in the bar or in the area it fills, both hidden until a
+// task shows them: "isaef" for an unlimited source and "isasl" for pouring back into it. Made in this order,
+// so the pour-back arrow lies on top where the two overlap.
+struct VesselArrows {
+    QLabel* unlimited;
+    QLabel* pourBack;
+};
+VesselArrows makeVesselArrows(QWidget* parent);
+
 // A caption in Tahoma 11 px at (x, y), as wide as its text and 13 px high: Tahoma's line is 11 px, and the
 // dots of "Ё" stand above it.
 QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold);

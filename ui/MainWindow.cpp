@@ -226,15 +226,9 @@ void MainWindow::createVessels(QWidget* client) {
         views_[v]->setObjectName(QLatin1String(kBarNames[v]));
         views_[v]->move(0, 0);
         if (v == VesselA) {
-            // Drawn over the bar in this order, so the pour-back arrow lies on top where they overlap.
-            unlimitedArrow_ = new QLabel(area);
-            unlimitedArrow_->setObjectName(QStringLiteral("isaef"));
-            unlimitedArrow_->setGeometry(12, 130, 46, 50);
-            unlimitedArrow_->setPixmap(picture(QStringLiteral(":/pictures/isaef.svg"), QSize(46, 50)));
-            pourBackArrow_ = new QLabel(area);
-            pourBackArrow_->setObjectName(QStringLiteral("isasl"));
-            pourBackArrow_->setGeometry(40, 120, 46, 50);
-            pourBackArrow_->setPixmap(picture(QStringLiteral(":/pictures/isasl.svg"), QSize(46, 50)));
+            const VesselArrows arrows = makeVesselArrows(area);
+            unlimitedArrow_ = arrows.unlimited;
+            pourBackArrow_ = arrows.pourBack;
         }
 
         auto* button =
