@@ -2,7 +2,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -121,10 +120,6 @@ QString taskFilter() {
 
 QString saveAsTitle() {
     return QStringLiteral("Сохранить задание для исполнителя \"Тримерка\" как ...");
-}
-
-std::filesystem::path toPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 QLabel* makeLabel(const QString& text, int left, int top, QWidget* parent) {
@@ -658,7 +653,7 @@ void ConstructorWindow::load() {
         return;
     }
     const QString path = fromStd(WithTaskExtension(chosen->toStdString()));
-    editor_.load(path.toStdString(), TaskFileValues(toPath(path)));
+    editor_.load(path.toStdString(), TaskFileValues(toFilePath(path)));
 }
 
 void ConstructorWindow::save() {
@@ -689,7 +684,7 @@ void ConstructorWindow::saveAs() {
 }
 
 void ConstructorWindow::writeTask(const QString& path) const {
-    WriteTaskFile(toPath(path), editor_.task(FileStatementLines(screenLines())));
+    WriteTaskFile(toFilePath(path), editor_.task(FileStatementLines(screenLines())));
 }
 
 SpinEdit* ConstructorWindow::numberEditor(int vessel, VesselNumber field) const {

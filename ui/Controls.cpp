@@ -1,6 +1,7 @@
 #include "ui/Controls.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -28,6 +29,10 @@ Color fromQColor(const QColor& c) {
 
 QString fromStd(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::filesystem::path toFilePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 Qt::WindowFlags dialogFlags() {

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <filesystem>
 #include <string>
 
 #include "core/Task.h"
@@ -23,6 +24,8 @@ QColor toQColor(Color c);
 Color fromQColor(const QColor& c);
 
 QString fromStd(const std::string& text);
+// A file's path as Qt holds it, for the task-file functions.
+std::filesystem::path toFilePath(const QString& path);
 
 // The title bar of the program's fixed-size dialogs: a title and a close button, nothing to resize.
 Qt::WindowFlags dialogFlags();

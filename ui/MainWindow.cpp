@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QFile>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -583,7 +582,7 @@ void MainWindow::resetToNoTask() {
 }
 
 void MainWindow::applyTaskFile(const QString& path) {
-    const ExecutorTask task = ReadExecutorTask(std::filesystem::path(QFile::encodeName(path).toStdString()));
+    const ExecutorTask task = ReadExecutorTask(toFilePath(path));
     applyTask(task);
 }
 
