@@ -2,7 +2,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -123,10 +122,6 @@ QString saveAsTitle() {
     return QStringLiteral("Сохранить задание для исполнителя \"Тримерка\" как ...");
 }
 
-std::filesystem::path toPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
 QLabel* makeLabel(const QString& text, int left, int top, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -146,14 +141,6 @@ SpinEdit* makeSpin(const char* name, int minimum, int maximum, int value, const 
     spin->setValue(value);
     spin->setGeometry(geometry);
     return spin;
-}
-
-// A picture with transparency, drawn over whatever lies below it.
-QLabel* makePicture(const QString& resource, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setPixmap(picture(resource, QSize(46, 50)));
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    return label;
 }
 
 } // namespace
@@ -194,15 +181,9 @@ void ConstructorWindow::buildControls() {
         buildVesselColumn(v, columnLefts[v] + 103);
     }
 
-    // The arrows stand over vessel А's bar, the pour-back arrow over the other where they overlap.
-    unlimitedArrow_ = makePicture(QStringLiteral(":/pictures/isaef.svg"), vessels_[VesselA].bar);
-    unlimitedArrow_->setObjectName(QStringLiteral("isaef"));
-    unlimitedArrow_->setGeometry(12, 130, 46, 50);
-    unlimitedArrow_->hide();
-    pourBackArrow_ = makePicture(QStringLiteral(":/pictures/isasl.svg"), vessels_[VesselA].bar);
-    pourBackArrow_->setObjectName(QStringLiteral("isasl"));
-    pourBackArrow_->setGeometry(40, 120, 46, 50);
-    pourBackArrow_->hide();
+    const VesselArrows arrows = makeVesselArrows(vessels_[VesselA].bar);
+    unlimitedArrow_ = arrows.unlimited;
+    pourBackArrow_ = arrows.pourBack;
 
     pourBackAllowedButton_ = new QRadioButton(
         QStringLiteral("При переливании МОЖНО сливать жидкость в Сосуд \"А\""), sourceGroup_);
@@ -672,7 +653,7 @@ void ConstructorWindow::load() {
         return;
     }
     const QString path = fromStd(WithTaskExtension(chosen->toStdString()));
-    editor_.load(path.toStdString(), TaskFileValues(toPath(path)));
+    editor_.load(path.toStdString(), TaskFileValues(toFilePath(path)));
 }
 
 void ConstructorWindow::save() {
@@ -703,7 +684,7 @@ void ConstructorWindow::saveAs() {
 }
 
 void ConstructorWindow::writeTask(const QString& path) const {
-    WriteTaskFile(toPath(path), editor_.task(FileStatementLines(screenLines())));
+    WriteTaskFile(toFilePath(path), editor_.task(FileStatementLines(screenLines())));
 }
 
 SpinEdit* ConstructorWindow::numberEditor(int vessel, VesselNumber field) const {

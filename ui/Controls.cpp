@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include <QEvent>
+#include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -31,6 +32,10 @@ Color fromQColor(const QColor& c) {
 
 QString fromStd(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::filesystem::path toFilePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 Qt::WindowFlags dialogFlags() {
@@ -227,6 +232,24 @@ QIcon programIcon() {
         return QIcon(QStringLiteral(":/icons/trimerka.svg"));
     }
     return QIcon(new ProgramIconEngine);
+}
+
+namespace {
+
+QLabel* makeArrow(QWidget* parent, const char* name, QRect geometry) {
+    auto* arrow = new QLabel(parent);
+    arrow->setObjectName(QLatin1String(name));
+    arrow->setGeometry(geometry);
+    arrow->setPixmap(picture(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)), geometry.size()));
+    arrow->hide();
+    return arrow;
+}
+
+} // namespace
+
+VesselArrows makeVesselArrows(QWidget* parent) {
+    QLabel* unlimited = makeArrow(parent, "isaef", QRect(12, 130, 46, 50));
+    return {unlimited, makeArrow(parent, "isasl", QRect(40, 120, 46, 50))};
 }
 
 QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold) {

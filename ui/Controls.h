@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <filesystem>
 #include <string>
 
 #include "core/Task.h"
@@ -23,6 +24,8 @@ QColor toQColor(Color c);
 Color fromQColor(const QColor& c);
 
 QString fromStd(const std::string& text);
+// A file's path as Qt holds it, for the task-file functions.
+std::filesystem::path toFilePath(const QString& path);
 
 // The title bar of the program's fixed-size dialogs: a title and a close button, nothing to resize.
 Qt::WindowFlags dialogFlags();
@@ -47,6 +50,15 @@ void setNaturalPictureOnFirstShow(QLabel* label, const QString& drawing);
 QIcon pictureIcon(const QString& drawing);
 // The program's own icon, at the sizes a window system takes from a scalable icon.
 QIcon programIcon();
+
+// The two arrows that stand over vessel А's bar, made in the bar or in the area it fills, both hidden until a
+// task shows them: "isaef" for an unlimited source and "isasl" for pouring back into it. Made in this order,
+// so the pour-back arrow lies on top where the two overlap.
+struct VesselArrows {
+    QLabel* unlimited;
+    QLabel* pourBack;
+};
+VesselArrows makeVesselArrows(QWidget* parent);
 
 // A caption in Tahoma 11 px at (x, y), as wide as its text and 13 px high: Tahoma's line is 11 px, and the
 // dots of "Ё" stand above it.

@@ -18,6 +18,10 @@ int keyboardOpenings = 0;
 // Push and tool buttons carry the mark this far inside their edge, as the platform draws it.
 constexpr int kButtonMarkInset = 3;
 
+QRect buttonMarkRect(const QRect& button) {
+    return button.adjusted(kButtonMarkInset, kButtonMarkInset, -kButtonMarkInset, -kButtonMarkInset);
+}
+
 bool marked(const QStyleOption& option) {
     return (option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange);
 }
@@ -67,9 +71,7 @@ public:
         plain.state &= ~State_KeyboardFocusChange;
         QProxyStyle::drawControl(element, &plain, painter, widget);
         if (element == CE_PushButton) {
-            const QRect mark = option->rect.adjusted(kButtonMarkInset, kButtonMarkInset, -kButtonMarkInset,
-                                                     -kButtonMarkInset);
-            drawMark(*painter, mark, option->palette.color(QPalette::ButtonText));
+            drawMark(*painter, buttonMarkRect(option->rect), option->palette.color(QPalette::ButtonText));
         } else {
             const SubElement label = element == CE_CheckBox ? SE_CheckBoxFocusRect : SE_RadioButtonFocusRect;
             const QRect mark = subElementRect(label, &plain, widget) & option->rect;
@@ -87,9 +89,7 @@ public:
         QStyleOptionToolButton plain = *tool;
         plain.state &= ~State_KeyboardFocusChange;
         QProxyStyle::drawComplexControl(control, &plain, painter, widget);
-        const QRect mark =
-            option->rect.adjusted(kButtonMarkInset, kButtonMarkInset, -kButtonMarkInset, -kButtonMarkInset);
-        drawMark(*painter, mark, option->palette.color(QPalette::ButtonText));
+        drawMark(*painter, buttonMarkRect(option->rect), option->palette.color(QPalette::ButtonText));
     }
 };
 
@@ -151,7 +151,7 @@ void showFocusMarks(QWidget& window) {
 }
 
 QRect focusMarkRect(const QWidget& button) {
-    return button.rect().adjusted(kButtonMarkInset, kButtonMarkInset, -kButtonMarkInset, -kButtonMarkInset);
+    return buttonMarkRect(button.rect());
 }
 
 KeyboardOpening::KeyboardOpening() {

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QFile>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -226,15 +225,9 @@ void MainWindow::createVessels(QWidget* client) {
         views_[v]->setObjectName(QLatin1String(kBarNames[v]));
         views_[v]->move(0, 0);
         if (v == VesselA) {
-            // Drawn over the bar in this order, so the pour-back arrow lies on top where they overlap.
-            unlimitedArrow_ = new QLabel(area);
-            unlimitedArrow_->setObjectName(QStringLiteral("isaef"));
-            unlimitedArrow_->setGeometry(12, 130, 46, 50);
-            unlimitedArrow_->setPixmap(picture(QStringLiteral(":/pictures/isaef.svg"), QSize(46, 50)));
-            pourBackArrow_ = new QLabel(area);
-            pourBackArrow_->setObjectName(QStringLiteral("isasl"));
-            pourBackArrow_->setGeometry(40, 120, 46, 50);
-            pourBackArrow_->setPixmap(picture(QStringLiteral(":/pictures/isasl.svg"), QSize(46, 50)));
+            const VesselArrows arrows = makeVesselArrows(area);
+            unlimitedArrow_ = arrows.unlimited;
+            pourBackArrow_ = arrows.pourBack;
         }
 
         auto* button =
@@ -589,7 +582,7 @@ void MainWindow::resetToNoTask() {
 }
 
 void MainWindow::applyTaskFile(const QString& path) {
-    const ExecutorTask task = ReadExecutorTask(std::filesystem::path(QFile::encodeName(path).toStdString()));
+    const ExecutorTask task = ReadExecutorTask(toFilePath(path));
     applyTask(task);
 }
 

@@ -62,17 +62,9 @@ void TargetStateWindow::buildControls() {
         views_[v] = new VesselView(area);
         views_[v]->setObjectName(QLatin1String(kBarNames[v]));
         if (v == VesselA) {
-            // Created in this order, so the pour-back arrow lies on top where the two overlap.
-            unlimitedArrow_ = new QLabel(area);
-            unlimitedArrow_->setObjectName(QStringLiteral("isaef"));
-            unlimitedArrow_->setGeometry(12, 130, 46, 50);
-            unlimitedArrow_->setPixmap(picture(QStringLiteral(":/pictures/isaef.svg"), QSize(46, 50)));
-            unlimitedArrow_->hide();
-            pourBackArrow_ = new QLabel(area);
-            pourBackArrow_->setObjectName(QStringLiteral("isasl"));
-            pourBackArrow_->setGeometry(40, 120, 46, 50);
-            pourBackArrow_->setPixmap(picture(QStringLiteral(":/pictures/isasl.svg"), QSize(46, 50)));
-            pourBackArrow_->hide();
+            const VesselArrows arrows = makeVesselArrows(area);
+            unlimitedArrow_ = arrows.unlimited;
+            pourBackArrow_ = arrows.pourBack;
         }
 
         // They only name the vessels here.

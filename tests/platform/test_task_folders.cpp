@@ -9,25 +9,13 @@
 
 #include "platform/TaskFolders.h"
 #include "support/NamedRows.h"
+#include "support/TaskFiles.h"
 
 namespace trimerka {
 namespace {
 
 using rows::PrintTo;
-
-// Makes the files under the root (paths relative to it; a name ending in "/" is a folder).
-void makeTree(const QTemporaryDir& root, const std::vector<const char*>& paths) {
-    for (const char* relative : paths) {
-        const QString path = root.filePath(QString::fromUtf8(relative));
-        if (path.endsWith(QLatin1Char('/'))) {
-            ASSERT_TRUE(QDir().mkpath(path)) << relative;
-            continue;
-        }
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path())) << relative;
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << relative;
-    }
-}
+using testing::makeTree;
 
 struct ExamplesCase {
     const char* name;

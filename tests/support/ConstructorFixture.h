@@ -14,7 +14,7 @@
 
 namespace trimerka::testing {
 
-// The task constructor shown with a fake platform whose program folder is a fresh temporary folder.
+// The task constructor shown with a fake platform whose examples folder is a fresh temporary folder.
 class ConstructorFixture : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -48,7 +48,7 @@ inline std::vector<PlayedStep> classicSolution() {
 }
 
 // A fresh program per test, assembled as the program assembles it, its main window shown and driven through
-// its controls; task files go to a temporary folder that stands for the program's folder.
+// its controls; task files go to a temporary folder that stands for the examples folder.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -6,9 +6,27 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 namespace trimerka::testing {
+
+// Makes the files under the root (paths relative to it; a name ending in "/" is a folder).
+inline void makeTree(const QTemporaryDir& root, const std::vector<const char*>& paths) {
+    for (const char* relative : paths) {
+        const QString path = root.filePath(QString::fromUtf8(relative));
+        if (path.endsWith(QLatin1Char('/'))) {
+            ASSERT_TRUE(QDir().mkpath(path)) << relative;
+            continue;
+        }
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path())) << relative;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << relative;
+    }
+}
 
 // The keys of a task file in the order they are written, values as UTF-8 text.
 using TaskKeys = std::vector<std::pair<std::string, std::string>>;

@@ -18,20 +18,18 @@
 #include "core/TaskFile.h"
 #include "support/ConstructorFixture.h"
 #include "ui/ConstructorWindow.h"
+#include "ui/Controls.h"
 #include "ui/SpinEdit.h"
 #include "ui/VesselView.h"
 
 using trimerka::ConstructorWindow;
 using trimerka::SpinEdit;
 using trimerka::TaskDefinition;
+using trimerka::toFilePath;
 using trimerka::VesselView;
 using trimerka::constructor::ColorSquare;
 
 namespace {
-
-std::filesystem::path fsPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 // Key values that replace those of the default task in a written file; an empty optional leaves the key out.
 using Overrides = std::map<std::string, std::optional<std::string>>;
@@ -76,7 +74,7 @@ protected:
         click("SpeedButton7");
     }
     std::string value(const QString& file, const char* key) {
-        return trimerka::ReadTaskValue(fsPath(file), key);
+        return trimerka::ReadTaskValue(toFilePath(file), key);
     }
     QStringList lines(const QString& file) {
         QFile in(file);
@@ -174,7 +172,7 @@ TEST_F(ConstructorFilesTest, LoadPutsEveryValueIntoTheControls) {
     task.commonTitle = "Сосуды";
     task.columnTitles = {"А", "Б", "В"};
     const QString file = path(QStringLiteral("full.tmk"));
-    trimerka::WriteTaskFile(fsPath(file), task);
+    trimerka::WriteTaskFile(toFilePath(file), task);
 
     load(file);
     ASSERT_TRUE(platform.errors.empty());
@@ -220,7 +218,7 @@ TEST_F(ConstructorFilesTest, SaveAfterLoadRewritesTheStatementAsOneParagraphCutA
     ASSERT_TRUE(shown[0].starts_with(" abc "));
     // The blank the load put in front and the blanks at which the editor wrapped are the ones the readers put
     // back, so the statement reads back exactly as the editor shows it, and saving it again changes nothing.
-    EXPECT_EQ(QString::fromStdString(trimerka::ReadStatement(fsPath(file))), text);
+    EXPECT_EQ(QString::fromStdString(trimerka::ReadStatement(toFilePath(file))), text);
     const QStringList saved = lines(file);
     load(file);
     click("SpeedButton2");
@@ -461,7 +459,7 @@ TEST_F(ConstructorFilesTest, SaveSettlesTheEditorBeingTypedIn) {
                     << name << ": " << key << " on screen";
             }
             // Every number written is the one on screen, and the preview shows it.
-            const trimerka::TaskFileValues written(fsPath(file));
+            const trimerka::TaskFileValues written(toFilePath(file));
             const char* bars[] = {"sa", "sb", "sv"};
             for (int v = 0; v < trimerka::kVesselCount; ++v) {
                 for (const char* field : {"h", "em", "et", "er"}) {

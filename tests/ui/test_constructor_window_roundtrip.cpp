@@ -23,15 +23,12 @@
 #include "ui/Application.h"
 #include "ui/CompletedWindow.h"
 #include "ui/ConstructorWindow.h"
+#include "ui/Controls.h"
 #include "ui/MainWindow.h"
 #include "ui/SpinEdit.h"
 
 namespace trimerka {
 namespace {
-
-std::filesystem::path fsPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 // The words of a text, for comparing statements whose lines the editor cut anew.
 QStringList words(const QString& text) {
@@ -157,7 +154,7 @@ TEST_F(RoundTripTest, TaskBuiltInTheConstructorIsSolvedInTheMainWindow) {
     inMain<QAction>("N4")->trigger();
     ASSERT_TRUE(platform.errors.empty());
     ASSERT_TRUE(QFile::exists(file));
-    EXPECT_EQ(ReadTaskValue(fsPath(file), "sbc1"), "FF0000");
+    EXPECT_EQ(ReadTaskValue(toFilePath(file), "sbc1"), "FF0000");
 
     const std::vector<PourCommand> solution = {{VesselA, VesselB}, {VesselB, VesselV}, {VesselV, VesselA},
                                                {VesselB, VesselV}, {VesselA, VesselB}, {VesselB, VesselV},
@@ -209,7 +206,7 @@ TEST_F(RoundTripTest, SolverStartsFromTheStateTheMainWindowPoursFrom) {
         out.write(text.data(), static_cast<qint64>(text.size()));
         out.close();
 
-        const ExecutorTask task = ReadExecutorTask(fsPath(file));
+        const ExecutorTask task = ReadExecutorTask(toFilePath(file));
         EXPECT_EQ(task.initialState(), row.start);
         const SolverResult result = Solve(task);
         announced.clear();
@@ -231,7 +228,7 @@ TEST_F(RoundTripTest, TeacherBuildsEachExampleTaskFromScratch) {
     ASSERT_FALSE(names.isEmpty());
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
-        const auto example = fsPath(examples.filePath(name));
+        const auto example = toFilePath(examples.filePath(name));
         const TaskFileValues values(example);
         const QString file = folder.filePath(name);
         teacher = [&] { buildTask([&](const std::string& k) { return values.value(k); }, file); };
@@ -241,13 +238,13 @@ TEST_F(RoundTripTest, TeacherBuildsEachExampleTaskFromScratch) {
 
         for (const auto& [key, value] : TaskKeyValues(TaskDefinition())) {
             if (key != "ksz" && !key.starts_with("zs")) {
-                EXPECT_EQ(ReadTaskValue(fsPath(file), key), values.value(key)) << key;
+                EXPECT_EQ(ReadTaskValue(toFilePath(file), key), values.value(key)) << key;
             }
         }
-        EXPECT_EQ(words(QString::fromStdString(ReadStatement(fsPath(file)))),
+        EXPECT_EQ(words(QString::fromStdString(ReadStatement(toFilePath(file)))),
                   words(QString::fromStdString(values.statement())));
 
-        const TaskFileValues built(fsPath(file));
+        const TaskFileValues built(toFilePath(file));
         TaskDefinition task;
         for (int v = 0; v < kVesselCount; ++v) {
             task.vessels[v].capacity = TextToInt(built.value(VesselKey(v, "em")));

@@ -10,6 +10,7 @@
 #include "platform/TaskFolders.h"
 #include "support/FakePlatform.h"
 #include "support/NamedRows.h"
+#include "support/TaskFiles.h"
 #include "ui/ConstructorWindow.h"
 #include "ui/MainWindow.h"
 
@@ -32,12 +33,7 @@ class DialogFolders : public ::testing::TestWithParam<Layout> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(root.isValid());
-        for (const char* relative : GetParam().files) {
-            const QString path = root.filePath(QString::fromUtf8(relative));
-            ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        }
+        ASSERT_NO_FATAL_FAILURE(testing::makeTree(root, GetParam().files));
         ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("home/Documents"))));
     }
     QString at(const char* relative) const { return root.filePath(QString::fromUtf8(relative)); }

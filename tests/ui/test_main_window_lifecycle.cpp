@@ -504,8 +504,7 @@ TEST_F(LifecycleTest, EveryExampleTaskCanBeSolvedInTheWindow) {
         open(file);
         ASSERT_EQ(errorMessages(), QStringList());
         EXPECT_EQ(form->solutionControl(), 1);
-        const SolverResult result =
-            Solve(ReadExecutorTask(std::filesystem::path(QFile::encodeName(file).toStdString())));
+        const SolverResult result = Solve(ReadExecutorTask(toFilePath(file)));
         ASSERT_TRUE(result.solvable());
         for (const PourCommand& command : result.solution) {
             step(command.source, command.destination);

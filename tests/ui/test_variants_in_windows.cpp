@@ -16,13 +16,10 @@
 #include "support/ConstructorFixture.h"
 #include "support/GridInputSupport.h"
 #include "support/MainWindowFixture.h"
+#include "ui/Controls.h"
 
 namespace trimerka {
 namespace {
-
-std::filesystem::path fsPath(const QString& path) {
-    return std::filesystem::path(path.toStdU16String());
-}
 
 QString variantPath(const QString& folder, const std::string& name) {
     return folder + QLatin1Char('/') + QString::fromStdString(name);
@@ -52,8 +49,8 @@ TEST_F(StepLogCopy, CtrlAThenCtrlCCopiesTheWholeLogWhichChecksAsSolved) {
     EXPECT_EQ(platform.clipboard, expected);
 
     const QByteArray copied = platform.clipboard.toUtf8();
-    const SolutionCheck check =
-        CheckSolution(ReadExecutorTask(fsPath(path())), std::string_view(copied.constData(), copied.size()));
+    const SolutionCheck check = CheckSolution(ReadExecutorTask(toFilePath(path())),
+                                              std::string_view(copied.constData(), copied.size()));
     EXPECT_TRUE(check.solved) << check.report;
     EXPECT_EQ(check.report, "Решено за 7 шагов; кратчайшее решение — 7 шагов.\n");
     EXPECT_TRUE(platform.errors.empty());
@@ -74,7 +71,7 @@ using VariantInMainWindow = testing::MainWindowFixture;
 
 // The file opens under its Cyrillic name, shows its statement, and the key's solution solves it in K steps.
 TEST_F(VariantInMainWindow, AGeneratedVariantOpensAndTheKeysSolutionSolvesIt) {
-    const VariantSet set = MakeVariantSet(fsPath(folder.path()) / "класс", 3, {6, 12, false, true}, 5);
+    const VariantSet set = MakeVariantSet(toFilePath(folder.path()) / "класс", 3, {6, 12, false, true}, 5);
     ASSERT_EQ(set.outcome, VariantSetOutcome::Written) << set.message;
     const Variant& variant = set.variants[1];
     open(variantPath(folder.path() + QStringLiteral("/класс"), set.fileNames[1]));
@@ -94,7 +91,7 @@ TEST_F(VariantInMainWindow, AGeneratedVariantOpensAndTheKeysSolutionSolvesIt) {
 using VariantInConstructor = testing::ConstructorFixture;
 
 TEST_F(VariantInConstructor, AGeneratedVariantLoadsAndTheLabelShowsItsSteps) {
-    const VariantSet set = MakeVariantSet(fsPath(folder.path()) / "класс", 2, {9, 15, true, false}, 8);
+    const VariantSet set = MakeVariantSet(toFilePath(folder.path()) / "класс", 2, {9, 15, true, false}, 8);
     ASSERT_EQ(set.outcome, VariantSetOutcome::Written) << set.message;
     platform.openAnswers.push_back(variantPath(folder.path() + QStringLiteral("/класс"), set.fileNames[0]));
     QTest::mouseClick(get("SpeedButton7"), Qt::LeftButton);
