@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QAccessible>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
