@@ -260,10 +260,6 @@ void* CellGridAccessible::interface_cast(QAccessible::InterfaceType type) {
     return QAccessibleWidget::interface_cast(type);
 }
 
-QAccessible::Role CellGridAccessible::role() const {
-    return QAccessible::Table;
-}
-
 int CellGridAccessible::childCount() const {
     const CellGrid* g = grid();
     return g->HeaderCellsCount() + std::max(g->RowCount(), 0) * (g->ColCount() + gutterColumns(*g));

@@ -30,7 +30,6 @@ public:
 
     // QAccessibleInterface
     void* interface_cast(QAccessible::InterfaceType type) override;
-    QAccessible::Role role() const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
