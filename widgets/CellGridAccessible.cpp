@@ -430,11 +430,8 @@ void CellGridAccessible::dropStaleParts() const {
 }
 
 void installCellGridAccessibility() {
-    static bool installed = false;
-    if (!installed) {
-        installed = true;
-        QAccessible::installFactory(gridFactory);
-    }
+    // Qt keeps a factory once however often it is installed.
+    QAccessible::installFactory(gridFactory);
 }
 
 void notifyGridRowCountChanged(CellGrid& grid, int before) {
