@@ -389,7 +389,8 @@ protected:
     void SetHorzBar();
     // Called on the companion (Sync) each time this grid sets its vertical bar; nothing in a plain grid.
     virtual void FollowVertBar(int Max, int Pos);
-    // Step 9 of the layout pass: shows or hides the bars (a companion keeps its own rule).
+    // The layout pass shows or hides the bars through this once it knows what overflows (a companion keeps
+    // its own rule).
     virtual void ShowScrollBars(bool Horz, bool Vert);
 
     // Common steps shared with the pointer and key handling.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QAccessible>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -259,10 +260,6 @@ void* CellGridAccessible::interface_cast(QAccessible::InterfaceType type) {
     return QAccessibleWidget::interface_cast(type);
 }
 
-QAccessible::Role CellGridAccessible::role() const {
-    return QAccessible::Table;
-}
-
 int CellGridAccessible::childCount() const {
     const CellGrid* g = grid();
     return g->HeaderCellsCount() + std::max(g->RowCount(), 0) * (g->ColCount() + gutterColumns(*g));
@@ -433,11 +430,8 @@ void CellGridAccessible::dropStaleParts() const {
 }
 
 void installCellGridAccessibility() {
-    static bool installed = false;
-    if (!installed) {
-        installed = true;
-        QAccessible::installFactory(gridFactory);
-    }
+    // Qt keeps a factory once however often it is installed.
+    QAccessible::installFactory(gridFactory);
 }
 
 void notifyGridRowCountChanged(CellGrid& grid, int before) {

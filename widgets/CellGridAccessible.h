@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include <QAccessibleWidget>
-#include <QPointer>
 
 namespace trimerka {
 
@@ -12,10 +11,9 @@ class CellGrid;
 
 // The grid as assistive technology sees it: a table of RowCount rows and ColCount columns of body cells.
 // The header band's cells are the column headers (a merged title heads every column it spans; a cell lists
-// its column's own title first), the gutter's
-// cells the row headers; the selection is SelectArea and the current cell is the focused child while the
-// grid has the keyboard focus. Children are numbered header cells first, then row by row the gutter cell
-// (when there is a gutter) and the body cells.
+// its column's own title first), the gutter's cells the row headers; the selection is SelectArea and the
+// current cell is the focused child while the grid has the keyboard focus. Children are numbered header
+// cells first, then row by row the gutter cell (when there is a gutter) and the body cells.
 class CellGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit CellGridAccessible(CellGrid* grid);
@@ -32,7 +30,6 @@ public:
 
     // QAccessibleInterface
     void* interface_cast(QAccessible::InterfaceType type) override;
-    QAccessible::Role role() const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
