@@ -19,13 +19,14 @@ function(trimerka_journey name script)
     add_test(NAME journey_${name} COMMAND ${TRIMERKA_BASH} ${trimerka_journey_dir}/${script} ${ARGN}
              WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/journeys)
     set_tests_properties(journey_${name} PROPERTIES
-        ENVIRONMENT "TRIMERKA_PROGRAM=$<TARGET_FILE:trimerka>;TRIMERKA_SCREENSHOTS=$<TARGET_FILE:tool_screenshots>;TRIMERKA_TEST_DATA=${CMAKE_CURRENT_LIST_DIR}/data"
+        ENVIRONMENT "TRIMERKA_PROGRAM=$<TARGET_FILE:trimerka>;TRIMERKA_SCREENSHOTS=$<TARGET_FILE:tool_screenshots>;TRIMERKA_TEST_DATA=${CMAKE_CURRENT_LIST_DIR}/data;TRIMERKA_DESKTOP_ENTRY=${TRIMERKA_DESKTOP_FILE}"
         SKIP_RETURN_CODE 77 TIMEOUT 90 LABELS journey)
 endfunction()
 
 trimerka_journey(start_up start_up.sh)
 trimerka_journey(start_up_installed start_up.sh --install ${PROJECT_BINARY_DIR} ${CMAKE_INSTALL_BINDIR})
 trimerka_journey(pupil_solves_the_classic_task pupil_solves_the_classic_task.sh)
+trimerka_journey(pupil_solves_by_keys pupil_solves_by_keys.sh)
 trimerka_journey(step_log_row_to_clipboard step_log_row_to_clipboard.sh)
 trimerka_journey(teacher_saves_a_task teacher_saves_a_task.sh)
 trimerka_journey(malformed_task_reports_the_error malformed_task_reports_the_error.sh)

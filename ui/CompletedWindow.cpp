@@ -1,5 +1,6 @@
 #include "ui/CompletedWindow.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QToolButton>
@@ -78,6 +79,20 @@ CompletedWindow::CompletedWindow(Platform& platform, QWidget* parent) : QDialog(
 void CompletedWindow::showEvent(QShowEvent* event) {
     showStepCount();
     QDialog::showEvent(event);
+}
+
+void CompletedWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter closes the window as "Закрыть" would as the default button; a flat tool button can't be one, and
+    // a push button would draw differently. A held Enter that ran the winning step repeats into this window
+    // and leaves it open.
+    if (isPlainEnter(*event)) {
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            closeButton_->click();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CompletedWindow::showStepCount() {

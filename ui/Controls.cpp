@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QIconEngine>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmapCache>
@@ -41,6 +42,11 @@ std::filesystem::path toFilePath(const QString& path) {
 Qt::WindowFlags dialogFlags() {
     return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
            Qt::WindowCloseButtonHint;
+}
+
+bool isPlainEnter(const QKeyEvent& event) {
+    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    return enter && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 void setBackground(QWidget* widget, const QColor& color) {

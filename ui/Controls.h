@@ -10,6 +10,7 @@
 #include "core/Task.h"
 
 class QIcon;
+class QKeyEvent;
 class QLabel;
 class QPainter;
 class QPlainTextEdit;
@@ -29,6 +30,9 @@ std::filesystem::path toFilePath(const QString& path);
 
 // The title bar of the program's fixed-size dialogs: a title and a close button, nothing to resize.
 Qt::WindowFlags dialogFlags();
+
+// Enter on the main keys or the keypad, with no modifier held.
+bool isPlainEnter(const QKeyEvent& event);
 
 // Fills the widget's background with one colour.
 void setBackground(QWidget* widget, const QColor& color);

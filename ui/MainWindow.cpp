@@ -619,6 +619,7 @@ void MainWindow::applyTask(const ExecutorTask& task) {
     targetStateButton_->show();
     closeTaskButton_->show();
     restartButton_->show();
+    focusStatement();
 }
 
 void MainWindow::loadTask(const QString& path) {

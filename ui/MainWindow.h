@@ -150,6 +150,9 @@ private:
     void openFirstMenu();
     // F6: into the step log, which Tab skips, and out of it again.
     void toggleStepLogFocus();
+    // A task that opens or restarts puts the focus on its statement, where Space and Enter change nothing:
+    // a stray Space does not choose or restart a task, and the vessel keys and Enter work as ever.
+    void focusStatement();
 
     Platform& platform_;
     QDialog* constructor_ = nullptr;

@@ -125,8 +125,7 @@ void MainWindow::runKey(const std::function<void()>& action) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Enter reaches the window only when the control with the focus leaves it: the step log moves to its next
     // row with it, a button passes it on.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (isPlainEnter(*event)) {
         event->accept();
         if (!event->isAutoRepeat()) {
             runKey([this] { executeButton_->click(); });
@@ -174,6 +173,10 @@ void MainWindow::toggleStepLogFocus() {
     }
     // The reader hears the current row's cell, as it does after every arrow key.
     notifyGridCurrentCellChanged(*stepLog_);
+}
+
+void MainWindow::focusStatement() {
+    statement_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::setUpAccessibleNames() {

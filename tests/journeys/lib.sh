@@ -3,7 +3,8 @@
 # clipboard, looking at a window).
 #
 # The environment names the programs: TRIMERKA_PROGRAM (the program to drive), TRIMERKA_SCREENSHOTS (the
-# screenshot tool, which draws the reference pictures offscreen) and TRIMERKA_TEST_DATA (tests/data).
+# screenshot tool, which draws the reference pictures offscreen), TRIMERKA_TEST_DATA (tests/data) and
+# TRIMERKA_DESKTOP_ENTRY (the built menu entry, empty without one).
 
 set -euo pipefail
 

@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
-# The program as it starts: its main window draws with the program's Tahoma and carries the program's icon,
-# without having loaded an image format plug-in, and after its dialogs were used and it ended, it has left no
-# settings file behind.
+# The program as it starts: its main window draws with the program's Tahoma and carries the program's icon and
+# the window class its menu entry names, without having loaded an image format plug-in, and after its dialogs
+# were used and it ended, it has left no settings file behind.
 #   start_up.sh                     drives TRIMERKA_PROGRAM
 #   start_up.sh --install BUILD BIN installs the build tree into a fresh prefix and drives PREFIX/BIN/trimerka
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
-program="$TRIMERKA_PROGRAM"
+# The built program runs under another file name: the window class does not follow the file's name.
+mkdir -p "$work/bin"
+ln -s "$TRIMERKA_PROGRAM" "$work/bin/renamed-program"
+program="$work/bin/renamed-program"
+entry="${TRIMERKA_DESKTOP_ENTRY:-}"
 if [ "${1:-}" = "--install" ]; then
     step "installing into a fresh prefix"
     cmake --install "$2" --prefix "$work/prefix" >"$work/install.log" 2>&1 ||
         fail "cmake --install failed: $(cat "$work/install.log")"
     program="$work/prefix/$3/trimerka"
     [ -x "$program" ] || fail "no program at $program"
+    entry="$(find "$work/prefix" -path '*/applications/*.desktop' | head -n 1)"
 fi
 cp "$TRIMERKA_TEST_DATA/task_8-5-3.tmk" "$work/tasks/classic.tmk"
 draw_references
@@ -24,6 +29,15 @@ start_program "$program"
 step "the window carries the program's icon"
 icon="$(xprop -id "$main_window" _NET_WM_ICON)"
 [[ "$icon" == *"Icon ("* ]] || fail "the main window has no icon: $icon"
+
+step "the window's class is the one its menu entry names"
+# WM_CLASS holds the instance (the file's name) and the class (the application's name), which docks match
+# with the entry's StartupWMClass.
+class="$(xprop -id "$main_window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')"
+[ "$class" = trimerka ] || fail "the window class is \"$class\": $(xprop -id "$main_window" WM_CLASS)"
+if [ -n "$entry" ]; then
+    grep -qx "StartupWMClass=$class" "$entry" || fail "the menu entry $entry does not name the class $class"
+fi
 
 step "the window draws its texts as the program draws them, with Tahoma"
 if [ -f /usr/share/wine/fonts/tahoma.ttf ]; then

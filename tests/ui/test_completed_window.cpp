@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -101,6 +103,34 @@ TEST_F(TForm11Window, CloseButtonClosesTheWindow) {
     form.show();
     QTest::mouseClick(child<QToolButton>("CloseForm"), Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(TForm11Window, EnterClosesTheWindowButNotTheEnterThatRanTheLastStep) {
+    struct Key {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool autoRepeat;
+        bool closes;
+    };
+    const Key keys[] = {
+        {"enter", Qt::Key_Return, Qt::NoModifier, false, true},
+        {"keypad_enter", Qt::Key_Enter, Qt::KeypadModifier, false, true},
+        {"escape", Qt::Key_Escape, Qt::NoModifier, false, true},
+        // The winning step ran on Enter's press in the main window; the key held down repeats into this one.
+        {"enter_held_down", Qt::Key_Return, Qt::NoModifier, true, false},
+    };
+    for (const Key& k : keys) {
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form)) << k.name;
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_EQ(focused, child<QToolButton>("CloseForm")) << k.name;
+        QKeyEvent press(QEvent::KeyPress, k.key, k.modifiers, QString(), k.autoRepeat);
+        QApplication::sendEvent(focused, &press);
+        EXPECT_EQ(form.isVisible(), !k.closes) << k.name;
+        form.hide();
+    }
 }
 
 TEST_F(TForm11Window, GrabbedPanelHasItsGreenAndTwoBevels) {

@@ -47,6 +47,7 @@ const Stroke kKeypadEnter{Qt::Key_Enter, kKeypad, "\r"};
 const Stroke kBackspace{Qt::Key_Backspace, kNone, "\b"};
 const Stroke kEscape{Qt::Key_Escape, kNone, "\x1b"};
 const Stroke kTab{Qt::Key_Tab, kNone, "\t"};
+const Stroke kSpace{Qt::Key_Space, kNone, " "};
 
 // Each vessel's keys in the forms a keyboard produces them: digit, keypad digit, Cyrillic and Latin letter in
 // lower case (no Shift) and upper case (with Shift).
@@ -328,6 +329,70 @@ TEST_P(Shortcuts, FollowTheirMenuItems) {
 
 INSTANTIATE_TEST_SUITE_P(Keys, Shortcuts, ::testing::ValuesIn(kShortcutRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct OpeningRow {
+    const char* name;
+    bool restart;             // the task is open with one step done, and is restarted
+    const char* focusedFirst; // the control with the focus before the strokes, or none
+    std::vector<Stroke> strokes;
+};
+
+const OpeningRow kOpeningRows[] = {
+    {"ctrl_o", false, nullptr, {{Qt::Key_O, kCtrl, ""}}},
+    {"space_on_the_open_button", false, "vz", {kSpace}},
+    {"f5", true, nullptr, {{Qt::Key_F5, kNone, ""}}},
+    {"space_on_the_restart_button", true, "sz", {kSpace}},
+    {"f5_with_the_focus_on_a_vessel_button", true, "vsa", {{Qt::Key_F5, kNone, ""}}},
+};
+
+class FocusAfterOpening : public KeyboardTest, public ::testing::WithParamInterface<OpeningRow> {};
+
+// A pupil who solves by keys may press Space or Enter once too often: the task stays as it is.
+TEST_P(FocusAfterOpening, RestsWhereSpaceAndEnterChangeNothing) {
+    const OpeningRow& row = GetParam();
+    if (row.restart) {
+        openByKeys();
+        type({kOne, kTwo, kEnter});
+        ASSERT_EQ(grid()->RowCount(), 1);
+    } else {
+        platform.openAnswers.push_back(write(classicTaskKeys()));
+    }
+    if (row.focusedFirst) {
+        find(row.focusedFirst)->setFocus(Qt::TabFocusReason);
+    }
+    type(row.strokes);
+    ASSERT_TRUE(shown("cnz"));
+    ASSERT_EQ(grid()->RowCount(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), find("fz")) << "the statement, which a screen reader reads";
+
+    const std::size_t dialogs = platform.openRequests.size();
+    type({kSpace, kEnter, kSpace});
+    EXPECT_EQ(platform.openRequests.size(), dialogs) << "no task was chosen";
+    EXPECT_EQ(pressed(), (std::array<bool, 3>{false, false, false}));
+    EXPECT_EQ(grid()->RowCount(), 0);
+    EXPECT_TRUE(shown("cnz"));
+
+    type({kOne, kTwo, kEnter});
+    EXPECT_EQ(grid()->RowCount(), 1) << "the vessel keys and Enter still work";
+    EXPECT_EQ(errorMessages(), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(Openings, FocusAfterOpening, ::testing::ValuesIn(kOpeningRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(KeyboardTest, StatementLooksTheSameWithTheFocus) {
+    open(write(classicTaskKeys()));
+    QWidget* statement = find("fz");
+    ASSERT_TRUE(statement->hasFocus());
+    const QImage focused = statement->grab().toImage();
+    type({Qt::Key_F5, kNone, ""}); // the keyboard is used: the focus marks show from now on
+    ASSERT_TRUE(statement->hasFocus());
+    const QImage marked = statement->grab().toImage();
+    vesselButton(VesselA)->setFocus(Qt::OtherFocusReason);
+    const QImage unfocused = statement->grab().toImage();
+    EXPECT_EQ(focused, unfocused);
+    EXPECT_EQ(marked, unfocused);
+}
 
 TEST_F(KeyboardTest, ToolbarTooltipsNameTheKeys) {
     const std::pair<const char*, const char*> tips[] = {
