@@ -13,6 +13,21 @@ namespace {
 constexpr std::string_view kSlotSeparator = " - ";
 constexpr std::string_view kEmptySlot = "-";
 
+// What a number editor of the constructor holds, as its spoken name says it.
+std::string_view valueName(VesselNumber number) {
+    switch (number) {
+    case VesselNumber::Height:
+        return "высота столбика";
+    case VesselNumber::Capacity:
+        return "ёмкость";
+    case VesselNumber::Amount:
+        return "начальное количество";
+    case VesselNumber::Target:
+        break;
+    }
+    return "цель";
+}
+
 } // namespace
 
 std::string LitresText(int amount) {
@@ -47,6 +62,14 @@ std::string CommandSpokenName(const std::string& panel) {
 std::string ColorSpokenName(int vessel, bool fillColor, Color color) {
     return std::string(fillColor ? "Цвет жидкости сосуда " : "Цвет пустой части сосуда ") +
            kVesselLetters[vessel] + ": #" + ColorToText(color);
+}
+
+std::string NumberSpokenName(int vessel, VesselNumber number) {
+    return "Сосуд " + kVesselLetters[vessel] + ": " + std::string(valueName(number));
+}
+
+std::string ColumnTitleSpokenName(int vessel) {
+    return "Название столбца сосуда " + kVesselLetters[vessel];
 }
 
 std::string CompletedSpokenText(int steps) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/Task.h"
+#include "core/TaskEditor.h"
 
 namespace trimerka {
 
@@ -18,6 +19,11 @@ std::string CommandSpokenName(const std::string& panel);
 // A colour square of the constructor: "Цвет жидкости сосуда А: #BAFEBD" for the fill colour, "Цвет пустой
 // части сосуда А: #E6E6E6" for the empty part.
 std::string ColorSpokenName(int vessel, bool fillColor, Color color);
+// A number editor of the constructor, after its vessel and value: "Сосуд А: ёмкость", "Сосуд Б: начальное
+// количество", "Сосуд В: цель", "Сосуд А: высота столбика".
+std::string NumberSpokenName(int vessel, VesselNumber number);
+// A column-title editor of the constructor: "Название столбца сосуда А".
+std::string ColumnTitleSpokenName(int vessel);
 // The task-completed window: "Задание выполнено. Количество шагов: 7".
 std::string CompletedSpokenText(int steps);
 

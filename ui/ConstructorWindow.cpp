@@ -251,6 +251,7 @@ void ConstructorWindow::buildControls() {
     buildCommandButtons();
     buildStatusStrip();
     buildTabOrder();
+    setUpAccessibleNames();
     enableFocusMarks(*this);
 
     for (int v = 0; v < kVesselCount; ++v) {

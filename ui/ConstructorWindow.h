@@ -165,6 +165,9 @@ private:
     void buildCommandButtons();
     void buildStatusStrip();
     void buildTabOrder();
+    // What a screen reader says for the controls whose label alone would not tell which vessel and value
+    // they hold (ConstructorWindowAccessibility.cpp).
+    void setUpAccessibleNames();
 
     // Runs one handler: errors reach the error report, and once the outermost handler ends the controls
     // show the editor's state. Changes that showing the state makes to the controls run nothing.

@@ -255,7 +255,11 @@ QLabel* makeArrow(QWidget* parent, const char* name, QRect geometry) {
 
 VesselArrows makeVesselArrows(QWidget* parent) {
     QLabel* unlimited = makeArrow(parent, "isaef", QRect(12, 130, 46, 50));
-    return {unlimited, makeArrow(parent, "isasl", QRect(40, 120, 46, 50))};
+    QLabel* pourBack = makeArrow(parent, "isasl", QRect(40, 120, 46, 50));
+    // The arrows are pictures: a screen reader says what they mean.
+    unlimited->setAccessibleName(QStringLiteral("Сосуд А — бесконечный источник"));
+    pourBack->setAccessibleName(QStringLiteral("В сосуд А можно сливать жидкость"));
+    return {unlimited, pourBack};
 }
 
 QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, bool bold) {

@@ -204,8 +204,6 @@ void MainWindow::setUpAccessibleNames() {
     commandPanel_->setAccessibleDescription(QStringLiteral(
         "Первая нажатая кнопка сосуда — откуда лить, вторая — куда; Backspace отменяет последнюю"));
 
-    unlimitedArrow_->setAccessibleName(QStringLiteral("Сосуд А — бесконечный источник"));
-    pourBackArrow_->setAccessibleName(QStringLiteral("В сосуд А можно сливать жидкость"));
     statement_->setAccessibleName(QStringLiteral("Формулировка задания"));
     stepLog_->setAccessibleName(QStringLiteral("Журнал шагов"));
     stepLog_->setAccessibleDescription(

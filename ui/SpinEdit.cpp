@@ -36,6 +36,7 @@ public:
 QToolButton* makeArrow(QWidget* parent, Qt::ArrowType type) {
     auto* button = new QToolButton(parent);
     button->setArrowType(type);
+    button->setAccessibleName(type == Qt::UpArrow ? QStringLiteral("Больше") : QStringLiteral("Меньше"));
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(true);
     button->setCursor(Qt::ArrowCursor);

@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QHash>
 #include <QLabel>
 #include <QSet>
 #include <QTest>
@@ -284,7 +285,80 @@ TEST_F(MainWindowAccessibility, ControlsWhoseMeaningIsInThePictureAreNamed) {
     }
 }
 
-class ConstructorAccessibility : public testing::ConstructorFixture {};
+class ConstructorAccessibility : public testing::ConstructorFixture {
+protected:
+    // Every interface of the window's tree, reached from the window through the children, as assistive
+    // technology walks it.
+    std::vector<QAccessibleInterface*> tree() {
+        std::vector<QAccessibleInterface*> found{QAccessible::queryAccessibleInterface(&form)};
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            for (int c = 0; c < found[i]->childCount(); ++c) {
+                if (QAccessibleInterface* child = found[i]->child(c)) {
+                    found.push_back(child);
+                }
+            }
+        }
+        return found;
+    }
+};
+
+TEST_F(ConstructorAccessibility, EveryEditorIsNamedAfterItsVesselAndValue) {
+    const std::pair<const char*, const char*> editors[] = {
+        {"sah", "Сосуд А: высота столбика"},
+        {"saem", "Сосуд А: ёмкость"},
+        {"saet", "Сосуд А: начальное количество"},
+        {"saer", "Сосуд А: цель"},
+        {"sbh", "Сосуд Б: высота столбика"},
+        {"sbem", "Сосуд Б: ёмкость"},
+        {"sbet", "Сосуд Б: начальное количество"},
+        {"sber", "Сосуд Б: цель"},
+        {"svh", "Сосуд В: высота столбика"},
+        {"svem", "Сосуд В: ёмкость"},
+        {"svet", "Сосуд В: начальное количество"},
+        {"sver", "Сосуд В: цель"},
+        {"fz", "Формулировка задания"},
+        {"ns", "Общее название столбцов"},
+        {"ns1", "Название столбца сосуда А"},
+        {"ns2", "Название столбца сосуда Б"},
+        {"ns3", "Название столбца сосуда В"},
+    };
+    QHash<QObject*, QString> inTree;
+    for (QAccessibleInterface* iface : tree()) {
+        if (iface->role() == QAccessible::EditableText) {
+            inTree.insert(iface->object(), nameOf(iface));
+        }
+    }
+    EXPECT_EQ(inTree.size(), static_cast<qsizetype>(std::size(editors)));
+    for (const auto& [name, text] : editors) {
+        ASSERT_TRUE(inTree.contains(get(name))) << name << " is not in the tree";
+        EXPECT_EQ(inTree.value(get(name)), QString::fromUtf8(text)) << name;
+    }
+}
+
+TEST_F(ConstructorAccessibility, NoControlIsUnnamedOrNamedAfterItsGroup) {
+    const QSet<QAccessible::Role> controls{QAccessible::Button,       QAccessible::PushButton,
+                                           QAccessible::CheckBox,     QAccessible::RadioButton,
+                                           QAccessible::EditableText, QAccessible::StaticText};
+    const QSet<QString> groupTitles{QStringLiteral(" Исходные данные "), QStringLiteral(" Результат ")};
+    for (QAccessibleInterface* iface : tree()) {
+        if (!controls.contains(iface->role())) {
+            continue;
+        }
+        const QString name = nameOf(iface);
+        const std::string what = iface->object() ? iface->object()->objectName().toStdString() : "?";
+        // A label may be empty, such as the file's path before there is a file.
+        if (iface->role() != QAccessible::StaticText) {
+            EXPECT_FALSE(name.trimmed().isEmpty()) << what << " has no name";
+        }
+        EXPECT_FALSE(groupTitles.contains(name)) << what << " is named after its group";
+    }
+    // The arrows of a number editor say which way they step; the panels over the columns say their caption.
+    EXPECT_EQ(nameOf(spin("sbem")->upButton()), QStringLiteral("Больше"));
+    EXPECT_EQ(nameOf(spin("sbem")->downButton()), QStringLiteral("Меньше"));
+    EXPECT_EQ(nameOf(get("Panel2")), QStringLiteral("Сосуд \"Б\""));
+    EXPECT_EQ(nameOf(get("Panel8")), QStringLiteral("В"));
+    EXPECT_EQ(nameOf(get("isaef")), QStringLiteral("Сосуд А — бесконечный источник"));
+}
 
 TEST_F(ConstructorAccessibility, ColourSquaresAndPreviewBarsAreNamed) {
     const AccessibilityEvents recorder;
