@@ -122,6 +122,12 @@ protected:
         type({Qt::Key_O, kCtrl, ""});
         ASSERT_TRUE(shown("cnz"));
     }
+    // The classic task with its first step done.
+    void openWithOneStep() {
+        openByKeys();
+        type({kOne, kTwo, kEnter});
+        ASSERT_EQ(grid()->RowCount(), 1);
+    }
     std::array<bool, 3> pressed() const {
         return {vesselButton(VesselA)->isChecked(), vesselButton(VesselB)->isChecked(),
                 vesselButton(VesselV)->isChecked()};
@@ -313,8 +319,7 @@ class Shortcuts : public KeyboardTest, public ::testing::WithParamInterface<Shor
 TEST_P(Shortcuts, FollowTheirMenuItems) {
     const ShortcutRow& row = GetParam();
     if (row.taskOpen) {
-        openByKeys();
-        type({kOne, kTwo, kEnter});
+        openWithOneStep();
     }
     const std::size_t dialogsBefore = platform.openRequests.size();
     type(row.strokes);
@@ -351,9 +356,7 @@ class FocusAfterOpening : public KeyboardTest, public ::testing::WithParamInterf
 TEST_P(FocusAfterOpening, RestsWhereSpaceAndEnterChangeNothing) {
     const OpeningRow& row = GetParam();
     if (row.restart) {
-        openByKeys();
-        type({kOne, kTwo, kEnter});
-        ASSERT_EQ(grid()->RowCount(), 1);
+        openWithOneStep();
     } else {
         platform.openAnswers.push_back(write(classicTaskKeys()));
     }
