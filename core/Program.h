@@ -68,6 +68,12 @@ struct ProgramCommand {
     int line = 0;
 };
 
+// The limits of one run; the defaults are the ones every run of the program has.
+struct ProgramLimits {
+    std::int64_t commands = kMaxProgramCommands;
+    std::int64_t turnsWithoutCommand = kMaxTurnsWithoutCommand;
+};
+
 enum class ProgramRunState {
     // More commands may follow: call next().
     Running,
@@ -85,6 +91,7 @@ enum class ProgramRunState {
 class ProgramRun {
 public:
     explicit ProgramRun(Program program);
+    ProgramRun(Program program, ProgramLimits limits);
     ~ProgramRun();
     ProgramRun(ProgramRun&&) noexcept;
     ProgramRun& operator=(ProgramRun&&) noexcept;
@@ -115,10 +122,17 @@ struct ProgramOutcome {
     int reachedStep = 0;
     // The line the run stopped on for a limit; 0 otherwise.
     int stopLine = 0;
+    // The line of the last executed command; 0 when none ran.
+    int lastCommandLine = 0;
 };
 
 // Runs the program from the task's start with the executor's own step, to its end or a limit. The targets
-// are compared as the completion check does, whatever the task's solution-control setting.
+// are compared as the completion check does, whatever the task's solution-control setting. A run stopped at
+// the targets keeps the state Running: the program had more to do.
 ProgramOutcome RunProgram(const Program& program, const ExecutorTask& task, bool stopAtTargets);
+
+// The sentence for a run stopped by a limit, with its line: "Строка 4: выполнено 10000 команд, а программа
+// не закончилась; возможно, цикл никогда не кончится." Empty for Running and Finished.
+std::string ProgramLimitText(ProgramRunState state, int line);
 
 } // namespace trimerka

@@ -1,5 +1,6 @@
 #include "core/SolutionCheck.h"
 
+#include "core/ReplayHost.h"
 #include "core/Solver.h"
 #include "core/StepLog.h"
 #include "core/TextCodec.h"
@@ -115,40 +116,6 @@ std::string listed(const std::array<std::string, kVesselCount>& texts) {
     return texts[0] + ", " + texts[1] + ", " + texts[2];
 }
 
-// The window the step runs in, reduced to what the check needs: the state, the rows it writes and when the
-// completion check said yes.
-class ReplayHost final : public StepHost {
-public:
-    explicit ReplayHost(const VesselState& start) : state_(start) {}
-
-    std::string panelText() const override { return panel_; }
-    void setPanelText(const std::string& text) override { panel_ = text; }
-    void disableExecute() override {}
-    int appendRow() override {
-        rows_.emplace_back();
-        return static_cast<int>(rows_.size()) - 1;
-    }
-    void setCell(int row, int column, const std::string& text) override {
-        rows_[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)] = text;
-    }
-    VesselState vesselState() const override { return state_; }
-    void setAmount(int vessel, int amount) override { state_.amount[vessel] = amount; }
-    void setCaption(int, const std::string&) override {}
-    void releaseVesselButtons() override {}
-    int stepCount() const override { return static_cast<int>(rows_.size()); }
-    void showCompleted(int stepCount) override { lastCompleted_ = stepCount; }
-
-    const StepRow& lastRow() const { return rows_.back(); }
-    const VesselState& state() const { return state_; }
-    bool completedOnLastStep() const { return !rows_.empty() && lastCompleted_ == stepCount(); }
-
-private:
-    VesselState state_;
-    std::string panel_ = "- - -";
-    StepLog rows_;
-    int lastCompleted_ = 0;
-};
-
 std::string solvedText(int stepCount, const SolverResult& shortest) {
     std::string text = "Решено за " + StepsText(stepCount);
     switch (shortest.solvability) {
@@ -165,6 +132,11 @@ std::string solvedText(int stepCount, const SolverResult& shortest) {
 }
 
 } // namespace
+
+std::optional<int> VesselOfLetter(std::string_view letter) {
+    const auto vessel = readVessel(letter);
+    return letter.empty() ? vessel : std::nullopt;
+}
 
 SolutionLine ReadSolutionLine(std::string_view line) {
     SolutionLine result;

@@ -43,6 +43,9 @@ struct SolutionLine {
 // column of its own).
 SolutionLine ReadSolutionLine(std::string_view line);
 
+// The vessel a letter names as a pupil may type it: А, Б, В in either case, or Latin A, B, V.
+std::optional<int> VesselOfLetter(std::string_view letter);
+
 // The lines of a solution file in any encoding a task file may have (UTF-8 with or without a byte order
 // mark, UTF-16 with one, Windows-1251), as UTF-8; CR LF, LF and CR all end a line.
 std::vector<std::string> SolutionTextLines(std::string_view bytes);
