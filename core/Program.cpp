@@ -384,7 +384,7 @@ private:
             }
             ++pos_;
             if (tokens_[pos_].keyword != Keyword::Times) {
-                fail(next.line, "после «нц " + std::string(digits.substr(0, 20)) + "» нет «раз»");
+                fail(next.line, "после «нц " + VisibleText(digits, 20) + "» нет «раз»");
             }
             ++pos_;
             node.kind = ProgramNode::Kind::Repeat;
