@@ -423,22 +423,26 @@ private:
         return steps;
     }
 
-    void anyOf(int depth, std::vector<ConditionStep>& steps) {
-        allOf(depth, steps);
-        while (tokens_[pos_].keyword == Keyword::Or) {
+    using ConditionPart = void (Parser::*)(int depth, std::vector<ConditionStep>& steps);
+
+    // Parts read by `part` joined by the keyword, each join combining the two before it: "или" joins the
+    // parts joined by "и", and these join the parts with "не", so that "не" binds tightest.
+    void joined(int depth, std::vector<ConditionStep>& steps, Keyword keyword, ConditionOp op,
+                ConditionPart part) {
+        (this->*part)(depth, steps);
+        while (tokens_[pos_].keyword == keyword) {
             ++pos_;
-            allOf(depth, steps);
-            steps.push_back(combining(ConditionOp::Or));
+            (this->*part)(depth, steps);
+            steps.push_back(combining(op));
         }
     }
 
+    void anyOf(int depth, std::vector<ConditionStep>& steps) {
+        joined(depth, steps, Keyword::Or, ConditionOp::Or, &Parser::allOf);
+    }
+
     void allOf(int depth, std::vector<ConditionStep>& steps) {
-        negated(depth, steps);
-        while (tokens_[pos_].keyword == Keyword::And) {
-            ++pos_;
-            negated(depth, steps);
-            steps.push_back(combining(ConditionOp::And));
-        }
+        joined(depth, steps, Keyword::And, ConditionOp::And, &Parser::negated);
     }
 
     // "не …", "( … )" or a comparison. Each "не" and "(" is a level, limited as statements are, and checked
