@@ -301,7 +301,7 @@ int runCheck(const std::vector<std::string_view>& args) {
         return usageError();
     }
     const std::filesystem::path taskPath(paths[0]);
-    if (std::filesystem::is_directory(taskPath)) {
+    if (std::error_code error; std::filesystem::is_directory(taskPath, error)) {
         return checkProgramOnFolder(taskPath, paths[1]);
     }
     std::string bytes;

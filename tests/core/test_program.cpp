@@ -204,9 +204,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "Строка 3: в строке есть байты не в кодировке UTF-8; сохраните программу как текст UTF-8"},
         ErrorCase{"ControlCharactersShownAsEscapes", std::string("А\x01\x1B[2J - Б"),
                   "Строка 1: «А\\x01\\x1B[2J - Б» — не команда; ожидается команда вида «А - Б»"},
-        ErrorCase{"LongLineShortened", "А - Б " + std::string(1024 * 1024, 'x'),
+        ErrorCase{"LongLineShortened", "А - Б " + std::string(1000 * 1000, 'x'),
                   "Строка 1: «А - Б " + std::string(54, 'x') +
                       "…» — не команда; ожидается команда вида «А - Б»"},
+        ErrorCase{"LongerThanAMebibyte", std::string(1000, '\n') + std::string(1024 * 1024, 'x'),
+                  "Строка 1001: программа длиннее 1 МиБ — такую программу не выполнить"},
         ErrorCase{"ErrorAfterManyLines", std::string(100'000, '\n') + "кц", "Строка 100001: «кц» без «нц»"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -406,6 +408,8 @@ TEST(LooksLikeProgram, TellsAProgramFromAListOfCommands) {
     EXPECT_TRUE(LooksLikeProgram("Нц 3 Раз\nА - Б\nКЦ"));
     EXPECT_TRUE(LooksLikeProgram("если А = 1 то А - Б все"));
     EXPECT_FALSE(LooksLikeProgram(std::string("\xFF\xD0", 2)));
+    EXPECT_FALSE(LooksLikeProgram(std::string(16 * 1024 * 1024, '(')));
+    EXPECT_TRUE(LooksLikeProgram(std::string(1024 * 1024, 'x') + " кц"));
 }
 
 std::string fileBytes(const std::filesystem::path& path) {
