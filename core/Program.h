@@ -55,7 +55,8 @@ private:
     std::shared_ptr<const ProgramNode> root_;
 };
 
-// Parses UTF-8 text; throws ProgramSyntaxError with the first error.
+// Parses UTF-8 text; throws ProgramSyntaxError with the first error. A line that is not UTF-8 and a text
+// longer than kMaxProgramBytes are errors too.
 Program ParseProgram(std::string_view text);
 
 // Whether a text is meant as a program rather than a plain list of commands: some line holds a keyword of
@@ -66,6 +67,12 @@ bool LooksLikeProgram(std::string_view text);
 struct ProgramCommand {
     PourCommand command;
     int line = 0;
+};
+
+// The limits of one run; the defaults are the ones every run of the program has.
+struct ProgramLimits {
+    std::int64_t commands = kMaxProgramCommands;
+    std::int64_t turnsWithoutCommand = kMaxTurnsWithoutCommand;
 };
 
 enum class ProgramRunState {
@@ -85,6 +92,7 @@ enum class ProgramRunState {
 class ProgramRun {
 public:
     explicit ProgramRun(Program program);
+    ProgramRun(Program program, ProgramLimits limits);
     ~ProgramRun();
     ProgramRun(ProgramRun&&) noexcept;
     ProgramRun& operator=(ProgramRun&&) noexcept;
@@ -115,10 +123,17 @@ struct ProgramOutcome {
     int reachedStep = 0;
     // The line the run stopped on for a limit; 0 otherwise.
     int stopLine = 0;
+    // The line of the last executed command; 0 when none ran.
+    int lastCommandLine = 0;
 };
 
 // Runs the program from the task's start with the executor's own step, to its end or a limit. The targets
-// are compared as the completion check does, whatever the task's solution-control setting.
+// are compared as the completion check does, whatever the task's solution-control setting. A run stopped at
+// the targets keeps the state Running: the program had more to do.
 ProgramOutcome RunProgram(const Program& program, const ExecutorTask& task, bool stopAtTargets);
+
+// The sentence for a run stopped by a limit, with its line: "Строка 4: выполнено 10000 команд, а программа
+// не закончилась; возможно, цикл никогда не кончится." Empty for Running and Finished.
+std::string ProgramLimitText(ProgramRunState state, int line);
 
 } // namespace trimerka
