@@ -24,7 +24,7 @@ void VesselView::setCapacity(int capacity) {
         return;
     }
     if (capacity < 0) {
-        throw Error("Value must be between 1 and 2147483647");
+        throw Error(kValueRangeMessage);
     }
     capacity_ = capacity;
     amount_ = std::min(amount_, capacity_);
