@@ -31,37 +31,6 @@ namespace trimerka {
 
 namespace constructor {
 
-BevelPanel::BevelPanel(Bevel bevel, const QColor& color, const QString& caption, QWidget* parent)
-    : QWidget(parent), bevel_(bevel), color_(color), caption_(caption) {}
-
-void BevelPanel::setColor(const QColor& color) {
-    if (color != color_) {
-        color_ = color;
-        update();
-        notifyNameChanged(*this);
-    }
-}
-
-void BevelPanel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const QRect r = rect();
-    painter.fillRect(r, color_);
-    const QColor light = palette().color(QPalette::Light);
-    const QColor shadow = palette().color(QPalette::Mid);
-    const QColor topLeft = bevel_ == Bevel::Raised ? light : shadow;
-    const QColor bottomRight = bevel_ == Bevel::Raised ? shadow : light;
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeft);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeft);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
-    painter.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 1), bottomRight);
-    if (!caption_.isEmpty()) {
-        painter.setFont(font());
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(r, Qt::AlignCenter, caption_);
-    }
-}
-
 ColorSquare::ColorSquare(const QColor& color, QWidget* parent)
     : BevelPanel(Bevel::Raised, color, QString(), parent) {
     setCursor(Qt::PointingHandCursor);
@@ -107,7 +76,6 @@ void PathLabel::paintEvent(QPaintEvent*) {
 
 namespace {
 
-using constructor::BevelPanel;
 using constructor::ColorSquare;
 using constructor::PathLabel;
 
@@ -168,8 +136,7 @@ void ConstructorWindow::buildControls() {
     const char* areaNames[kVesselCount] = {"Panel4", "Panel5", "Panel10"};
     for (int v = 0; v < kVesselCount; ++v) {
         auto& c = vessels_[v];
-        c.header =
-            new BevelPanel(BevelPanel::Bevel::Raised, toQColor(kHeaderColor), headers[v], sourceGroup_);
+        c.header = new BevelPanel(Bevel::Raised, toQColor(kHeaderColor), headers[v], sourceGroup_);
         c.header->setObjectName(QString::fromLatin1(headerNames[v]));
         c.header->setGeometry(columnLefts[v], 25, 97, 25);
         c.area = new QWidget(sourceGroup_);
@@ -345,7 +312,7 @@ void ConstructorWindow::buildResultGroup() {
     const char* panelNames[kVesselCount] = {"Panel6", "Panel7", "Panel8"};
     const char* targetNames[kVesselCount] = {"saer", "sber", "sver"};
     for (int v = 0; v < kVesselCount; ++v) {
-        auto* panel = new BevelPanel(BevelPanel::Bevel::Raised, toQColor(kHeaderColor),
+        auto* panel = new BevelPanel(Bevel::Raised, toQColor(kHeaderColor),
                                      QString::fromStdString(kVesselLetters[v]), resultGroup_);
         panel->setObjectName(QString::fromLatin1(panelNames[v]));
         panel->setGeometry(panelLefts[v], 25, 58, 25);
@@ -386,8 +353,7 @@ void ConstructorWindow::buildCommandButtons() {
 }
 
 void ConstructorWindow::buildStatusStrip() {
-    statusStrip_ =
-        new BevelPanel(BevelPanel::Bevel::Sunken, palette().color(QPalette::Button), QString(), this);
+    statusStrip_ = new BevelPanel(Bevel::Sunken, palette().color(QPalette::Button), QString(), this);
     statusStrip_->setObjectName(QStringLiteral("Panel9"));
     statusStrip_->setGeometry(0, height() - kStatusHeight, width(), kStatusHeight);
     pathLabel_ = new PathLabel(statusStrip_);

@@ -10,6 +10,7 @@
 #include "core/TaskEditor.h"
 #include "platform/Platform.h"
 #include "ui/LazyDialog.h"
+#include "ui/Panels.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -24,28 +25,6 @@ class SpinEdit;
 class VesselView;
 
 namespace constructor {
-
-// A panel with a one-pixel raised or sunken bevel, filled with its colour, its caption centred.
-class BevelPanel : public QWidget {
-    Q_OBJECT
-
-public:
-    enum class Bevel { Raised, Sunken };
-
-    BevelPanel(Bevel bevel, const QColor& color, const QString& caption, QWidget* parent);
-
-    QColor color() const { return color_; }
-    void setColor(const QColor& color);
-    QString caption() const { return caption_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    Bevel bevel_;
-    QColor color_;
-    QString caption_;
-};
 
 // A colour square: a raised panel showing a colour, clicked to choose another.
 class ColorSquare : public BevelPanel {
@@ -149,7 +128,7 @@ protected:
 private:
     // The controls of one vessel; vessel А alone has the unlimited box and the radio pair.
     struct VesselControls {
-        constructor::BevelPanel* header = nullptr;
+        BevelPanel* header = nullptr;
         QWidget* area = nullptr;
         VesselView* bar = nullptr;
         constructor::ColorSquare* fill = nullptr;
@@ -200,7 +179,7 @@ private:
     QPushButton* saveButton_ = nullptr;
     QPushButton* resetButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
-    constructor::BevelPanel* statusStrip_ = nullptr;
+    BevelPanel* statusStrip_ = nullptr;
     constructor::PathLabel* pathLabel_ = nullptr;
     QLabel* solutionLabel_ = nullptr;
 

@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -24,6 +23,7 @@
 #include "platform/Fonts.h"
 #include "ui/CompletedWindow.h"
 #include "ui/Controls.h"
+#include "ui/Panels.h"
 #include "ui/TargetStateWindow.h"
 #include "ui/VesselView.h"
 #include "widgets/CellGrid.h"
@@ -43,34 +43,6 @@ const QString kVesselButtonCaptions[kVesselCount] = {
     QStringLiteral("Сосуд \"А\""),
     QStringLiteral("Сосуд \"Б\""),
     QStringLiteral("Сосуд \"В\""),
-};
-
-// A 2-pixel etched line: a shadow row above a highlight row.
-class EtchedLine : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawLine(0, 0, width() - 1, 0);
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawLine(0, 1, width() - 1, 1);
-    }
-};
-
-// A panel with a sunken one-pixel bevel: shadow on the top and left edges, highlight on the bottom and right.
-class SunkenPanel : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QLabel::paintEvent(event);
-        QPainter painter(this);
-        drawBevel(painter, rect(), palette().color(QPalette::Mid), palette().color(QPalette::Light));
-    }
 };
 
 QIcon icon(const char* name) {
@@ -116,7 +88,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent) : QMainWindow(parent
     connect(enlargeButton_, &QToolButton::clicked, this, &MainWindow::enlargeText);
     connect(shrinkButton_, &QToolButton::clicked, this, &MainWindow::shrinkText);
 
-    commandPanel_ = new SunkenPanel(client);
+    commandPanel_ = new SunkenLabel(client);
     commandPanel_->setObjectName(QStringLiteral("kmd"));
     commandPanel_->setGeometry(393, 255, 142, 43);
     commandPanel_->setAlignment(Qt::AlignCenter);
@@ -133,7 +105,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent) : QMainWindow(parent
     stepLog_->setGeometry(8, 306, 696, 133);
     configureStepLog();
 
-    auto* Panel9 = new SunkenPanel(client);
+    auto* Panel9 = new SunkenLabel(client);
     Panel9->setObjectName(QStringLiteral("Panel9"));
     Panel9->setGeometry(0, 443, kClientWidth, 17);
     pathLabel_ = new QLabel(Panel9);

@@ -21,7 +21,7 @@
 using trimerka::ConstructorWindow;
 using trimerka::SpinEdit;
 using trimerka::VesselView;
-using trimerka::constructor::BevelPanel;
+using trimerka::BevelPanel;
 using trimerka::constructor::ColorSquare;
 
 namespace {
