@@ -39,11 +39,6 @@ const QString kDefaultTitles[kVesselCount] = {
     QStringLiteral("Общее название столбиков|Название столбика 2"),
     QStringLiteral("Общее название столбиков|Название столбика 3"),
 };
-const QString kVesselButtonCaptions[kVesselCount] = {
-    QStringLiteral("Сосуд \"А\""),
-    QStringLiteral("Сосуд \"Б\""),
-    QStringLiteral("Сосуд \"В\""),
-};
 
 QIcon icon(const char* name) {
     return pictureIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
@@ -176,34 +171,19 @@ void MainWindow::createToolbar(QWidget* client) {
 
 void MainWindow::createVessels(QWidget* client) {
     static constexpr int kLeft[kVesselCount] = {24, 144, 264};
-    static const char* const kPanelNames[kVesselCount] = {"Panel4", "Panel5", "Panel10"};
-    static const char* const kBarNames[kVesselCount] = {"sa", "sb", "sv"};
-    static const char* const kCaptionNames[kVesselCount] = {"esa", "esb", "esv"};
-    static const char* const kButtonNames[kVesselCount] = {"vsa", "vsb", "vsv"};
-    static const char* const kCaptionLabelNames[kVesselCount] = {"Label1", "Label2", "Label3"};
     using Click = void (MainWindow::*)(bool);
     static constexpr Click kClicks[kVesselCount] = {&MainWindow::vesselAToggled, &MainWindow::vesselBToggled,
                                                     &MainWindow::vesselVToggled};
 
     for (int v = 0; v < kVesselCount; ++v) {
-        makeCaption(client, kCaptionLabelNames[v], QStringLiteral("Ёмкость:"), kLeft[v], 45, true);
-        captions_[v] = makeCaption(client, kCaptionNames[v], kNoCaption, kLeft[v] + 57, 45, true);
-        setTextColor(captions_[v], toQColor(16711680));
-
-        auto* area = new QWidget(client);
-        area->setObjectName(QLatin1String(kPanelNames[v]));
-        area->setGeometry(kLeft[v], 64, VesselView::kAreaWidth, VesselView::kAreaHeight);
-        views_[v] = new VesselView(area);
-        views_[v]->setObjectName(QLatin1String(kBarNames[v]));
-        views_[v]->move(0, 0);
+        const VesselColumn column = makeVesselColumn(client, v, QPoint(kLeft[v], 45), kNoCaption);
+        captions_[v] = column.caption;
+        views_[v] = column.view;
         if (v == VesselA) {
-            const VesselArrows arrows = makeVesselArrows(area);
-            unlimitedArrow_ = arrows.unlimited;
-            pourBackArrow_ = arrows.pourBack;
+            unlimitedArrow_ = column.arrows.unlimited;
+            pourBackArrow_ = column.arrows.pourBack;
         }
-
-        auto* button =
-            makeButton(client, kButtonNames[v], kVesselButtonCaptions[v], QRect(kLeft[v], 255, 97, 43), true);
+        QPushButton* button = column.button;
         button->setCheckable(true);
         // Only the pupil's clicks compose a command; a release by the program emits no click.
         connect(button, &QPushButton::clicked, this, kClicks[v]);
