@@ -85,40 +85,23 @@ public:
     // The reset: every control back to the default task, no current file, saving disabled.
     void resetToDefaultTask();
 
+    // Every showing starts from the default task with the focus on "Бесконечный".
     void prepareForShowing();
-    void capacityAChanged();
-    void capacityBChanged();
-    void capacityVChanged();
-    void initialAmountAChanged();
-    void initialAmountBChanged();
-    void initialAmountVChanged();
-    void targetAmountAChanged();
-    void targetAmountBChanged();
-    void targetAmountVChanged();
-    void heightAChanged();
-    void heightBChanged();
-    void heightVChanged();
-    void chooseFillColorA();
-    void chooseFillColorB();
-    void chooseFillColorV();
-    void chooseEmptyColorA();
-    void chooseEmptyColorB();
-    void chooseEmptyColorV();
+    // The handlers of the controls: every vessel's four numeric editors and two colour squares run one
+    // handler each, told which vessel and which of its fields.
+    void numberChanged(int vessel, VesselNumber field);
+    void chooseColor(int vessel, bool fill);
+    void columnTitleChanged(int vessel);
     void unlimitedSourceToggled();
     void pourBackAllowedChosen();
     void pourBackForbiddenChosen();
     void solutionControlToggled();
     void statementChanged();
     void commonTitleChanged();
-    void titleAChanged();
-    void titleBChanged();
-    void titleVChanged();
-
-    void loadSettings();   // load
-    void saveSettingsAs(); // save as
-    void saveSettings();   // save
-    void resetSettings();  // reset
-    void closeWindow();    // close
+    void loadTask();
+    void saveTaskAs();
+    void saveTask();
+    void closeWindow();
 
 protected:
     void buildControls() override;
@@ -139,21 +122,20 @@ private:
         SpinEdit* target = nullptr;
     };
 
-    void buildVesselColumn(int vessel, int left);
+    void buildVessel(int vessel);
+    void buildPourBackChoice();
+    void buildStatementEditor();
+    void buildTitleEditors();
     void buildResultGroup();
     void buildCommandButtons();
     void buildStatusStrip();
     void buildTabOrder();
+    void connectControls();
 
     // Runs one handler: errors reach the error report, and once the outermost handler ends the controls
     // show the editor's state. Changes that showing the state makes to the controls run nothing.
     template <class Rule> void run(Rule&& rule);
-    void numberChanged(int vessel, VesselNumber field);
-    void colorClicked(int vessel, bool fill);
 
-    void load();
-    void save();
-    void saveAs();
     // Writes the task to the file: the statement's lines as the readers will join them again.
     void writeTask(const QString& path) const;
     // Brings every control, the preview and the status strip to the editor's state.
