@@ -418,7 +418,8 @@ void MainWindow::vesselVToggled(bool pressed) {
 }
 
 void MainWindow::executeCommand() {
-    guarded(platform_, this, [&] { ExecuteStep(*this, targetText_, solutionControl_); });
+    // A step cannot fail: the panel holds a command or nothing, and a pour only moves amounts within limits.
+    ExecuteStep(*this, targetText_, solutionControl_);
 }
 
 void MainWindow::showAbout() {
