@@ -3,7 +3,7 @@
 # then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-"$here/scripts/install-deps.sh"
+"$here/scripts/install-deps.sh" --for-tests
 cd "$here"
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen

@@ -13,7 +13,7 @@ namespace {
 // screen.
 int checkedCapacity(int capacity) {
     if (capacity < 0) {
-        throw Error("Value must be between 1 and 2147483647");
+        throw Error(kValueRangeMessage);
     }
     return capacity;
 }

@@ -58,7 +58,7 @@ using TaskValueSource = std::function<std::string(const std::string& key)>;
 
 // Reads the keys one at a time in the main window's order and interprets them as the window does.
 // Throws trimerka::Error with the message of the first key that fails ("''yes'' is not a valid integer
-// value", "Value must be between 1 and 2147483647" for a negative capacity); keys after it are not read.
+// value", kValueRangeMessage for a negative capacity); keys after it are not read.
 ExecutorTask ReadExecutorTask(const TaskValueSource& value);
 // The same from a task file on disk; a missing file reads as one without keys and fails at "ksz".
 ExecutorTask ReadExecutorTask(const std::filesystem::path& path);

@@ -186,7 +186,7 @@ void TaskEditor::setBarCapacity(PreviewBar& bar, int capacity) {
         return;
     }
     if (capacity < 0) {
-        throw Error("Value must be between 1 and 2147483647");
+        throw Error(kValueRangeMessage);
     }
     bar.capacity = capacity;
     bar.amount = std::min(bar.amount, capacity);

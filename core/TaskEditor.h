@@ -70,8 +70,8 @@ public:
     void reset();
 
     // The text of a numeric editor changed, typed, stepped or set by the editor itself: its rule runs. A
-    // capacity below 0 is refused by the bar with Error "Value must be between 1 and 2147483647", and the
-    // rest of the capacity rule does not run.
+    // capacity below 0 is refused by the bar with Error(kValueRangeMessage), and the rest of the capacity
+    // rule does not run.
     void editNumber(int vessel, VesselNumber field, const std::string& text);
     // A value set by a rule or a command: pulled into the editor's range, shown, and the rule runs when the
     // text changed.

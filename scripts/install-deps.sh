@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program and its tests need, only those that are missing.
+# Installs the Debian packages that are missing: those that building and running the program needs, and
+# with --for-tests also those of the tests, the benchmarks and the packaging checks.
+# Usage: scripts/install-deps.sh [--for-tests]
 set -euo pipefail
 
-# Build and run: compiler, Qt 6 with its SVG module and Russian translation (and its private headers, which
-# the accessibility tests need), GoogleTest, Google Benchmark, the Wine fonts. Packaging checks: desktop
-# entry, metadata and MIME type tools, the DEB and RPM builders and their linters. Journeys through the real
-# program: a virtual display, keys and clicks, the clipboard, screen grabs and window properties.
-packages=(cmake g++ make qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-translations-l10n libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-wine
-          desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev file lintian rpm rpmlint
-          xvfb xdotool xclip imagemagick x11-utils)
+# Build and run: compiler, Qt 6 with its SVG module and Russian translation, the Wine fonts.
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-wine)
+# Tests: Qt's private headers (the accessibility tests), GoogleTest, Google Benchmark. Packaging checks:
+# desktop entry, metadata and MIME type tools, the DEB and RPM builders and their linters. Journeys through
+# the real program: a virtual display, keys and clicks, the clipboard, screen grabs and window properties,
+# and AT-SPI's Python bindings for what a screen reader is told.
+test_packages=(qt6-base-private-dev libgtest-dev libgmock-dev libbenchmark-dev
+               desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev file lintian rpm rpmlint
+               xvfb xdotool xclip imagemagick x11-utils python3-pyatspi)
+
+case "${1:-}" in
+    "") ;;
+    --for-tests) packages+=("${test_packages[@]}") ;;
+    *)
+        echo "usage: $0 [--for-tests]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -200,15 +200,13 @@ void AboutWindow::showAuthorPage() {
     });
 }
 
+// A browser or mail program that cannot be started is not reported: the shell's "open" raises nothing.
 void AboutWindow::openSite() {
-    guarded(platform_, this, [&] { platform_.shellOpen(this, QString::fromUtf8(author::kSite)); });
+    platform_.shellOpen(this, QString::fromUtf8(author::kSite));
 }
 
 void AboutWindow::writeEmail() {
-    guarded(platform_, this, [&] {
-        platform_.shellOpen(this,
-                            QStringLiteral("mailto:") + QString::fromUtf8(author::kEmail) + kMailSubject);
-    });
+    platform_.shellOpen(this, QStringLiteral("mailto:") + QString::fromUtf8(author::kEmail) + kMailSubject);
 }
 
 void AboutWindow::siteLinkPressed() {

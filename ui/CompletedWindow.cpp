@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QToolButton>
 
 #include "core/ScreenReaderText.h"
@@ -10,30 +9,11 @@
 #include "platform/Fonts.h"
 #include "ui/Controls.h"
 #include "ui/FocusMarks.h"
+#include "ui/Panels.h"
 
 namespace trimerka {
 
 namespace {
-
-// A flat panel in one colour framed by a raised outer bevel and a sunken inner bevel, one pixel each.
-class BevelPanel : public QWidget {
-public:
-    BevelPanel(const QColor& color, QWidget* parent) : QWidget(parent), color_(color) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.fillRect(rect(), color_);
-        const QColor light = palette().color(QPalette::Light);
-        const QColor shadow = palette().color(QPalette::Mid);
-        drawBevel(painter, rect(), light, shadow);
-        drawBevel(painter, rect().adjusted(1, 1, -1, -1), shadow, light);
-    }
-
-private:
-    QColor color_;
-};
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint at, const QFont& font,
                   const QColor& color) {
@@ -55,7 +35,7 @@ CompletedWindow::CompletedWindow(Platform& platform, QWidget* parent) : QDialog(
     setFixedSize(kClientWidth, kClientHeight);
     setFont(tahoma(11));
 
-    auto* panel = new BevelPanel(QColor(186, 254, 189), this);
+    auto* panel = new FramedPanel(QColor(186, 254, 189), this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setGeometry(0, 0, kClientWidth, kClientHeight);
 

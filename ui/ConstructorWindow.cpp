@@ -31,37 +31,6 @@ namespace trimerka {
 
 namespace constructor {
 
-BevelPanel::BevelPanel(Bevel bevel, const QColor& color, const QString& caption, QWidget* parent)
-    : QWidget(parent), bevel_(bevel), color_(color), caption_(caption) {}
-
-void BevelPanel::setColor(const QColor& color) {
-    if (color != color_) {
-        color_ = color;
-        update();
-        notifyNameChanged(*this);
-    }
-}
-
-void BevelPanel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const QRect r = rect();
-    painter.fillRect(r, color_);
-    const QColor light = palette().color(QPalette::Light);
-    const QColor shadow = palette().color(QPalette::Mid);
-    const QColor topLeft = bevel_ == Bevel::Raised ? light : shadow;
-    const QColor bottomRight = bevel_ == Bevel::Raised ? shadow : light;
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeft);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeft);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
-    painter.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 1), bottomRight);
-    if (!caption_.isEmpty()) {
-        painter.setFont(font());
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(r, Qt::AlignCenter, caption_);
-    }
-}
-
 ColorSquare::ColorSquare(const QColor& color, QWidget* parent)
     : BevelPanel(Bevel::Raised, color, QString(), parent) {
     setCursor(Qt::PointingHandCursor);
@@ -107,12 +76,17 @@ void PathLabel::paintEvent(QPaintEvent*) {
 
 namespace {
 
-using constructor::BevelPanel;
 using constructor::ColorSquare;
 using constructor::PathLabel;
 
 constexpr Color kHeaderColor = 15973012; // R148 G186 B243
 constexpr int kStatusHeight = 17;
+const QString kHeaderCaptions[kVesselCount] = {QStringLiteral("Сосуд \"А\""), QStringLiteral("Сосуд \"Б\""),
+                                               QStringLiteral("Сосуд \"В\"")};
+const char* const kHeaderNames[kVesselCount] = {"Panel1", "Panel2", "Panel3"};
+const char* const kAreaNames[kVesselCount] = {"Panel4", "Panel5", "Panel10"};
+constexpr int kColumnLefts[kVesselCount] = {24, 240, 459};
+constexpr int kSquareLefts[kVesselCount] = {167, 383, 599};
 
 QString taskFilter() {
     return QStringLiteral("Задание для исполнителя \"Тримерка\" (*.tmk)");
@@ -160,31 +134,66 @@ void ConstructorWindow::buildControls() {
     sourceGroup_->setObjectName(QStringLiteral("GroupBox1"));
     sourceGroup_->setGeometry(8, 8, 681, 453);
     sourceGroup_->setFont(tahoma(11, true));
-
-    const QString headers[kVesselCount] = {QStringLiteral("Сосуд \"А\""), QStringLiteral("Сосуд \"Б\""),
-                                           QStringLiteral("Сосуд \"В\"")};
-    const int columnLefts[kVesselCount] = {24, 240, 459};
-    const char* headerNames[kVesselCount] = {"Panel1", "Panel2", "Panel3"};
-    const char* areaNames[kVesselCount] = {"Panel4", "Panel5", "Panel10"};
     for (int v = 0; v < kVesselCount; ++v) {
-        auto& c = vessels_[v];
-        c.header =
-            new BevelPanel(BevelPanel::Bevel::Raised, toQColor(kHeaderColor), headers[v], sourceGroup_);
-        c.header->setObjectName(QString::fromLatin1(headerNames[v]));
-        c.header->setGeometry(columnLefts[v], 25, 97, 25);
-        c.area = new QWidget(sourceGroup_);
-        c.area->setObjectName(QString::fromLatin1(areaNames[v]));
-        c.area->setGeometry(columnLefts[v], 56, VesselView::kAreaWidth, VesselView::kAreaHeight);
-        c.bar = new VesselView(c.area);
-        c.bar->setObjectName(QStringLiteral("s") + QLatin1Char(kVesselKeyLetters[v]));
-        c.bar->move(0, 0);
-        buildVesselColumn(v, columnLefts[v] + 103);
+        buildVessel(v);
     }
-
     const VesselArrows arrows = makeVesselArrows(vessels_[VesselA].bar);
     unlimitedArrow_ = arrows.unlimited;
     pourBackArrow_ = arrows.pourBack;
+    buildPourBackChoice();
+    buildStatementEditor();
+    buildTitleEditors();
+    buildResultGroup();
+    buildCommandButtons();
+    buildStatusStrip();
+    buildTabOrder();
+    setUpAccessibleNames();
+    enableFocusMarks(*this);
+    connectControls();
+    run([&] { resetToDefaultTask(); });
+}
 
+void ConstructorWindow::buildVessel(int v) {
+    auto& c = vessels_[v];
+    const int left = kColumnLefts[v];
+    c.header = new BevelPanel(Bevel::Raised, toQColor(kHeaderColor), kHeaderCaptions[v], sourceGroup_);
+    c.header->setObjectName(QString::fromLatin1(kHeaderNames[v]));
+    c.header->setGeometry(left, 25, 97, 25);
+    c.area = new QWidget(sourceGroup_);
+    c.area->setObjectName(QString::fromLatin1(kAreaNames[v]));
+    c.area->setGeometry(left, 56, VesselView::kAreaWidth, VesselView::kAreaHeight);
+    c.bar = new VesselView(c.area);
+    c.bar->setObjectName(QStringLiteral("s") + QLatin1Char(kVesselKeyLetters[v]));
+    c.bar->move(0, 0);
+
+    // Beside the preview: the colours and the numbers.
+    const int right = left + 103;
+    const QString letter{QLatin1Char(kVesselKeyLetters[v])};
+    makeLabel(QStringLiteral("Цвет:"), right, 62, sourceGroup_);
+    c.fill = new ColorSquare(toQColor(kDefaultFillColor), sourceGroup_);
+    c.fill->setObjectName(QStringLiteral("s%1c1").arg(letter));
+    c.fill->setGeometry(kSquareLefts[v], 56, 25, 25);
+    c.empty = new ColorSquare(toQColor(kDefaultEmptyColor), sourceGroup_);
+    c.empty->setObjectName(QStringLiteral("s%1c2").arg(letter));
+    c.empty->setGeometry(kSquareLefts[v] + 31, 56, 25, 25);
+    if (v == VesselA) {
+        unlimitedSourceBox_ = new QCheckBox(QStringLiteral("Бесконечный"), sourceGroup_);
+        unlimitedSourceBox_->setObjectName(QStringLiteral("saef"));
+        unlimitedSourceBox_->setGeometry(right, 84, 97, 17);
+    }
+    makeLabel(QStringLiteral("Высота:"), right, 105, sourceGroup_);
+    c.height = makeSpin("", kMinHeight, kMaxHeight, kMaxHeight, QRect(right, 124, 90, 22), sourceGroup_);
+    c.height->setObjectName(QStringLiteral("s%1h").arg(letter));
+    makeLabel(QStringLiteral("Ёмкость (Max):"), right, 153, sourceGroup_);
+    c.capacity =
+        makeSpin("", kMinCapacity, kMaxCapacity, kMaxCapacity, QRect(right, 172, 90, 22), sourceGroup_);
+    c.capacity->setObjectName(QStringLiteral("s%1em").arg(letter));
+    makeLabel(QStringLiteral("Ёмкость (Тек):"), right, 200, sourceGroup_);
+    c.amount = makeSpin("", 0, kMaxCapacity, kMaxCapacity, QRect(right, 219, 90, 22), sourceGroup_);
+    c.amount->setObjectName(QStringLiteral("s%1et").arg(letter));
+}
+
+void ConstructorWindow::buildPourBackChoice() {
     pourBackAllowedButton_ = new QRadioButton(
         QStringLiteral("При переливании МОЖНО сливать жидкость в Сосуд \"А\""), sourceGroup_);
     pourBackAllowedButton_->setObjectName(QStringLiteral("rb1"));
@@ -202,7 +211,9 @@ void ConstructorWindow::buildControls() {
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
     bevel->setGeometry(10, 286, 660, 2);
+}
 
+void ConstructorWindow::buildStatementEditor() {
     makeLabel(QStringLiteral("Формулировка задания:"), 24, 293, sourceGroup_)
         ->setObjectName(QStringLiteral("Label13"));
     statement_ = new QTextEdit(sourceGroup_);
@@ -232,7 +243,9 @@ void ConstructorWindow::buildControls() {
     const int scrollBar = statement_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, statement_);
     statement_->setLineWrapMode(QTextEdit::FixedPixelWidth);
     statement_->setLineWrapColumnOrWidth(statement_->width() - 2 * statement_->frameWidth() - scrollBar);
+}
 
+void ConstructorWindow::buildTitleEditors() {
     makeLabel(QStringLiteral("Названия столбиков:"), 371, 293, sourceGroup_)
         ->setObjectName(QStringLiteral("Label14"));
     commonTitle_ = new QLineEdit(sourceGroup_);
@@ -246,42 +259,18 @@ void ConstructorWindow::buildControls() {
         title->setFont(tahoma(11));
         columnTitles_[v] = title;
     }
+}
 
-    buildResultGroup();
-    buildCommandButtons();
-    buildStatusStrip();
-    buildTabOrder();
-    setUpAccessibleNames();
-    enableFocusMarks(*this);
-
+void ConstructorWindow::connectControls() {
     for (int v = 0; v < kVesselCount; ++v) {
-        connect(vessels_[v].fill, &ColorSquare::clicked, this,
-                v == VesselA   ? &ConstructorWindow::chooseFillColorA
-                : v == VesselB ? &ConstructorWindow::chooseFillColorB
-                               : &ConstructorWindow::chooseFillColorV);
-        connect(vessels_[v].empty, &ColorSquare::clicked, this,
-                v == VesselA   ? &ConstructorWindow::chooseEmptyColorA
-                : v == VesselB ? &ConstructorWindow::chooseEmptyColorB
-                               : &ConstructorWindow::chooseEmptyColorV);
+        for (VesselNumber field : kVesselNumbers) {
+            connect(numberEditor(v, field), &QLineEdit::textChanged, this,
+                    [this, v, field] { numberChanged(v, field); });
+        }
+        connect(vessels_[v].fill, &ColorSquare::clicked, this, [this, v] { chooseColor(v, true); });
+        connect(vessels_[v].empty, &ColorSquare::clicked, this, [this, v] { chooseColor(v, false); });
+        connect(columnTitles_[v], &QLineEdit::textChanged, this, [this, v] { columnTitleChanged(v); });
     }
-    connect(vessels_[VesselA].capacity, &QLineEdit::textChanged, this, &ConstructorWindow::capacityAChanged);
-    connect(vessels_[VesselB].capacity, &QLineEdit::textChanged, this, &ConstructorWindow::capacityBChanged);
-    connect(vessels_[VesselV].capacity, &QLineEdit::textChanged, this, &ConstructorWindow::capacityVChanged);
-    connect(vessels_[VesselA].amount, &QLineEdit::textChanged, this,
-            &ConstructorWindow::initialAmountAChanged);
-    connect(vessels_[VesselB].amount, &QLineEdit::textChanged, this,
-            &ConstructorWindow::initialAmountBChanged);
-    connect(vessels_[VesselV].amount, &QLineEdit::textChanged, this,
-            &ConstructorWindow::initialAmountVChanged);
-    connect(vessels_[VesselA].target, &QLineEdit::textChanged, this,
-            &ConstructorWindow::targetAmountAChanged);
-    connect(vessels_[VesselB].target, &QLineEdit::textChanged, this,
-            &ConstructorWindow::targetAmountBChanged);
-    connect(vessels_[VesselV].target, &QLineEdit::textChanged, this,
-            &ConstructorWindow::targetAmountVChanged);
-    connect(vessels_[VesselA].height, &QLineEdit::textChanged, this, &ConstructorWindow::heightAChanged);
-    connect(vessels_[VesselB].height, &QLineEdit::textChanged, this, &ConstructorWindow::heightBChanged);
-    connect(vessels_[VesselV].height, &QLineEdit::textChanged, this, &ConstructorWindow::heightVChanged);
     connect(unlimitedSourceBox_, &QCheckBox::toggled, this, &ConstructorWindow::unlimitedSourceToggled);
     // Of the radio pair only the button that becomes selected runs its rule.
     connect(pourBackAllowedButton_, &QRadioButton::toggled, this, [this](bool on) {
@@ -297,44 +286,11 @@ void ConstructorWindow::buildControls() {
     connect(solutionControlBox_, &QCheckBox::toggled, this, &ConstructorWindow::solutionControlToggled);
     connect(statement_, &QTextEdit::textChanged, this, &ConstructorWindow::statementChanged);
     connect(commonTitle_, &QLineEdit::textChanged, this, &ConstructorWindow::commonTitleChanged);
-    connect(columnTitles_[0], &QLineEdit::textChanged, this, &ConstructorWindow::titleAChanged);
-    connect(columnTitles_[1], &QLineEdit::textChanged, this, &ConstructorWindow::titleBChanged);
-    connect(columnTitles_[2], &QLineEdit::textChanged, this, &ConstructorWindow::titleVChanged);
-    connect(loadButton_, &QPushButton::clicked, this, &ConstructorWindow::loadSettings);
-    connect(saveAsButton_, &QPushButton::clicked, this, &ConstructorWindow::saveSettingsAs);
-    connect(saveButton_, &QPushButton::clicked, this, &ConstructorWindow::saveSettings);
-    connect(resetButton_, &QPushButton::clicked, this, &ConstructorWindow::resetSettings);
+    connect(loadButton_, &QPushButton::clicked, this, &ConstructorWindow::loadTask);
+    connect(saveAsButton_, &QPushButton::clicked, this, &ConstructorWindow::saveTaskAs);
+    connect(saveButton_, &QPushButton::clicked, this, &ConstructorWindow::saveTask);
+    connect(resetButton_, &QPushButton::clicked, this, &ConstructorWindow::resetToDefaultTask);
     connect(closeButton_, &QPushButton::clicked, this, &ConstructorWindow::closeWindow);
-
-    run([&] { resetToDefaultTask(); });
-}
-
-void ConstructorWindow::buildVesselColumn(int v, int left) {
-    auto& c = vessels_[v];
-    const QString letter{QLatin1Char(kVesselKeyLetters[v])};
-    const int squareLefts[kVesselCount] = {167, 383, 599};
-    makeLabel(QStringLiteral("Цвет:"), left, 62, sourceGroup_);
-    c.fill = new ColorSquare(toQColor(kDefaultFillColor), sourceGroup_);
-    c.fill->setObjectName(QStringLiteral("s%1c1").arg(letter));
-    c.fill->setGeometry(squareLefts[v], 56, 25, 25);
-    c.empty = new ColorSquare(toQColor(kDefaultEmptyColor), sourceGroup_);
-    c.empty->setObjectName(QStringLiteral("s%1c2").arg(letter));
-    c.empty->setGeometry(squareLefts[v] + 31, 56, 25, 25);
-    if (v == VesselA) {
-        unlimitedSourceBox_ = new QCheckBox(QStringLiteral("Бесконечный"), sourceGroup_);
-        unlimitedSourceBox_->setObjectName(QStringLiteral("saef"));
-        unlimitedSourceBox_->setGeometry(left, 84, 97, 17);
-    }
-    makeLabel(QStringLiteral("Высота:"), left, 105, sourceGroup_);
-    c.height = makeSpin("", kMinHeight, kMaxHeight, kMaxHeight, QRect(left, 124, 90, 22), sourceGroup_);
-    c.height->setObjectName(QStringLiteral("s%1h").arg(letter));
-    makeLabel(QStringLiteral("Ёмкость (Max):"), left, 153, sourceGroup_);
-    c.capacity =
-        makeSpin("", kMinCapacity, kMaxCapacity, kMaxCapacity, QRect(left, 172, 90, 22), sourceGroup_);
-    c.capacity->setObjectName(QStringLiteral("s%1em").arg(letter));
-    makeLabel(QStringLiteral("Ёмкость (Тек):"), left, 200, sourceGroup_);
-    c.amount = makeSpin("", 0, kMaxCapacity, kMaxCapacity, QRect(left, 219, 90, 22), sourceGroup_);
-    c.amount->setObjectName(QStringLiteral("s%1et").arg(letter));
 }
 
 void ConstructorWindow::buildResultGroup() {
@@ -346,7 +302,7 @@ void ConstructorWindow::buildResultGroup() {
     const char* panelNames[kVesselCount] = {"Panel6", "Panel7", "Panel8"};
     const char* targetNames[kVesselCount] = {"saer", "sber", "sver"};
     for (int v = 0; v < kVesselCount; ++v) {
-        auto* panel = new BevelPanel(BevelPanel::Bevel::Raised, toQColor(kHeaderColor),
+        auto* panel = new BevelPanel(Bevel::Raised, toQColor(kHeaderColor),
                                      QString::fromStdString(kVesselLetters[v]), resultGroup_);
         panel->setObjectName(QString::fromLatin1(panelNames[v]));
         panel->setGeometry(panelLefts[v], 25, 58, 25);
@@ -387,8 +343,7 @@ void ConstructorWindow::buildCommandButtons() {
 }
 
 void ConstructorWindow::buildStatusStrip() {
-    statusStrip_ =
-        new BevelPanel(BevelPanel::Bevel::Sunken, palette().color(QPalette::Button), QString(), this);
+    statusStrip_ = new BevelPanel(Bevel::Sunken, palette().color(QPalette::Button), QString(), this);
     statusStrip_->setObjectName(QStringLiteral("Panel9"));
     statusStrip_->setGeometry(0, height() - kStatusHeight, width(), kStatusHeight);
     pathLabel_ = new PathLabel(statusStrip_);
@@ -528,109 +483,11 @@ void ConstructorWindow::prepareForShowing() {
     });
 }
 
-void ConstructorWindow::capacityAChanged() {
-    numberChanged(VesselA, VesselNumber::Capacity);
-}
-void ConstructorWindow::capacityBChanged() {
-    numberChanged(VesselB, VesselNumber::Capacity);
-}
-void ConstructorWindow::capacityVChanged() {
-    numberChanged(VesselV, VesselNumber::Capacity);
-}
-void ConstructorWindow::initialAmountAChanged() {
-    numberChanged(VesselA, VesselNumber::Amount);
-}
-void ConstructorWindow::initialAmountBChanged() {
-    numberChanged(VesselB, VesselNumber::Amount);
-}
-void ConstructorWindow::initialAmountVChanged() {
-    numberChanged(VesselV, VesselNumber::Amount);
-}
-void ConstructorWindow::targetAmountAChanged() {
-    numberChanged(VesselA, VesselNumber::Target);
-}
-void ConstructorWindow::targetAmountBChanged() {
-    numberChanged(VesselB, VesselNumber::Target);
-}
-void ConstructorWindow::targetAmountVChanged() {
-    numberChanged(VesselV, VesselNumber::Target);
-}
-void ConstructorWindow::heightAChanged() {
-    numberChanged(VesselA, VesselNumber::Height);
-}
-void ConstructorWindow::heightBChanged() {
-    numberChanged(VesselB, VesselNumber::Height);
-}
-void ConstructorWindow::heightVChanged() {
-    numberChanged(VesselV, VesselNumber::Height);
-}
-void ConstructorWindow::chooseFillColorA() {
-    colorClicked(VesselA, true);
-}
-void ConstructorWindow::chooseFillColorB() {
-    colorClicked(VesselB, true);
-}
-void ConstructorWindow::chooseFillColorV() {
-    colorClicked(VesselV, true);
-}
-void ConstructorWindow::chooseEmptyColorA() {
-    colorClicked(VesselA, false);
-}
-void ConstructorWindow::chooseEmptyColorB() {
-    colorClicked(VesselB, false);
-}
-void ConstructorWindow::chooseEmptyColorV() {
-    colorClicked(VesselV, false);
-}
-void ConstructorWindow::unlimitedSourceToggled() {
-    run([&] { editor_.setUnlimited(unlimitedSourceBox_->isChecked()); });
-}
-void ConstructorWindow::pourBackAllowedChosen() {
-    run([&] { editor_.selectPourBack(true); });
-}
-void ConstructorWindow::pourBackForbiddenChosen() {
-    run([&] { editor_.selectPourBack(false); });
-}
-void ConstructorWindow::solutionControlToggled() {
-    run([&] { editor_.setSolutionControl(solutionControlBox_->isChecked()); });
-}
-void ConstructorWindow::statementChanged() {
-    run([&] { editor_.setStatement(statement_->toPlainText().toStdString()); });
-}
-void ConstructorWindow::commonTitleChanged() {
-    run([&] { editor_.setCommonTitle(commonTitle_->text().toStdString()); });
-}
-void ConstructorWindow::titleAChanged() {
-    run([&] { editor_.setColumnTitle(VesselA, columnTitles_[VesselA]->text().toStdString()); });
-}
-void ConstructorWindow::titleBChanged() {
-    run([&] { editor_.setColumnTitle(VesselB, columnTitles_[VesselB]->text().toStdString()); });
-}
-void ConstructorWindow::titleVChanged() {
-    run([&] { editor_.setColumnTitle(VesselV, columnTitles_[VesselV]->text().toStdString()); });
-}
-
-void ConstructorWindow::loadSettings() {
-    run([&] { load(); });
-}
-void ConstructorWindow::saveSettingsAs() {
-    run([&] { saveAs(); });
-}
-void ConstructorWindow::saveSettings() {
-    run([&] { save(); });
-}
-void ConstructorWindow::resetSettings() {
-    run([&] { resetToDefaultTask(); });
-}
-void ConstructorWindow::closeWindow() {
-    close();
-}
-
 void ConstructorWindow::numberChanged(int vessel, VesselNumber field) {
     run([&] { editor_.editNumber(vessel, field, numberEditor(vessel, field)->text().toStdString()); });
 }
 
-void ConstructorWindow::colorClicked(int vessel, bool fill) {
+void ConstructorWindow::chooseColor(int vessel, bool fill) {
     run([&] {
         const QColor current = toQColor(fill ? editor_.fillColor(vessel) : editor_.emptyColor(vessel));
         const std::optional<QColor> chosen = platform_.chooseColor(this, current, presetCustomColors());
@@ -640,48 +497,87 @@ void ConstructorWindow::colorClicked(int vessel, bool fill) {
     });
 }
 
+void ConstructorWindow::columnTitleChanged(int vessel) {
+    run([&] { editor_.setColumnTitle(vessel, columnTitles_[vessel]->text().toStdString()); });
+}
+
+void ConstructorWindow::unlimitedSourceToggled() {
+    run([&] { editor_.setUnlimited(unlimitedSourceBox_->isChecked()); });
+}
+
+void ConstructorWindow::pourBackAllowedChosen() {
+    run([&] { editor_.selectPourBack(true); });
+}
+
+void ConstructorWindow::pourBackForbiddenChosen() {
+    run([&] { editor_.selectPourBack(false); });
+}
+
+void ConstructorWindow::solutionControlToggled() {
+    run([&] { editor_.setSolutionControl(solutionControlBox_->isChecked()); });
+}
+
+void ConstructorWindow::statementChanged() {
+    run([&] { editor_.setStatement(statement_->toPlainText().toStdString()); });
+}
+
+void ConstructorWindow::commonTitleChanged() {
+    run([&] { editor_.setCommonTitle(commonTitle_->text().toStdString()); });
+}
+
+void ConstructorWindow::closeWindow() {
+    close();
+}
+
 void ConstructorWindow::resetToDefaultTask() {
     run([&] { editor_.reset(); });
 }
 
-void ConstructorWindow::load() {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Выбрать задание для исполнителя \"Тримерка\"");
-    request.filter = taskFilter();
-    request.directory = platform_.examplesFolder();
-    const std::optional<QString> chosen = platform_.openFileName(this, request);
-    if (!chosen) {
-        return;
-    }
-    const QString path = fromStd(WithTaskExtension(chosen->toStdString()));
-    editor_.load(path.toStdString(), TaskFileValues(toFilePath(path)));
+void ConstructorWindow::loadTask() {
+    run([&] {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Выбрать задание для исполнителя \"Тримерка\"");
+        request.filter = taskFilter();
+        request.directory = platform_.examplesFolder();
+        const std::optional<QString> chosen = platform_.openFileName(this, request);
+        if (!chosen) {
+            return;
+        }
+        const QString path = fromStd(WithTaskExtension(chosen->toStdString()));
+        editor_.load(path.toStdString(), TaskFileValues(toFilePath(path)));
+    });
 }
 
-void ConstructorWindow::save() {
-    if (editor_.beginSave()) {
-        writeTask(fromStd(editor_.currentFile()));
-    }
+void ConstructorWindow::saveTask() {
+    run([&] {
+        if (editor_.beginSave()) {
+            writeTask(fromStd(editor_.currentFile()));
+        }
+    });
 }
 
-void ConstructorWindow::saveAs() {
-    FileDialogRequest request;
-    request.directory = platform_.saveFolder();
-    request.filter = taskFilter();
-    request.title = saveAsTitle();
-    request.fileName =
-        QStringLiteral("Trimerka ") + platform_.now().toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss"));
-    const std::optional<QString> chosen = platform_.saveFileName(this, request);
-    if (!chosen) {
-        return;
-    }
-    // The dialog asked about the name chosen in it; the file written is the one with the extension.
-    const QString path = fromStd(WithTaskExtension(chosen->toStdString()));
-    if (path != *chosen && QFileInfo::exists(path) && !platform_.confirmReplace(this, saveAsTitle(), path)) {
-        return;
-    }
-    editor_.settle();
-    writeTask(path);
-    editor_.savedAs(path.toStdString());
+void ConstructorWindow::saveTaskAs() {
+    run([&] {
+        FileDialogRequest request;
+        request.directory = platform_.saveFolder();
+        request.filter = taskFilter();
+        request.title = saveAsTitle();
+        request.fileName =
+            QStringLiteral("Trimerka ") + platform_.now().toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss"));
+        const std::optional<QString> chosen = platform_.saveFileName(this, request);
+        if (!chosen) {
+            return;
+        }
+        // The dialog asked about the name chosen in it; the file written is the one with the extension.
+        const QString path = fromStd(WithTaskExtension(chosen->toStdString()));
+        if (path != *chosen && QFileInfo::exists(path) &&
+            !platform_.confirmReplace(this, saveAsTitle(), path)) {
+            return;
+        }
+        editor_.settle();
+        writeTask(path);
+        editor_.savedAs(path.toStdString());
+    });
 }
 
 void ConstructorWindow::writeTask(const QString& path) const {

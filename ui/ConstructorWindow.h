@@ -10,6 +10,7 @@
 #include "core/TaskEditor.h"
 #include "platform/Platform.h"
 #include "ui/LazyDialog.h"
+#include "ui/Panels.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -24,28 +25,6 @@ class SpinEdit;
 class VesselView;
 
 namespace constructor {
-
-// A panel with a one-pixel raised or sunken bevel, filled with its colour, its caption centred.
-class BevelPanel : public QWidget {
-    Q_OBJECT
-
-public:
-    enum class Bevel { Raised, Sunken };
-
-    BevelPanel(Bevel bevel, const QColor& color, const QString& caption, QWidget* parent);
-
-    QColor color() const { return color_; }
-    void setColor(const QColor& color);
-    QString caption() const { return caption_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    Bevel bevel_;
-    QColor color_;
-    QString caption_;
-};
 
 // A colour square: a raised panel showing a colour, clicked to choose another.
 class ColorSquare : public BevelPanel {
@@ -106,40 +85,23 @@ public:
     // The reset: every control back to the default task, no current file, saving disabled.
     void resetToDefaultTask();
 
+    // Every showing starts from the default task with the focus on "Бесконечный".
     void prepareForShowing();
-    void capacityAChanged();
-    void capacityBChanged();
-    void capacityVChanged();
-    void initialAmountAChanged();
-    void initialAmountBChanged();
-    void initialAmountVChanged();
-    void targetAmountAChanged();
-    void targetAmountBChanged();
-    void targetAmountVChanged();
-    void heightAChanged();
-    void heightBChanged();
-    void heightVChanged();
-    void chooseFillColorA();
-    void chooseFillColorB();
-    void chooseFillColorV();
-    void chooseEmptyColorA();
-    void chooseEmptyColorB();
-    void chooseEmptyColorV();
+    // The handlers of the controls: every vessel's four numeric editors and two colour squares run one
+    // handler each, told which vessel and which of its fields.
+    void numberChanged(int vessel, VesselNumber field);
+    void chooseColor(int vessel, bool fill);
+    void columnTitleChanged(int vessel);
     void unlimitedSourceToggled();
     void pourBackAllowedChosen();
     void pourBackForbiddenChosen();
     void solutionControlToggled();
     void statementChanged();
     void commonTitleChanged();
-    void titleAChanged();
-    void titleBChanged();
-    void titleVChanged();
-
-    void loadSettings();   // load
-    void saveSettingsAs(); // save as
-    void saveSettings();   // save
-    void resetSettings();  // reset
-    void closeWindow();    // close
+    void loadTask();
+    void saveTaskAs();
+    void saveTask();
+    void closeWindow();
 
 protected:
     void buildControls() override;
@@ -149,7 +111,7 @@ protected:
 private:
     // The controls of one vessel; vessel А alone has the unlimited box and the radio pair.
     struct VesselControls {
-        constructor::BevelPanel* header = nullptr;
+        BevelPanel* header = nullptr;
         QWidget* area = nullptr;
         VesselView* bar = nullptr;
         constructor::ColorSquare* fill = nullptr;
@@ -160,7 +122,10 @@ private:
         SpinEdit* target = nullptr;
     };
 
-    void buildVesselColumn(int vessel, int left);
+    void buildVessel(int vessel);
+    void buildPourBackChoice();
+    void buildStatementEditor();
+    void buildTitleEditors();
     void buildResultGroup();
     void buildCommandButtons();
     void buildStatusStrip();
@@ -168,16 +133,12 @@ private:
     // What a screen reader says for the controls whose label alone would not tell which vessel and value
     // they hold (ConstructorWindowAccessibility.cpp).
     void setUpAccessibleNames();
+    void connectControls();
 
     // Runs one handler: errors reach the error report, and once the outermost handler ends the controls
     // show the editor's state. Changes that showing the state makes to the controls run nothing.
     template <class Rule> void run(Rule&& rule);
-    void numberChanged(int vessel, VesselNumber field);
-    void colorClicked(int vessel, bool fill);
 
-    void load();
-    void save();
-    void saveAs();
     // Writes the task to the file: the statement's lines as the readers will join them again.
     void writeTask(const QString& path) const;
     // Brings every control, the preview and the status strip to the editor's state.
@@ -203,7 +164,7 @@ private:
     QPushButton* saveButton_ = nullptr;
     QPushButton* resetButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
-    constructor::BevelPanel* statusStrip_ = nullptr;
+    BevelPanel* statusStrip_ = nullptr;
     constructor::PathLabel* pathLabel_ = nullptr;
     QLabel* solutionLabel_ = nullptr;
 

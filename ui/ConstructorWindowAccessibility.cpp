@@ -24,7 +24,7 @@ void ConstructorWindow::setUpAccessibleNames() {
     statement_->setAccessibleName(QStringLiteral("Формулировка задания"));
     unlimitedSourceBox_->setAccessibleDescription(QStringLiteral("Сосуд А — бесконечный источник"));
     // The captioned panels over the columns say their caption, not the title of their group.
-    for (constructor::BevelPanel* panel : findChildren<constructor::BevelPanel*>()) {
+    for (BevelPanel* panel : findChildren<BevelPanel*>()) {
         if (!panel->caption().isEmpty()) {
             panel->setAccessibleName(panel->caption());
         }

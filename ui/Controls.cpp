@@ -315,13 +315,6 @@ void setUpStatementMemo(QPlainTextEdit* memo) {
     memo->setPalette(p);
 }
 
-void drawBevel(QPainter& painter, const QRect& r, const QColor& top, const QColor& bottom) {
-    painter.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), top);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), top);
-    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottom);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottom);
-}
-
 int stepStatementPoints(int points, int step) {
     const int next = points + step;
     return next >= kMinStatementPoints && next <= kMaxStatementPoints ? next : points;

@@ -12,7 +12,6 @@
 class QIcon;
 class QKeyEvent;
 class QLabel;
-class QPainter;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
@@ -83,9 +82,5 @@ constexpr int kMinStatementPoints = 8;
 constexpr int kMaxStatementPoints = 19;
 // The size one point larger (step +1) or smaller (-1); unchanged when that would leave the limits.
 int stepStatementPoints(int points, int step);
-
-// A one-pixel bevel: the top row and left column but their last pixels in one colour, the right column and
-// bottom row in the other, so the corners at the top right and bottom left take the lower colour.
-void drawBevel(QPainter& painter, const QRect& r, const QColor& top, const QColor& bottom);
 
 } // namespace trimerka

@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -24,6 +23,7 @@
 #include "platform/Fonts.h"
 #include "ui/CompletedWindow.h"
 #include "ui/Controls.h"
+#include "ui/Panels.h"
 #include "ui/TargetStateWindow.h"
 #include "ui/VesselView.h"
 #include "widgets/CellGrid.h"
@@ -38,39 +38,6 @@ const QString kDefaultTitles[kVesselCount] = {
     QStringLiteral("Общее название столбиков|Название столбика 1"),
     QStringLiteral("Общее название столбиков|Название столбика 2"),
     QStringLiteral("Общее название столбиков|Название столбика 3"),
-};
-const QString kVesselButtonCaptions[kVesselCount] = {
-    QStringLiteral("Сосуд \"А\""),
-    QStringLiteral("Сосуд \"Б\""),
-    QStringLiteral("Сосуд \"В\""),
-};
-
-// A 2-pixel etched line: a shadow row above a highlight row.
-class EtchedLine : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawLine(0, 0, width() - 1, 0);
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawLine(0, 1, width() - 1, 1);
-    }
-};
-
-// A panel with a sunken one-pixel bevel: shadow on the top and left edges, highlight on the bottom and right.
-class SunkenPanel : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QLabel::paintEvent(event);
-        QPainter painter(this);
-        drawBevel(painter, rect(), palette().color(QPalette::Mid), palette().color(QPalette::Light));
-    }
 };
 
 QIcon icon(const char* name) {
@@ -116,7 +83,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent) : QMainWindow(parent
     connect(enlargeButton_, &QToolButton::clicked, this, &MainWindow::enlargeText);
     connect(shrinkButton_, &QToolButton::clicked, this, &MainWindow::shrinkText);
 
-    commandPanel_ = new SunkenPanel(client);
+    commandPanel_ = new SunkenLabel(client);
     commandPanel_->setObjectName(QStringLiteral("kmd"));
     commandPanel_->setGeometry(393, 255, 142, 43);
     commandPanel_->setAlignment(Qt::AlignCenter);
@@ -133,7 +100,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent) : QMainWindow(parent
     stepLog_->setGeometry(8, 306, 696, 133);
     configureStepLog();
 
-    auto* Panel9 = new SunkenPanel(client);
+    auto* Panel9 = new SunkenLabel(client);
     Panel9->setObjectName(QStringLiteral("Panel9"));
     Panel9->setGeometry(0, 443, kClientWidth, 17);
     pathLabel_ = new QLabel(Panel9);
@@ -204,34 +171,19 @@ void MainWindow::createToolbar(QWidget* client) {
 
 void MainWindow::createVessels(QWidget* client) {
     static constexpr int kLeft[kVesselCount] = {24, 144, 264};
-    static const char* const kPanelNames[kVesselCount] = {"Panel4", "Panel5", "Panel10"};
-    static const char* const kBarNames[kVesselCount] = {"sa", "sb", "sv"};
-    static const char* const kCaptionNames[kVesselCount] = {"esa", "esb", "esv"};
-    static const char* const kButtonNames[kVesselCount] = {"vsa", "vsb", "vsv"};
-    static const char* const kCaptionLabelNames[kVesselCount] = {"Label1", "Label2", "Label3"};
     using Click = void (MainWindow::*)(bool);
     static constexpr Click kClicks[kVesselCount] = {&MainWindow::vesselAToggled, &MainWindow::vesselBToggled,
                                                     &MainWindow::vesselVToggled};
 
     for (int v = 0; v < kVesselCount; ++v) {
-        makeCaption(client, kCaptionLabelNames[v], QStringLiteral("Ёмкость:"), kLeft[v], 45, true);
-        captions_[v] = makeCaption(client, kCaptionNames[v], kNoCaption, kLeft[v] + 57, 45, true);
-        setTextColor(captions_[v], toQColor(16711680));
-
-        auto* area = new QWidget(client);
-        area->setObjectName(QLatin1String(kPanelNames[v]));
-        area->setGeometry(kLeft[v], 64, VesselView::kAreaWidth, VesselView::kAreaHeight);
-        views_[v] = new VesselView(area);
-        views_[v]->setObjectName(QLatin1String(kBarNames[v]));
-        views_[v]->move(0, 0);
+        const VesselColumn column = makeVesselColumn(client, v, QPoint(kLeft[v], 45), kNoCaption);
+        captions_[v] = column.caption;
+        views_[v] = column.view;
         if (v == VesselA) {
-            const VesselArrows arrows = makeVesselArrows(area);
-            unlimitedArrow_ = arrows.unlimited;
-            pourBackArrow_ = arrows.pourBack;
+            unlimitedArrow_ = column.arrows.unlimited;
+            pourBackArrow_ = column.arrows.pourBack;
         }
-
-        auto* button =
-            makeButton(client, kButtonNames[v], kVesselButtonCaptions[v], QRect(kLeft[v], 255, 97, 43), true);
+        QPushButton* button = column.button;
         button->setCheckable(true);
         // Only the pupil's clicks compose a command; a release by the program emits no click.
         connect(button, &QPushButton::clicked, this, kClicks[v]);
@@ -466,7 +418,8 @@ void MainWindow::vesselVToggled(bool pressed) {
 }
 
 void MainWindow::executeCommand() {
-    guarded(platform_, this, [&] { ExecuteStep(*this, targetText_, solutionControl_); });
+    // A step cannot fail: the panel holds a command or nothing, and a pour only moves amounts within limits.
+    ExecuteStep(*this, targetText_, solutionControl_);
 }
 
 void MainWindow::showAbout() {

@@ -15,12 +15,6 @@ namespace trimerka {
 namespace {
 
 constexpr int kLeft[kVesselCount] = {17, 137, 257};
-const char* const kPanelNames[kVesselCount] = {"Panel4", "Panel5", "Panel10"};
-const char* const kBarNames[kVesselCount] = {"sa", "sb", "sv"};
-const char* const kCaptionNames[kVesselCount] = {"esa", "esb", "esv"};
-const char* const kCaptionLabelNames[kVesselCount] = {"Label1", "Label2", "Label3"};
-const char* const kButtonNames[kVesselCount] = {"vsa", "vsb", "vsv"};
-const char* const kButtonCaptions[kVesselCount] = {"Сосуд \"А\"", "Сосуд \"Б\"", "Сосуд \"В\""};
 
 // Buttons the keyboard never reaches.
 QPushButton* makeUnfocusedButton(QWidget* parent, const char* name, const QString& text, QRect geometry,
@@ -52,25 +46,16 @@ void TargetStateWindow::buildControls() {
     setTextPoints(kMinTextPoints);
 
     for (int v = 0; v < kVesselCount; ++v) {
-        makeCaption(this, kCaptionLabelNames[v], QStringLiteral("Ёмкость:"), kLeft[v], 135, true);
-        captions_[v] = makeCaption(this, kCaptionNames[v], QString(), kLeft[v] + 57, 135, true);
-        setTextColor(captions_[v], QColor(0, 0, 255));
-
-        auto* area = new QWidget(this);
-        area->setObjectName(QLatin1String(kPanelNames[v]));
-        area->setGeometry(kLeft[v], 154, VesselView::kAreaWidth, VesselView::kAreaHeight);
-        views_[v] = new VesselView(area);
-        views_[v]->setObjectName(QLatin1String(kBarNames[v]));
+        const VesselColumn column = makeVesselColumn(this, v, QPoint(kLeft[v], 135), QString());
+        captions_[v] = column.caption;
+        views_[v] = column.view;
         if (v == VesselA) {
-            const VesselArrows arrows = makeVesselArrows(area);
-            unlimitedArrow_ = arrows.unlimited;
-            pourBackArrow_ = arrows.pourBack;
+            unlimitedArrow_ = column.arrows.unlimited;
+            pourBackArrow_ = column.arrows.pourBack;
         }
-
         // They only name the vessels here.
-        auto* button = makeUnfocusedButton(this, kButtonNames[v], QString::fromUtf8(kButtonCaptions[v]),
-                                           QRect(kLeft[v], 345, 97, 43), true);
-        button->setEnabled(false);
+        column.button->setFocusPolicy(Qt::NoFocus);
+        column.button->setEnabled(false);
     }
 
     enlargeButton_ = makeUnfocusedButton(this, "SpeedButton1", QStringLiteral("Увеличить размер текста"),

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
 
 #include "core/Error.h"
 #include "core/Task.h"
@@ -24,7 +26,7 @@ void VesselView::setCapacity(int capacity) {
         return;
     }
     if (capacity < 0) {
-        throw Error("Value must be between 1 and 2147483647");
+        throw Error(kValueRangeMessage);
     }
     capacity_ = capacity;
     amount_ = std::min(amount_, capacity_);
@@ -108,6 +110,38 @@ void VesselView::paintEvent(QPaintEvent*) {
     if (rows > 0) {
         painter.fillRect(QRect(inner.left(), inner.bottom() - rows + 1, inner.width(), rows), fillColor_);
     }
+}
+
+namespace {
+
+constexpr Color kCaptionBlue = 16711680; // R0 G0 B255
+const char* const kCaptionLabelNames[kVesselCount] = {"Label1", "Label2", "Label3"};
+const char* const kAreaNames[kVesselCount] = {"Panel4", "Panel5", "Panel10"};
+
+} // namespace
+
+VesselColumn makeVesselColumn(QWidget* parent, int vessel, QPoint at, const QString& caption) {
+    const std::string letter(1, kVesselKeyLetters[vessel]);
+    VesselColumn column;
+    makeCaption(parent, kCaptionLabelNames[vessel], QStringLiteral("Ёмкость:"), at.x(), at.y(), true);
+    column.caption = makeCaption(parent, ("es" + letter).c_str(), caption, at.x() + 57, at.y(), true);
+    setTextColor(column.caption, toQColor(kCaptionBlue));
+
+    const int areaTop = at.y() + 19;
+    auto* area = new QWidget(parent);
+    area->setObjectName(QLatin1String(kAreaNames[vessel]));
+    area->setGeometry(at.x(), areaTop, VesselView::kAreaWidth, VesselView::kAreaHeight);
+    column.view = new VesselView(area);
+    column.view->setObjectName(QString::fromStdString("s" + letter));
+    if (vessel == VesselA) {
+        column.arrows = makeVesselArrows(area);
+    }
+
+    const QString name = QStringLiteral("Сосуд \"") + fromStd(kVesselLetters[vessel]) + QLatin1Char('"');
+    const int buttonTop = areaTop + VesselView::kAreaHeight + 6;
+    column.button = makeButton(parent, ("vs" + letter).c_str(), name,
+                               QRect(at.x(), buttonTop, VesselView::kAreaWidth, 43), true);
+    return column;
 }
 
 } // namespace trimerka

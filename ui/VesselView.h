@@ -1,7 +1,14 @@
 #pragma once
 
 #include <QColor>
+#include <QPoint>
+#include <QString>
 #include <QWidget>
+
+#include "ui/Controls.h"
+
+class QLabel;
+class QPushButton;
 
 namespace trimerka {
 
@@ -60,5 +67,16 @@ private:
     QColor fillColor_;
     QColor emptyColor_;
 };
+
+// One vessel's column as the main and the target-state windows show it, its top-left corner at `at` in the
+// parent: "Ёмкость:" and the vessel's caption in blue, the vessel's area 19 px lower holding its bar (and
+// vessel А's two arrows), and below the area the button that bears the vessel's name.
+struct VesselColumn {
+    QLabel* caption = nullptr;
+    VesselView* view = nullptr;
+    QPushButton* button = nullptr;
+    VesselArrows arrows{}; // vessel А only
+};
+VesselColumn makeVesselColumn(QWidget* parent, int vessel, QPoint at, const QString& caption);
 
 } // namespace trimerka

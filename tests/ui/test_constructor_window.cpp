@@ -18,10 +18,10 @@
 #include "ui/SpinEdit.h"
 #include "ui/VesselView.h"
 
+using trimerka::BevelPanel;
 using trimerka::ConstructorWindow;
 using trimerka::SpinEdit;
 using trimerka::VesselView;
-using trimerka::constructor::BevelPanel;
 using trimerka::constructor::ColorSquare;
 
 namespace {
@@ -245,6 +245,19 @@ TEST_F(ConstructorTest, TabOrderSkipsDisabledControls) {
     get<QCheckBox>("saef")->setChecked(true);
     EXPECT_EQ(order(), QStringList({"saef", "rb1", "rb2", "sbh", "sbem", "sbet", "svh", "svem", "svet", "fz",
                                     "ns", "ns1", "ns2", "ns3", "sber", "sver", "krres"}));
+}
+
+// Each showing starts with the focus on "Бесконечный", wherever the teacher left it when the window closed.
+TEST_F(ConstructorTest, EveryShowingStartsWithTheFocusOnTheUnlimitedBox) {
+    EXPECT_EQ(form.focusWidget(), get("saef")) << "first showing";
+    for (const char* leftIn : {"sbem", "fz", "ns3", "sver", "krres"}) {
+        get(leftIn)->setFocus(Qt::MouseFocusReason);
+        ASSERT_EQ(form.focusWidget(), get(leftIn)) << leftIn;
+        QTest::mouseClick(get<QPushButton>("SpeedButton1"), Qt::LeftButton);
+        ASSERT_FALSE(form.isVisible()) << leftIn;
+        form.show();
+        EXPECT_EQ(form.focusWidget(), get("saef")) << "shown again after the focus was in " << leftIn;
+    }
 }
 
 TEST_F(ConstructorTest, CommandButtonsNeverTakeTheFocus) {

@@ -370,7 +370,7 @@ TEST_F(ConstructorFilesTest, FailedLoadKeepsWhatWasReadAndDisarmsSaving) {
         EXPECT_EQ(spin("saem")->text(), QLatin1String(row.vesselARead ? "12" : "99")) << row.name;
         EXPECT_EQ(spin("sbh")->text(), QStringLiteral("185")) << row.name;
 
-        form.saveSettings();
+        form.saveTask();
         typeOver("svem", QStringLiteral("3"));
         EXPECT_FALSE(saveButton()->isEnabled()) << row.name << ": edits do not re-arm saving";
         EXPECT_EQ(lines(file), before) << row.name << ": the file is untouched";
