@@ -1,5 +1,6 @@
 #include "core/SolutionCheck.h"
 
+#include "core/SafeText.h"
 #include "core/Solver.h"
 #include "core/StepLog.h"
 #include "core/TextCodec.h"
@@ -107,12 +108,14 @@ std::vector<std::string_view> fields(std::string_view line) {
     }
 }
 
+// A text of the pupil's file, quoted in a report: made safe and short.
 std::string inQuotes(std::string_view text) {
-    return "«" + std::string(text) + "»";
+    return "«" + SafeText(text) + "»";
 }
 
+// Three vessel texts; a target text comes from the task file and is made safe.
 std::string listed(const std::array<std::string, kVesselCount>& texts) {
-    return texts[0] + ", " + texts[1] + ", " + texts[2];
+    return SafeText(texts[0]) + ", " + SafeText(texts[1]) + ", " + SafeText(texts[2]);
 }
 
 // The window the step runs in, reduced to what the check needs: the state, the rows it writes and when the
@@ -169,9 +172,17 @@ std::string solvedText(int stepCount, const SolverResult& shortest) {
 SolutionLine ReadSolutionLine(std::string_view line) {
     SolutionLine result;
     std::vector<std::string_view> parts = fields(line);
+    // A spreadsheet adds empty columns before and after the cells it was given: they are not cells of the
+    // row.
+    while (parts.size() > 1 && parts.front().empty()) {
+        parts.erase(parts.begin());
+    }
     // A row number in a column of its own, as a table with numbered rows gives it.
     if (parts.size() > 1 && allDigits(parts.front())) {
         parts.erase(parts.begin());
+    }
+    while (parts.size() > 1 && parts.back().empty()) {
+        parts.pop_back();
     }
     bool onlyBlankAfterCommand = true;
     for (std::size_t i = 1; i < parts.size(); ++i) {
@@ -233,9 +244,9 @@ SolutionCheck CheckSolution(const ExecutorTask& task, std::string_view solutionB
         case SolutionLineKind::Blank:
             continue;
         case SolutionLineKind::NotACommand:
-            wrong(lineNumber,
-                  inQuotes(line.written) +
-                      " — не команда исполнителя; команды: А - Б, А - В, Б - А, Б - В, В - Б, В - А.");
+            wrong(lineNumber, inQuotes(line.written) +
+                                  " — не команда исполнителя; ожидается команда вида «А - Б», одна из шести: "
+                                  "А - Б, А - В, Б - А, Б - В, В - Б, В - А.");
             continue;
         case SolutionLineKind::WrongColumnCount:
             wrong(lineNumber,
