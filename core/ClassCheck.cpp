@@ -28,12 +28,12 @@ std::string firstLine(const std::string& report) {
 
 } // namespace
 
-std::vector<std::filesystem::path> ClassSolutionFiles(const std::vector<std::filesystem::path>& given) {
-    std::vector<std::filesystem::path> files;
+std::vector<ClassFile> ClassSolutionFiles(const std::vector<std::filesystem::path>& given) {
+    std::vector<ClassFile> files;
     for (const auto& path : given) {
         std::error_code ec;
         if (!std::filesystem::is_directory(path, ec)) {
-            files.push_back(path);
+            files.push_back({path, utf8Text(path)});
             continue;
         }
         std::vector<std::filesystem::path> inFolder;
@@ -49,7 +49,9 @@ std::vector<std::filesystem::path> ClassSolutionFiles(const std::vector<std::fil
             throw Error("«" + SafeText(utf8Text(path)) + "»: в папке нет файлов .txt.");
         }
         std::sort(inFolder.begin(), inFolder.end());
-        files.insert(files.end(), inFolder.begin(), inFolder.end());
+        for (const auto& file : inFolder) {
+            files.push_back({file, utf8Text(file.filename())});
+        }
     }
     return files;
 }

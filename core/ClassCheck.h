@@ -28,10 +28,16 @@ struct SolutionFileCheck {
     std::string cause;
 };
 
-// The solution files of a class: a file given stays as it is, a folder gives every file in it whose name ends
-// in ".txt" (any letter case), sorted by name. Raises Error with one Russian sentence for a folder without
-// such files.
-std::vector<std::filesystem::path> ClassSolutionFiles(const std::vector<std::filesystem::path>& given);
+// A solution file of a class and the name the table gives it.
+struct ClassFile {
+    std::filesystem::path path;
+    std::string name;
+};
+
+// The solution files of a class: a file given stays as it is, named by its path as given; a folder gives
+// every file in it whose name ends in ".txt" (any letter case), sorted and named by its own name. Raises
+// Error with one Russian sentence for a folder without such files.
+std::vector<ClassFile> ClassSolutionFiles(const std::vector<std::filesystem::path>& given);
 
 // Reads one solution file (at most kMaxSolutionBytes) and checks it; `file` names it in the table.
 SolutionFileCheck CheckSolutionFile(const ExecutorTask& task, const std::filesystem::path& path,

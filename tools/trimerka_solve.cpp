@@ -373,7 +373,7 @@ int checkClass(const trimerka::ExecutorTask& task, const std::vector<std::string
     for (const std::string_view path : paths) {
         given.emplace_back(std::u8string(path.begin(), path.end()));
     }
-    std::vector<std::filesystem::path> files;
+    std::vector<trimerka::ClassFile> files;
     try {
         files = trimerka::ClassSolutionFiles(given);
     } catch (const trimerka::Error& e) {
@@ -381,8 +381,7 @@ int checkClass(const trimerka::ExecutorTask& task, const std::vector<std::string
     }
     std::vector<trimerka::SolutionFileCheck> checks;
     for (const auto& file : files) {
-        const std::u8string name = file.u8string();
-        checks.push_back(trimerka::CheckSolutionFile(task, file, std::string(name.begin(), name.end())));
+        checks.push_back(trimerka::CheckSolutionFile(task, file.path, file.name));
     }
     const auto table = trimerka::ClassTable(checks, shortestText(task));
     if (csv) {

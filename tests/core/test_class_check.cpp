@@ -187,9 +187,8 @@ TEST_F(SolutionFolder, AFolderGivesARowPerFileAndTheCsvReadsBackTheSame) {
     fs::create_directory(folder_ / "sub");
 
     std::vector<SolutionFileCheck> checks;
-    for (const fs::path& file : ClassSolutionFiles({folder_})) {
-        const std::u8string name = file.filename().u8string();
-        checks.push_back(CheckSolutionFile(classicTask(), file, std::string(name.begin(), name.end())));
+    for (const ClassFile& file : ClassSolutionFiles({folder_})) {
+        checks.push_back(CheckSolutionFile(classicTask(), file.path, file.name));
     }
     const std::vector<std::vector<std::string>> expected{
         {"Файл", "Итог", "Шагов", "Кратчайшее", "Первая ошибка"},
@@ -221,8 +220,10 @@ TEST_F(SolutionFolder, FilesGivenOneByOneKeepTheirOrderAndAMissingOneIsUnreadabl
     const fs::path a = put("a.txt", kShortest);
     const auto files = ClassSolutionFiles({b, folder_ / "missing.txt", a});
     ASSERT_EQ(files.size(), 3u);
-    EXPECT_EQ(files[0], b);
-    const SolutionFileCheck missing = CheckSolutionFile(classicTask(), files[1], "missing.txt");
+    EXPECT_EQ(files[0].path, b);
+    const std::u8string given = b.u8string();
+    EXPECT_EQ(files[0].name, std::string(given.begin(), given.end()));
+    const SolutionFileCheck missing = CheckSolutionFile(classicTask(), files[1].path, files[1].name);
     EXPECT_EQ(missing.verdict, SolutionVerdict::Unreadable);
     EXPECT_EQ(missing.cause, "нет такого файла");
 }
