@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& cells : trimerka::ClassTable({row}, "7")) {
         for (const std::string& cell : cells) {
             checkSafeLine(cell);
-            check(trimerka::utf8::length(cell) <= trimerka::kSafeTextMaxCharacters);
+            check(trimerka::utf8::length(cell) <= trimerka::kFirstErrorMaxCharacters);
         }
     }
     return 0;
