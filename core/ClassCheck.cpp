@@ -86,7 +86,7 @@ std::vector<std::vector<std::string>> ClassTable(const std::vector<SolutionFileC
         case SolutionVerdict::NotSolved:
             row[1] = "не решено";
             row[2] = std::to_string(c.check.steps);
-            row[4] = SafeText(firstLine(c.check.report));
+            row[4] = SafeText(firstLine(c.check.report), kFirstErrorMaxCharacters);
             break;
         case SolutionVerdict::Unreadable:
             row[1] = "не читается";

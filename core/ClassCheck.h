@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -9,6 +10,10 @@
 #include "core/SolutionCheck.h"
 
 namespace trimerka {
+
+// The first error in a cell of the class table: long enough for the amounts a solution ended with and the
+// targets.
+constexpr std::size_t kFirstErrorMaxCharacters = 110;
 
 enum class SolutionVerdict {
     Solved,
@@ -45,7 +50,7 @@ SolutionFileCheck CheckSolutionFile(const ExecutorTask& task, const std::filesys
 
 // The class table: a title row, then one row per file: file, verdict («решено», «не решено», «не читается»),
 // steps, the least number of steps of the task (`shortest`, "—" when it has no solution), and the first
-// error in short. Every text from a file is made safe.
+// error in short (at most kFirstErrorMaxCharacters). Every text from a file is made safe.
 std::vector<std::vector<std::string>> ClassTable(const std::vector<SolutionFileCheck>& checks,
                                                  const std::string& shortest);
 // "24 решено, 3 не решено, 1 не читается".

@@ -37,7 +37,7 @@ std::string SizeText(std::uintmax_t bytes) {
     return std::to_string(bytes) + " байт";
 }
 
-std::string ReadTextFile(const std::filesystem::path& path, std::uintmax_t limit) {
+std::string ReadFileBytesOrCause(const std::filesystem::path& path, std::uintmax_t limit) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
@@ -81,7 +81,11 @@ std::string ReadTextFile(const std::filesystem::path& path, std::uintmax_t limit
     if (bytes.size() > limit) {
         tooLarge(limit);
     }
-    return checkedText(std::move(bytes));
+    return bytes;
+}
+
+std::string ReadTextFile(const std::filesystem::path& path, std::uintmax_t limit) {
+    return checkedText(ReadFileBytesOrCause(path, limit));
 }
 
 std::string ReadTextStream(std::istream& in, std::uintmax_t limit) {

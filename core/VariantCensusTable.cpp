@@ -1,7 +1,7 @@
-// Made by tools/variant_census.cpp (trimerka-variant-census > core/VariantCensusTable.cpp); not edited
-// by hand. For each capacity limit C from 1 to 99: the longest shortest solution, the number of step
-// counts listed, then each of them with its number of tasks; a step count not listed has at least
-// kMaxVariantCount tasks.
+// Made by tools/variant_census.cpp (trimerka-variant-census > core/VariantCensusTable.cpp);
+// not edited by hand. For each capacity limit C from 1 to 99: the longest shortest solution,
+// the number of step counts listed, then each of them with its number of tasks; a step count
+// not listed has at least kMaxVariantCount tasks.
 
 #include <cstdint>
 
@@ -1224,28 +1224,13 @@ constexpr std::uint16_t kUnlimitedNoPourBack[] = {
     193, 8,   194, 6,   195, 4,   196, 2, // 99
 };
 
-VariantCensus censusOf(const std::uint16_t* table, int maxCapacity) {
-    std::size_t at = 0;
-    for (int c = 1; c < maxCapacity; ++c) {
-        at += 2 + 2 * std::size_t{table[at + 1]};
-    }
-    VariantCensus census;
-    census.longest = table[at];
-    census.countBySteps.assign(static_cast<std::size_t>(census.longest) + 1, kMaxVariantCount);
-    census.countBySteps[0] = 0;
-    for (std::size_t i = 0; i < table[at + 1]; ++i) {
-        census.countBySteps[table[at + 2 + 2 * i]] = table[at + 3 + 2 * i];
-    }
-    return census;
-}
-
 } // namespace
 
-VariantCensus StoredVariantCensus(const VariantLimits& limits) {
-    if (!limits.unlimitedSource) {
-        return censusOf(kOrdinary, limits.maxCapacity);
+const std::uint16_t* VariantCensusTable(bool unlimitedSource, bool pourBackAllowed) {
+    if (!unlimitedSource) {
+        return kOrdinary;
     }
-    return censusOf(limits.pourBackAllowed ? kUnlimited : kUnlimitedNoPourBack, limits.maxCapacity);
+    return pourBackAllowed ? kUnlimited : kUnlimitedNoPourBack;
 }
 
 } // namespace trimerka

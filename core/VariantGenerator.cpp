@@ -436,6 +436,23 @@ TaskDefinition VariantTask(const std::array<int, kVesselCount>& capacity,
     return task;
 }
 
+VariantCensus StoredVariantCensus(const VariantLimits& limits) {
+    // For each capacity limit in turn: the longest solution, the number of step counts listed, then each with
+    // its number of tasks; a step count not listed has kMaxVariantCount tasks or more.
+    const std::uint16_t* at = VariantCensusTable(limits.unlimitedSource, limits.pourBackAllowed);
+    for (int c = 1; c < limits.maxCapacity; ++c) {
+        at += 2 + 2 * std::size_t{at[1]};
+    }
+    VariantCensus census;
+    census.longest = at[0];
+    census.countBySteps.assign(static_cast<std::size_t>(census.longest) + 1, kMaxVariantCount);
+    census.countBySteps[0] = 0;
+    for (std::size_t i = 0; i < at[1]; ++i) {
+        census.countBySteps[at[2 + 2 * i]] = at[3 + 2 * i];
+    }
+    return census;
+}
+
 std::vector<VariantCensus> CountVariants(int maxCapacity, bool unlimitedSource, bool pourBackAllowed) {
     VariantLimits limits;
     limits.maxCapacity = maxCapacity;

@@ -59,6 +59,8 @@ struct VariantCensus {
 std::vector<VariantCensus> CountVariants(int maxCapacity, bool unlimitedSource, bool pourBackAllowed);
 // The census of the limits (their number of steps aside) from the stored table.
 VariantCensus StoredVariantCensus(const VariantLimits& limits);
+// The stored table of one kind of vessel А (core/VariantCensusTable.cpp, written by trimerka-variant-census).
+const std::uint16_t* VariantCensusTable(bool unlimitedSource, bool pourBackAllowed);
 
 // `count` tasks whose shortest solution takes exactly `limits.steps` steps, no two alike (capacities,
 // starting and target amounts differ as a whole), chosen at random and always the same for the same

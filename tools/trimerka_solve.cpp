@@ -330,19 +330,20 @@ int runGenerate(const std::vector<std::string_view>& args) {
 trimerka::ExecutorTask readTask(std::string_view path) {
     const std::filesystem::path file(std::u8string(path.begin(), path.end()));
     std::string bytes;
-    const bool read = trimerka::ReadFileBytes(file, trimerka::kProfileMaxReadBytes, bytes);
+    std::string cause;
+    try {
+        bytes = trimerka::ReadFileBytesOrCause(file, trimerka::kProfileMaxReadBytes);
+    } catch (const trimerka::Error& e) {
+        cause = e.what();
+    }
     // The bytes just read are the task: the file is not read a second time.
     const trimerka::TaskFileValues values(trimerka::Profile::fromBytes(bytes));
     try {
         return trimerka::ReadExecutorTask([&values](const std::string& key) { return values.value(key); });
     } catch (const trimerka::Error& e) {
         std::string message = shownPath(path) + ": " + e.what();
-        if (!read) {
-            try {
-                (void)trimerka::ReadTextFile(file, trimerka::kProfileMaxReadBytes);
-            } catch (const trimerka::Error& cause) {
-                message += "\n" + shownPath(path) + ": " + cause.what() + ".";
-            }
+        if (!cause.empty()) {
+            message += "\n" + shownPath(path) + ": " + cause + ".";
         }
         throw FileFault(message);
     }

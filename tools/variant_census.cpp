@@ -24,15 +24,15 @@ constexpr Kind kKinds[] = {
 } // namespace
 
 int main() {
-    std::cout << "// Made by tools/variant_census.cpp (trimerka-variant-census > "
-                 "core/VariantCensusTable.cpp); not edited\n"
-                 "// by hand. For each capacity limit C from 1 to 99: the longest shortest solution, the "
-                 "number of step\n"
-                 "// counts listed, then each of them with its number of tasks; a step count not listed has "
-                 "at least\n"
-                 "// kMaxVariantCount tasks.\n\n"
-                 "#include <cstdint>\n\n#include \"core/VariantGenerator.h\"\n\nnamespace trimerka "
-                 "{\n\nnamespace {\n\n";
+    std::cout
+        << "// Made by tools/variant_census.cpp (trimerka-variant-census > core/VariantCensusTable.cpp);\n"
+           "// not edited by hand. For each capacity limit C from 1 to 99: the longest shortest solution,\n"
+           "// the number of step counts listed, then each of them with its number of tasks; a step count\n"
+           "// not listed has at least kMaxVariantCount tasks.\n\n"
+           "#include <cstdint>\n\n"
+           "#include \"core/VariantGenerator.h\"\n\n"
+           "namespace trimerka {\n\n"
+           "namespace {\n\n";
     for (const Kind& kind : kKinds) {
         const auto census =
             trimerka::CountVariants(trimerka::kMaxCapacity, kind.unlimitedSource, kind.pourBackAllowed);
@@ -53,29 +53,13 @@ int main() {
         }
         std::cout << "};\n\n";
     }
-    std::cout
-        << R"(VariantCensus censusOf(const std::uint16_t* table, int maxCapacity) {
-    std::size_t at = 0;
-    for (int c = 1; c < maxCapacity; ++c) {
-        at += 2 + 2 * std::size_t{table[at + 1]};
-    }
-    VariantCensus census;
-    census.longest = table[at];
-    census.countBySteps.assign(static_cast<std::size_t>(census.longest) + 1, kMaxVariantCount);
-    census.countBySteps[0] = 0;
-    for (std::size_t i = 0; i < table[at + 1]; ++i) {
-        census.countBySteps[table[at + 2 + 2 * i]] = table[at + 3 + 2 * i];
-    }
-    return census;
-}
+    std::cout << R"(} // namespace
 
-} // namespace
-
-VariantCensus StoredVariantCensus(const VariantLimits& limits) {
-    if (!limits.unlimitedSource) {
-        return censusOf(kOrdinary, limits.maxCapacity);
+const std::uint16_t* VariantCensusTable(bool unlimitedSource, bool pourBackAllowed) {
+    if (!unlimitedSource) {
+        return kOrdinary;
     }
-    return censusOf(limits.pourBackAllowed ? kUnlimited : kUnlimitedNoPourBack, limits.maxCapacity);
+    return pourBackAllowed ? kUnlimited : kUnlimitedNoPourBack;
 }
 
 } // namespace trimerka
