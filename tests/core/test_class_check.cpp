@@ -11,6 +11,7 @@
 #include "core/Error.h"
 #include "core/TextFile.h"
 #include "support/NamedRows.h"
+#include "support/TemporaryFolder.h"
 
 namespace trimerka {
 namespace {
@@ -24,18 +25,10 @@ fs::path putFile(const fs::path& folder, const std::string& name, const std::str
     return path;
 }
 
-class SolutionFolder : public ::testing::Test {
+class SolutionFolder : public testing::TemporaryFolder {
 protected:
-    void SetUp() override {
-        std::random_device seed;
-        folder_ = fs::temp_directory_path() / ("trimerka-class-" + std::to_string(seed()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(folder_ / "locked.txt", fs::perms::owner_all, ec);
-        fs::remove_all(folder_, ec);
-    }
+    SolutionFolder() : TemporaryFolder("trimerka-class-") {}
+
     fs::path put(const std::string& name, const std::string& bytes) { return putFile(folder_, name, bytes); }
     std::string causeOf(const fs::path& path, std::uintmax_t limit) {
         try {
@@ -45,7 +38,6 @@ protected:
         }
         return "read";
     }
-    fs::path folder_;
 };
 
 // ---- Why a file cannot be read

@@ -279,8 +279,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "Б - А, Б - В, В - Б, В - А.\n"},
         CheckCase{
             "AForgedVesselTextIsQuotedSafe", classicTask(),
-            replaced(clipboardOf(shortestCommands()), "2 ( 5 - 3 )", "\xE2\x80\xAE" "2 ( 5 - 3 )\x7F"), false, 2,
-            0, 2,
+            replaced(clipboardOf(shortestCommands()), "2 ( 5 - 3 )",
+                     "\xE2\x80\xAE"
+                     "2 ( 5 - 3 )\x7F"),
+            false, 2, 0, 2,
             "Строка 2: шаг 2, Б - В: в столбце сосуда Б записано «\\u202E2 ( 5 - 3 )\\x7F», а исполнитель "
             "пишет «2 ( 5 - 3 )»; журнал изменён.\n"},
         CheckCase{"NoCommand", classicTask(), "\r\n \r\n", false, 0, 0, 0,

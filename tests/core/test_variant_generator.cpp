@@ -17,6 +17,7 @@
 #include "core/Utf8.h"
 #include "core/VariantFiles.h"
 #include "support/NamedRows.h"
+#include "support/TemporaryFolder.h"
 
 namespace trimerka {
 namespace {
@@ -56,18 +57,9 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
     return entries;
 }
 
-class VariantFolder : public ::testing::Test {
+class VariantFolder : public testing::TemporaryFolder {
 protected:
-    void SetUp() override {
-        std::random_device seed;
-        folder_ = fs::temp_directory_path() / ("trimerka-variants-" + std::to_string(seed()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
-    }
-    fs::path folder_;
+    VariantFolder() : TemporaryFolder("trimerka-variants-") {}
 };
 
 // ---- The texts and heights of one variant
