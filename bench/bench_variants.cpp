@@ -41,17 +41,44 @@ void BM_WriteHundredVariantFiles(benchmark::State& bench) {
 }
 BENCHMARK(BM_WriteHundredVariantFiles)->Unit(benchmark::kMillisecond);
 
-// The slowest refusal: no task of capacities up to 99 takes 101 steps, and only a walk through every
-// setup can tell.
-void BM_RefuseStepsBeyondCapacity99(benchmark::State& bench) {
+// The refusals that once took a walk through every setup (2.4 s for capacities up to 99): no task takes so
+// many steps, or there are fewer such tasks than asked. The stored census answers them at once (target:
+// well under half a second for any K, N and C).
+void refuse(benchmark::State& bench, int count, const VariantLimits& limits) {
     for (auto _ : bench) {
         try {
-            trimerka::GenerateVariants(1, VariantLimits{101, 99, false, true}, 1);
+            trimerka::GenerateVariants(count, limits, 1);
+            bench.SkipWithError("the set was not refused");
+            break;
         } catch (const trimerka::Error&) {
         }
     }
 }
-BENCHMARK(BM_RefuseStepsBeyondCapacity99)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_RefuseStepsBeyondCapacity99(benchmark::State& bench) {
+    refuse(bench, 1, VariantLimits{101, 99, false, true});
+}
+BENCHMARK(BM_RefuseStepsBeyondCapacity99)->Unit(benchmark::kMillisecond);
+
+void BM_RefuseAMillionStepsUnlimitedWithoutPourBack(benchmark::State& bench) {
+    refuse(bench, 1, VariantLimits{1000000, 99, true, false});
+}
+BENCHMARK(BM_RefuseAMillionStepsUnlimitedWithoutPourBack)->Unit(benchmark::kMillisecond);
+
+// 999 tasks of the longest solution there is: only twelve exist.
+void BM_RefuseTooFewTasksAtCapacity99(benchmark::State& bench) {
+    refuse(bench, 999, VariantLimits{100, 99, false, true});
+}
+BENCHMARK(BM_RefuseTooFewTasksAtCapacity99)->Unit(benchmark::kMillisecond);
+
+// What the census costs when it is computed instead of stored: the walk of every task of every kind up to
+// 99, as trimerka-variant-census does it once.
+void BM_CountEveryTaskUpToCapacity99(benchmark::State& bench) {
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(trimerka::CountVariants(99, false, true));
+    }
+}
+BENCHMARK(BM_CountEveryTaskUpToCapacity99)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // A pupil's log of ten thousand steps, copied with Ctrl+A, Ctrl+C, checked against the 8-5-3 task.
 void BM_CheckTenThousandCopiedSteps(benchmark::State& bench) {

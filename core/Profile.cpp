@@ -7,6 +7,7 @@
 
 #include "core/Error.h"
 #include "core/TextCodec.h"
+#include "core/TextFile.h"
 
 namespace trimerka {
 
@@ -336,39 +337,11 @@ std::string Profile::text() const {
 
 bool ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit, std::string& bytes) {
     bytes.clear();
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
+    try {
+        bytes = ReadFileBytesOrCause(path, limit);
+    } catch (const Error&) {
         return false;
     }
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec || size > limit) {
-        return false;
-    }
-    std::FILE* file = std::fopen(path.string().c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    // The size is checked again while reading, since the file may have grown since it was asked.
-    std::string content;
-    char buffer[65536];
-    bool ok = true;
-    for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
-        content.append(buffer, got);
-        if (content.size() > limit) {
-            ok = false;
-            break;
-        }
-        if (got < sizeof buffer) {
-            ok = std::ferror(file) == 0;
-            break;
-        }
-    }
-    std::fclose(file);
-    if (!ok) {
-        return false;
-    }
-    bytes = std::move(content);
     return true;
 }
 

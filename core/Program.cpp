@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "core/ReplayHost.h"
+#include "core/SafeText.h"
 #include "core/SolutionCheck.h"
 #include "core/TextCodec.h"
-#include "core/VisibleText.h"
 
 namespace trimerka {
 
@@ -394,7 +394,7 @@ private:
             }
             ++pos_;
             if (tokens_[pos_].keyword != Keyword::Times) {
-                fail(next.line, "после «нц " + VisibleText(digits, 20) + "» нет «раз»");
+                fail(next.line, "после «нц " + SafeText(digits, 20) + "» нет «раз»");
             }
             ++pos_;
             node.kind = ProgramNode::Kind::Repeat;

@@ -4,10 +4,10 @@
 
 #include "core/Program.h"
 #include "core/ReplayHost.h"
+#include "core/SafeText.h"
 #include "core/Solver.h"
 #include "core/StepLog.h"
 #include "core/TextCodec.h"
-#include "core/VisibleText.h"
 
 namespace trimerka {
 
@@ -112,12 +112,9 @@ std::vector<std::string_view> fields(std::string_view line) {
     }
 }
 
-std::string inQuotes(std::string_view text) {
-    return "«" + std::string(text) + "»";
-}
-
+// Three vessel texts; a target text comes from the task file and is made safe.
 std::string listed(const std::array<std::string, kVesselCount>& texts) {
-    return texts[0] + ", " + texts[1] + ", " + texts[2];
+    return SafeText(texts[0]) + ", " + SafeText(texts[1]) + ", " + SafeText(texts[2]);
 }
 
 std::string solvedText(int stepCount, const SolverResult& shortest) {
@@ -168,9 +165,17 @@ std::optional<int> VesselOfLetter(std::string_view letter) {
 SolutionLine ReadSolutionLine(std::string_view line) {
     SolutionLine result;
     std::vector<std::string_view> parts = fields(line);
+    // A spreadsheet adds empty columns before and after the cells it was given: they are not cells of the
+    // row.
+    while (parts.size() > 1 && parts.front().empty()) {
+        parts.erase(parts.begin());
+    }
     // A row number in a column of its own, as a table with numbered rows gives it.
     if (parts.size() > 1 && allDigits(parts.front())) {
         parts.erase(parts.begin());
+    }
+    while (parts.size() > 1 && parts.back().empty()) {
+        parts.pop_back();
     }
     bool onlyBlankAfterCommand = true;
     for (std::size_t i = 1; i < parts.size(); ++i) {
@@ -232,9 +237,9 @@ SolutionCheck CheckSolution(const ExecutorTask& task, std::string_view solutionB
         case SolutionLineKind::Blank:
             continue;
         case SolutionLineKind::NotACommand:
-            wrong(lineNumber,
-                  inQuotes(line.written) +
-                      " — не команда исполнителя; команды: А - Б, А - В, Б - А, Б - В, В - Б, В - А.");
+            wrong(lineNumber, QuotedText(line.written) +
+                                  " — не команда исполнителя; ожидается команда вида «А - Б», одна из шести: "
+                                  "А - Б, А - В, Б - А, Б - В, В - Б, В - А.");
             continue;
         case SolutionLineKind::WrongColumnCount:
             wrong(lineNumber,
@@ -260,7 +265,7 @@ SolutionCheck CheckSolution(const ExecutorTask& task, std::string_view solutionB
             if (written != executed) {
                 wrong(lineNumber, "шаг " + std::to_string(check.steps) + ", " + line.command.text() +
                                       ": в столбце сосуда " + kVesselLetters[v] + " записано " +
-                                      inQuotes(written) + ", а исполнитель пишет " + inQuotes(executed) +
+                                      QuotedText(written) + ", а исполнитель пишет " + QuotedText(executed) +
                                       "; журнал изменён.");
                 break;
             }
@@ -355,14 +360,14 @@ TaskFolderCheck CheckProgramOnTasks(const std::filesystem::path& folder, std::st
     std::sort(tasks.begin(), tasks.end(),
               [](const auto& a, const auto& b) { return a.filename().string() < b.filename().string(); });
     for (const std::filesystem::path& path : tasks) {
-        check.report += VisibleText(path.filename().string(), 200) + ": ";
+        check.report += SafeText(path.filename().string(), 200) + ": ";
         try {
             const SolutionCheck result = CheckProgram(ReadExecutorTask(path), program);
             check.solvedCount += result.solved ? 1 : 0;
             check.report += oneLine(result.report) + "\n";
         } catch (const Error& e) {
             check.unreadable = true;
-            check.report += "задание не читается: " + VisibleText(e.what(), 200) + "\n";
+            check.report += "задание не читается: " + SafeText(e.what(), 200) + "\n";
         }
         ++check.taskCount;
     }

@@ -1,10 +1,12 @@
 #include "core/TaskFile.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
 
 #include "core/Error.h"
+#include "core/SafeText.h"
 #include "core/TextCodec.h"
 #include "core/Utf8.h"
 
@@ -15,8 +17,9 @@ namespace {
 // An existing file is read in full before a save rewrites it; one larger than this is refused, not truncated.
 constexpr std::uintmax_t kMaxRewrittenFileBytes = 64 * 1024 * 1024;
 
+// The text comes from a file: it is quoted made safe, so a value can neither flood nor steer the report.
 [[noreturn]] void notAnInteger(std::string_view text) {
-    throw Error("''" + std::string(text) + "'' is not a valid integer value");
+    throw Error("''" + SafeText(text) + "'' is not a valid integer value");
 }
 
 int hexDigit(char c) {
@@ -172,6 +175,26 @@ void WriteTaskFile(const std::filesystem::path& path, const TaskDefinition& task
         throw Error("Unable to write to " + path.string());
     }
     ReplaceFileContent(path, ComposeTaskFileText(codec::decodeFileText(existing), task));
+}
+
+bool CreateTaskFile(const std::filesystem::path& path, const TaskDefinition& task) {
+    errno = 0;
+    std::FILE* file = std::fopen(path.string().c_str(), "wbx");
+    if (file == nullptr) {
+        if (errno == EEXIST) {
+            return false;
+        }
+        throw Error("Unable to write to " + path.string());
+    }
+    const std::string text = ComposeTaskFileText({}, task);
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    ok = std::fclose(file) == 0 && ok;
+    if (!ok) {
+        std::error_code ec;
+        std::filesystem::remove(path, ec);
+        throw Error("Unable to write to " + path.string());
+    }
+    return true;
 }
 
 std::string ReadTaskValue(const std::filesystem::path& path, std::string_view key) {

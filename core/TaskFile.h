@@ -53,6 +53,12 @@ std::string ComposeTaskFileText(std::string_view existingText, const TaskDefinit
 // at once, so a failed save leaves it unchanged; raises Error "Unable to write to <path>".
 void WriteTaskFile(const std::filesystem::path& path, const TaskDefinition& task);
 
+// Creates a new file holding only the task, never replacing anything: the name is claimed exclusively, so a
+// file, folder or link that stands there, or appears at the last moment, is left alone and false is returned.
+// Raises Error "Unable to write to <path>" when the file cannot be created or written (a part written is
+// removed again).
+bool CreateTaskFile(const std::filesystem::path& path, const TaskDefinition& task);
+
 // The value of a key in the section "trimerka"; empty for a missing key or file, at most 2047 characters.
 std::string ReadTaskValue(const std::filesystem::path& path, std::string_view key);
 

@@ -1,6 +1,7 @@
 #include "core/VariantFiles.h"
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
 
 #include "core/CountWord.h"
@@ -33,6 +34,24 @@ std::string joined(const std::vector<std::string>& texts) {
 std::string folderText(const std::filesystem::path& folder) {
     const std::u8string text = folder.u8string();
     return std::string(text.begin(), text.end());
+}
+
+// The nearest of the folder and the folders above it that exists, when it is not a folder.
+std::optional<std::filesystem::path> fileOnTheWay(const std::filesystem::path& folder) {
+    for (std::filesystem::path p = folder; !p.empty(); p = p.parent_path()) {
+        std::error_code ec;
+        const auto status = std::filesystem::status(p, ec);
+        if (status.type() != std::filesystem::file_type::not_found) {
+            if (ec || std::filesystem::is_directory(status)) {
+                return std::nullopt;
+            }
+            return p;
+        }
+        if (p == p.parent_path()) {
+            break;
+        }
+    }
+    return std::nullopt;
 }
 
 std::string takenMessage(const std::filesystem::path& folder, const std::vector<std::string>& taken) {
@@ -69,8 +88,13 @@ std::vector<std::string> TakenVariantFileNames(const std::filesystem::path& fold
 }
 
 VariantSet MakeVariantSet(const std::filesystem::path& folder, int count, const VariantLimits& limits,
-                          std::uint64_t seed, const TaskFileWriter& write) {
+                          std::uint64_t seed, const TaskFileCreator& create) {
     VariantSet set;
+    if (const auto file = fileOnTheWay(folder)) {
+        set.outcome = VariantSetOutcome::FolderUnwritable;
+        set.message = "«" + folderText(*file) + "» — файл, а не папка; ничего не записано.";
+        return set;
+    }
     if (auto taken = TakenVariantFileNames(folder, count); !taken.empty()) {
         set.outcome = VariantSetOutcome::NamesTaken;
         set.message = takenMessage(folder, taken);
@@ -106,16 +130,9 @@ VariantSet MakeVariantSet(const std::filesystem::path& folder, int count, const 
     for (int number = 1; number <= count; ++number) {
         const std::string name = VariantFileName(number, count);
         const std::filesystem::path path = folder / utf8Path(name);
-        // A file may have appeared since the check; it is never replaced.
-        if (nameTaken(path)) {
-            undo();
-            set.outcome = VariantSetOutcome::NamesTaken;
-            set.message = takenMessage(folder, {name});
-            set.variants.clear();
-            return set;
-        }
+        bool created = false;
         try {
-            write(path, set.variants[static_cast<std::size_t>(number - 1)].task);
+            created = create(path, set.variants[static_cast<std::size_t>(number - 1)].task);
         } catch (const Error&) {
             // The name was free just before, so whatever stands there now is a part of this write.
             written.push_back(path);
@@ -123,6 +140,14 @@ VariantSet MakeVariantSet(const std::filesystem::path& folder, int count, const 
             set.outcome = VariantSetOutcome::FolderUnwritable;
             set.message =
                 "Не удаётся записать файлы в папку «" + folderText(folder) + "»; ничего не записано.";
+            set.variants.clear();
+            return set;
+        }
+        // A file appeared since the check: it is not the set's, so it stays as it is.
+        if (!created) {
+            undo();
+            set.outcome = VariantSetOutcome::NamesTaken;
+            set.message = takenMessage(folder, {name});
             set.variants.clear();
             return set;
         }

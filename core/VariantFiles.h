@@ -24,7 +24,7 @@ enum class VariantSetOutcome {
     NamesTaken,
     // Fewer such tasks exist within the limits than were asked for.
     NotEnoughTasks,
-    // The folder cannot be created or written.
+    // The folder is a file, or it cannot be created or written.
     FolderUnwritable,
 };
 
@@ -36,13 +36,15 @@ struct VariantSet {
     std::vector<std::string> fileNames;
 };
 
-// A whole set as the teacher asks for it: refuses when a name of the set is taken, finds the tasks, creates
-// the folder when missing and writes every file with the task-file writer. Whatever it refuses, and a write
-// that fails, leaves the folder as it was: files of the set written so far are removed again, and so is a
-// folder it created. `write` is the task-file writer; a test may pass one that fails.
-using TaskFileWriter = std::function<void(const std::filesystem::path&, const TaskDefinition&)>;
+// A whole set as the teacher asks for it: refuses when the folder is a file or a name of the set is taken,
+// finds the tasks, creates the folder when missing and creates every file exclusively, so that nothing is
+// replaced even when a file appears between the check of the names and the writing. Whatever it refuses, and
+// a write that fails, leaves the folder as it was: files of the set written so far are removed again, and so
+// is a folder it created. `create` makes one new file as CreateTaskFile does (false: the name is taken); a
+// test may pass one that fails or that races it.
+using TaskFileCreator = std::function<bool(const std::filesystem::path&, const TaskDefinition&)>;
 VariantSet MakeVariantSet(const std::filesystem::path& folder, int count, const VariantLimits& limits,
-                          std::uint64_t seed, const TaskFileWriter& write = WriteTaskFile);
+                          std::uint64_t seed, const TaskFileCreator& create = CreateTaskFile);
 
 // The answer key: a title row, then one row per file: file, capacities, start, target, least number of
 // steps and one shortest solution as commands ("А - Б, Б - В, …"). An unlimited А shows as "∞".

@@ -221,6 +221,37 @@ private:
     std::vector<Reached> reached_;
 };
 
+// Every task that one setup stands for, with the least number of steps to its target: each state the walk
+// reaches, in every order of the vessels, passed to `visit(distance, candidate)`; only those of `steps` steps
+// when `steps` is not 0. Two orders can only give the same task when capacities are equal, so only those
+// tasks are remembered in `seen`, and one met before is skipped. Returns the longest distance walked.
+template <typename Visit>
+int visitTasks(const Setup& setup, const VariantLimits& limits, const std::vector<Amounts>& orders, int steps,
+               StateWalk& walk, std::unordered_set<std::uint64_t>& seen, Visit&& visit) {
+    VesselState start;
+    start.capacity = setup.capacity;
+    start.amount = setup.start;
+    start.unlimitedSource = limits.unlimitedSource ? 1 : 0;
+    start.pourBackAllowed = limits.pourBackAllowed ? 1 : 0;
+    int longest = 0;
+    const bool equalCapacities = hasEqualCapacities(setup.capacity);
+    for (const auto& reached : walk.walk(start)) {
+        longest = std::max(longest, reached.distance);
+        if (steps != 0 && reached.distance != steps) {
+            continue;
+        }
+        for (const Amounts& order : orders) {
+            const Candidate c = candidate(relabel(setup.capacity, order), relabel(setup.start, order),
+                                          relabel(reached.amount, order));
+            if (equalCapacities && !seen.insert(c.key()).second) {
+                continue;
+            }
+            visit(reached.distance, c);
+        }
+    }
+    return longest;
+}
+
 // Joins two words that a line must not part ("сосуд В", "9 литров", "Б — пусто") in a statement; the
 // wrapping turns it into a blank.
 constexpr char kTie = '\x01';
@@ -405,10 +436,80 @@ TaskDefinition VariantTask(const std::array<int, kVesselCount>& capacity,
     return task;
 }
 
+VariantCensus StoredVariantCensus(const VariantLimits& limits) {
+    // For each capacity limit in turn: the longest solution, the number of step counts listed, then each with
+    // its number of tasks; a step count not listed has kMaxVariantCount tasks or more.
+    const std::uint16_t* at = VariantCensusTable(limits.unlimitedSource, limits.pourBackAllowed);
+    for (int c = 1; c < limits.maxCapacity; ++c) {
+        at += 2 + 2 * std::size_t{at[1]};
+    }
+    VariantCensus census;
+    census.longest = at[0];
+    census.countBySteps.assign(static_cast<std::size_t>(census.longest) + 1, kMaxVariantCount);
+    census.countBySteps[0] = 0;
+    for (std::size_t i = 0; i < at[1]; ++i) {
+        census.countBySteps[at[2 + 2 * i]] = at[3 + 2 * i];
+    }
+    return census;
+}
+
+std::vector<VariantCensus> CountVariants(int maxCapacity, bool unlimitedSource, bool pourBackAllowed) {
+    VariantLimits limits;
+    limits.maxCapacity = maxCapacity;
+    limits.unlimitedSource = unlimitedSource;
+    limits.pourBackAllowed = pourBackAllowed;
+    const std::vector<Amounts> orders = relabellings(unlimitedSource);
+    StateWalk walk(maxCapacity);
+    // The tasks are counted by the largest capacity they have, then summed up over the smaller limits.
+    std::vector<VariantCensus> census(static_cast<std::size_t>(maxCapacity) + 1);
+    std::vector<std::vector<long long>> counts(census.size());
+    std::unordered_set<std::uint64_t> seen;
+    PackedSetup lastCapacities = 0;
+    for (PackedSetup packed : canonicalSetups(limits)) {
+        // The setups of one set of capacities come together, and only they can give the same task.
+        if ((packed & 0x1FFFFF) != lastCapacities) {
+            seen.clear();
+            lastCapacities = packed & 0x1FFFFF;
+        }
+        const Setup setup = unpack(packed, unlimitedSource);
+        const int largest = unlimitedSource ? setup.capacity[VesselB] : setup.capacity[VesselA];
+        auto& byStep = counts[static_cast<std::size_t>(largest)];
+        VariantCensus& own = census[static_cast<std::size_t>(largest)];
+        own.longest =
+            std::max(own.longest, visitTasks(setup, limits, orders, 0, walk, seen,
+                                             [&byStep](int distance, const Candidate&) {
+                                                 if (byStep.size() <= static_cast<std::size_t>(distance)) {
+                                                     byStep.resize(static_cast<std::size_t>(distance) + 1);
+                                                 }
+                                                 ++byStep[static_cast<std::size_t>(distance)];
+                                             }));
+    }
+    std::vector<long long> total;
+    int longest = 0;
+    for (std::size_t c = 1; c < census.size(); ++c) {
+        longest = std::max(longest, census[c].longest);
+        total.resize(std::max(total.size(), counts[c].size()));
+        for (std::size_t k = 0; k < counts[c].size(); ++k) {
+            total[k] += counts[c][k];
+        }
+        census[c].longest = longest;
+        census[c].countBySteps.assign(static_cast<std::size_t>(longest) + 1, 0);
+        for (std::size_t k = 1; k < total.size() && k <= static_cast<std::size_t>(longest); ++k) {
+            census[c].countBySteps[k] = static_cast<int>(std::min<long long>(total[k], kMaxVariantCount));
+        }
+    }
+    return census;
+}
+
 std::vector<Variant> GenerateVariants(int count, const VariantLimits& limits, std::uint64_t seed) {
     if (count < 1 || count > kMaxVariantCount || limits.steps < 1 || limits.maxCapacity < kMinCapacity ||
         limits.maxCapacity > kMaxCapacity) {
         throw std::invalid_argument("variant count, steps or capacity out of range");
+    }
+    // Whether there are enough such tasks is known from the census at once; only then is the search run.
+    const VariantCensus census = StoredVariantCensus(limits);
+    if (census.count(limits.steps) < count) {
+        refuse(count, limits, static_cast<std::size_t>(census.count(limits.steps)), census.longest);
     }
     SeededRandom random(seed);
     std::vector<PackedSetup> setups = canonicalSetups(limits);
@@ -428,26 +529,10 @@ std::vector<Variant> GenerateVariants(int count, const VariantLimits& limits, st
     std::vector<Candidate> local;
     for (PackedSetup packed : setups) {
         const Setup setup = unpack(packed, limits.unlimitedSource);
-        VesselState start;
-        start.capacity = setup.capacity;
-        start.amount = setup.start;
-        start.unlimitedSource = limits.unlimitedSource ? 1 : 0;
-        start.pourBackAllowed = limits.pourBackAllowed ? 1 : 0;
         local.clear();
-        for (const auto& reached : walk.walk(start)) {
-            longest = std::max(longest, reached.distance);
-            if (reached.distance != limits.steps) {
-                continue;
-            }
-            for (const Amounts& order : orders) {
-                const Candidate c = candidate(relabel(setup.capacity, order), relabel(setup.start, order),
-                                              relabel(reached.amount, order));
-                if (hasEqualCapacities(setup.capacity) && !seenWithEqualCapacities.insert(c.key()).second) {
-                    continue;
-                }
-                local.push_back(c);
-            }
-        }
+        longest =
+            std::max(longest, visitTasks(setup, limits, orders, limits.steps, walk, seenWithEqualCapacities,
+                                         [&local](int, const Candidate& c) { local.push_back(c); }));
         if (local.empty()) {
             continue;
         }

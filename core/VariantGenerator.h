@@ -39,10 +39,34 @@ struct Variant {
     std::vector<PourCommand> solution;
 };
 
+// How many tasks of the generator's form there are for one kind of limits, by the number of steps of their
+// shortest solution.
+struct VariantCensus {
+    // The longest shortest solution among them.
+    int longest = 0;
+    // The number of tasks whose shortest solution takes `steps` steps (index 0 unused), up to
+    // kMaxVariantCount: a larger number is held as kMaxVariantCount, all that a set can ask for.
+    std::vector<int> countBySteps;
+
+    int count(int steps) const {
+        return steps >= 1 && steps <= longest ? countBySteps[static_cast<std::size_t>(steps)] : 0;
+    }
+};
+
+// The census of every capacity limit from 1 to `maxCapacity` (index 0 unused) for one kind of vessel А, found
+// by walking every task as the generator does. Slow for large capacities (seconds): the generator reads the
+// census from the table that the tool trimerka-variant-census computed with it once.
+std::vector<VariantCensus> CountVariants(int maxCapacity, bool unlimitedSource, bool pourBackAllowed);
+// The census of the limits (their number of steps aside) from the stored table.
+VariantCensus StoredVariantCensus(const VariantLimits& limits);
+// The stored table of one kind of vessel А (core/VariantCensusTable.cpp, written by trimerka-variant-census).
+const std::uint16_t* VariantCensusTable(bool unlimitedSource, bool pourBackAllowed);
+
 // `count` tasks whose shortest solution takes exactly `limits.steps` steps, no two alike (capacities,
 // starting and target amounts differ as a whole), chosen at random and always the same for the same
 // arguments and seed. Raises Error with one Russian sentence when fewer such tasks exist within the
-// limits; the sentence names the largest number of steps that the limits allow.
+// limits; the sentence names the largest number of steps that the limits allow. That refusal comes from the
+// stored census at once, without a search.
 std::vector<Variant> GenerateVariants(int count, const VariantLimits& limits, std::uint64_t seed);
 
 // The task record of a variant: the statement below, the column titles of the examples, default colours,

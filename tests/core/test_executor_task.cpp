@@ -136,7 +136,17 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"sbet", "q"}, {"sbem", "-2"}},
                     "Value must be between 1 and 2147483647"},
         FailingFile{
-            "AmountBeforeHeight", {{"sbh", "h"}, {"sbet", "a"}}, "''a'' is not a valid integer value"}),
+            "AmountBeforeHeight", {{"sbh", "h"}, {"sbet", "a"}}, "''a'' is not a valid integer value"},
+        // A value is file text: quoted safe, so it can neither steer a terminal nor flood the report.
+        FailingFile{"EscapeSequenceInAValueShownSafely",
+                    {{"krres", "\x1B[2J\x1B]0;x\x07"
+                               "1\xE2\x80\xAE"}},
+                    "''\\x1B[2J\\x1B]0;x\\x07"
+                    "1\\u202E'' is not a valid integer value"},
+        FailingFile{
+            "LongValueCutWithAnEllipsis",
+            {{"sbh", "ababababababababababababababababababababababababababababababababababab"}},
+            "''abababababababababababababababababababababababababababababa…'' is not a valid integer value"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct AcceptedFile {

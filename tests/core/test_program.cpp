@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Строка 2: «налить воды» — не команда; ожидается команда вида «А - Б»"},
         ErrorCase{"CommandWithoutDash", "АБ", "Строка 1: «АБ» — не команда; ожидается команда вида «А - Б»"},
         ErrorCase{"RowWithTwoColumns", "А - Б\t1\t2",
-                  "Строка 1: «А - Б\\t1\\t2» — после команды через табуляцию "
+                  "Строка 1: «А - Б\t1\t2» — после команды через табуляцию "
                   "должны стоять три столбца сосудов или ни одного"},
         ErrorCase{"LoopEndAlone", "А - Б\nкц", "Строка 2: «кц» без «нц»"},
         ErrorCase{"IfEndAlone", "все", "Строка 1: «все» без «если»"},
@@ -204,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"ControlCharactersShownAsEscapes", std::string("А\x01\x1B[2J - Б"),
                   "Строка 1: «А\\x01\\x1B[2J - Б» — не команда; ожидается команда вида «А - Б»"},
         ErrorCase{"LongLineShortened", "А - Б " + std::string(1000 * 1000, 'x'),
-                  "Строка 1: «А - Б " + std::string(54, 'x') +
+                  "Строка 1: «А - Б " + std::string(53, 'x') +
                       "…» — не команда; ожидается команда вида «А - Б»"},
         ErrorCase{"LongerThanAMebibyte", std::string(1000, '\n') + std::string(1024 * 1024, 'x'),
                   "Строка 1001: программа длиннее 1 МиБ — такую программу не выполнить"},

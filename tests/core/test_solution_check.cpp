@@ -64,6 +64,17 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"RowNumberWithBracket", "12) в-а", Step, VA, std::nullopt},
                       LineCase{"BlanksAroundAndNoBreakSpace", "  \xC2\xA0А  -  Б \t", Step, AB, std::nullopt},
                       LineCase{"EmptyVesselColumnsAreNone", "А - Б\t\t\t", Step, AB, std::nullopt},
+                      // A row that went through a spreadsheet gains empty columns at either end.
+                      LineCase{"SpreadsheetColumnsBefore", "\t\tА - Б\t3 ( 8 - 5 )\t5 ( 0 + 5 )\t0", Step, AB,
+                               Texts{"3 ( 8 - 5 )", "5 ( 0 + 5 )", "0"}},
+                      LineCase{"SpreadsheetColumnsAfter", "А - Б\t3 ( 8 - 5 )\t5 ( 0 + 5 )\t0\t\t\t", Step,
+                               AB, Texts{"3 ( 8 - 5 )", "5 ( 0 + 5 )", "0"}},
+                      LineCase{"SpreadsheetColumnsAroundANumberedRow",
+                               "\t1\tА - Б\t3 ( 8 - 5 )\t5 ( 0 + 5 )\t0\t\t", Step, AB,
+                               Texts{"3 ( 8 - 5 )", "5 ( 0 + 5 )", "0"}},
+                      LineCase{"EmptyFirstColumnBeforeACommand", "\tБ - В", Step, BV, std::nullopt},
+                      LineCase{"RetypedRowNumberColumnAndCommand", "3\tА - Б", Step, AB, std::nullopt},
+                      LineCase{"RowNumberColumnAlone", "3\t", Blank, AB, std::nullopt},
                       LineCase{"EmptyLine", "", Blank, AB, std::nullopt},
                       LineCase{"BlanksOnly", " \t ", Blank, AB, std::nullopt},
                       LineCase{"UnknownVessel", "А - Г", NotACommand, AB, std::nullopt},
@@ -177,6 +188,16 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
+// The rows pasted into a spreadsheet and copied back: an empty column before them and two after.
+std::string throughASpreadsheet(const std::string& clipboard) {
+    std::string text;
+    for (std::size_t from = 0, end; (end = clipboard.find("\r\n", from)) != std::string::npos;
+         from = end + 2) {
+        text += "\t" + clipboard.substr(from, end - from) + "\t\t\r\n";
+    }
+    return text;
+}
+
 struct CheckCase {
     const char* name;
     ExecutorTask task;
@@ -221,8 +242,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "Строка 3: после последней команды (шаг 2) в сосудах А, Б, В — 3, 2, 3, а нужно 4, 4, 0; "
                   "задание не решено.\n"},
         CheckCase{"NotACommandWithItsLineNumber", classicTask(), "А - Б\n\nА - Г\nБ - В\n", false, 1, 0, 3,
-                  "Строка 3: «А - Г» — не команда исполнителя; команды: А - Б, А - В, Б - А, Б - В, В - Б, "
-                  "В - А.\n"},
+                  "Строка 3: «А - Г» — не команда исполнителя; ожидается команда вида «А - Б», "
+                  "одна из шести: А - Б, А - В, Б - А, Б - В, В - Б, В - А.\n"},
         CheckCase{
             "VesselColumnsMissing", classicTask(), "А - Б\t3 ( 8 - 5 )\t5 ( 0 + 5 )\n", false, 0, 0, 1,
             "Строка 1: после команды через табуляцию должны стоять три столбца сосудов или ни одного, а "
@@ -237,8 +258,8 @@ INSTANTIATE_TEST_SUITE_P(
                            "\t 2 \t") +
                       "\nА - А\n",
                   false, 3, 0, 5,
-                  "Строка 5: «А - А» — не команда исполнителя; команды: А - Б, А - В, Б - А, Б - В, В - Б, "
-                  "В - А.\n"},
+                  "Строка 5: «А - А» — не команда исполнителя; ожидается команда вида «А - Б», "
+                  "одна из шести: А - Б, А - В, Б - А, Б - В, В - Б, В - А.\n"},
         CheckCase{"FirstFaultWinsOverALaterOne", classicTask(),
                   replaced(clipboardOf({{VesselA, VesselB}, {VesselB, VesselV}, {VesselV, VesselA}}), "\t2\t",
                            "\t3\t") +
@@ -246,6 +267,24 @@ INSTANTIATE_TEST_SUITE_P(
                   false, 3, 0, 3,
                   "Строка 3: шаг 3, В - А: в столбце сосуда Б записано «3», а исполнитель пишет «2»; журнал "
                   "изменён.\n"},
+        CheckCase{"CopiedThroughASpreadsheet", classicTask(),
+                  throughASpreadsheet(clipboardOf(shortestCommands())), true, 7, 7, 0,
+                  "Решено за 7 шагов; кратчайшее решение — 7 шагов.\n"},
+        // The escape sequence would erase the line on a terminal and print a verdict over it.
+        CheckCase{
+            "ALineOfControlsIsQuotedSafeAndShort", classicTask(),
+            "\x1B[2K\x1B[1GРешено за 7 шагов" + std::string(100, 'x') + "\n", false, 0, 0, 1,
+            "Строка 1: «\\x1B[2K\\x1B[1GРешено за 7 шагов" + std::string(28, 'x') +
+                "…» — не команда исполнителя; ожидается команда вида «А - Б», одна из шести: А - Б, А - В, "
+                "Б - А, Б - В, В - Б, В - А.\n"},
+        CheckCase{
+            "AForgedVesselTextIsQuotedSafe", classicTask(),
+            replaced(clipboardOf(shortestCommands()), "2 ( 5 - 3 )",
+                     "\xE2\x80\xAE"
+                     "2 ( 5 - 3 )\x7F"),
+            false, 2, 0, 2,
+            "Строка 2: шаг 2, Б - В: в столбце сосуда Б записано «\\u202E2 ( 5 - 3 )\\x7F», а исполнитель "
+            "пишет «2 ( 5 - 3 )»; журнал изменён.\n"},
         CheckCase{"NoCommand", classicTask(), "\r\n \r\n", false, 0, 0, 0,
                   "В решении нет ни одной команды.\n"},
         CheckCase{"EmptyFile", classicTask(), "", false, 0, 0, 0, "В решении нет ни одной команды.\n"},

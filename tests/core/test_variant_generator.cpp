@@ -17,6 +17,7 @@
 #include "core/Utf8.h"
 #include "core/VariantFiles.h"
 #include "support/NamedRows.h"
+#include "support/TemporaryFolder.h"
 
 namespace trimerka {
 namespace {
@@ -56,18 +57,9 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
     return entries;
 }
 
-class VariantFolder : public ::testing::Test {
+class VariantFolder : public testing::TemporaryFolder {
 protected:
-    void SetUp() override {
-        std::random_device seed;
-        folder_ = fs::temp_directory_path() / ("trimerka-variants-" + std::to_string(seed()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
-    }
-    fs::path folder_;
+    VariantFolder() : TemporaryFolder("trimerka-variants-") {}
 };
 
 // ---- The texts and heights of one variant
@@ -308,7 +300,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"FolderIsAFile", "file/set", 2, limited(2, 5),
                     [](const fs::path& folder) { std::ofstream(folder / "file") << "plain"; },
                     VariantSetOutcome::FolderUnwritable,
-                    "Не удаётся записать файлы в папку «<folder>/file/set»; ничего не записано."}),
+                    "«<folder>/file» — файл, а не папка; ничего не записано."},
+        RefusalCase{"OutIsAFile", "file", 2, limited(2, 5),
+                    [](const fs::path& folder) { std::ofstream(folder / "file") << "plain"; },
+                    VariantSetOutcome::FolderUnwritable,
+                    "«<folder>/file» — файл, а не папка; ничего не записано."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A write that fails halfway takes back the files written before it, a part of its own and the folders made.
@@ -320,12 +316,147 @@ TEST_F(VariantFolder, AFailedWriteTakesBackTheWholeSet) {
             std::ofstream(path) << "[trimerka]\nksz=";
             throw Error("Unable to write to " + path.string());
         }
-        WriteTaskFile(path, task);
+        return CreateTaskFile(path, task);
     };
     const VariantSet set = MakeVariantSet(folder_ / "new" / "set", 5, limited(4, 12), 3, failOnThird);
     EXPECT_EQ(set.outcome, VariantSetOutcome::FolderUnwritable);
     EXPECT_EQ(writes, 3);
     EXPECT_EQ(snapshot(folder_), before);
+}
+
+// A file that appears between the check of the names and the writing is neither replaced nor taken away, and
+// the files of the set written before it are.
+TEST_F(VariantFolder, AFileThatAppearsDuringTheWritingIsNeverReplaced) {
+    int creations = 0;
+    const fs::path planted = folder_ / "set" / utf8Path("вариант-02.tmk");
+    const auto raced = [&](const fs::path& path, const TaskDefinition& task) {
+        if (++creations == 2) {
+            std::ofstream(planted) << "a pupil's own file";
+        }
+        return CreateTaskFile(path, task);
+    };
+    const VariantSet set = MakeVariantSet(folder_ / "set", 3, limited(4, 12), 3, raced);
+    EXPECT_EQ(set.outcome, VariantSetOutcome::NamesTaken);
+    EXPECT_EQ(set.message,
+              "В папке «" + std::string(reinterpret_cast<const char*>((folder_ / "set").u8string().c_str())) +
+                  "» уже есть вариант-02.tmk; ничего не записано.");
+    EXPECT_EQ(creations, 2);
+    const std::map<std::string, std::string> left{{"вариант-02.tmk", "a pupil's own file"}};
+    EXPECT_EQ(snapshot(folder_ / "set"), left);
+}
+
+TEST_F(VariantFolder, CreatingATaskFileNeverReplacesWhatStandsThere) {
+    std::ofstream(folder_ / "taken.tmk") << "kept";
+    fs::create_directory(folder_ / "folder.tmk");
+    fs::create_symlink(folder_ / "nowhere.tmk", folder_ / "dangling.tmk");
+    EXPECT_FALSE(CreateTaskFile(folder_ / "taken.tmk", TaskDefinition{}));
+    EXPECT_FALSE(CreateTaskFile(folder_ / "folder.tmk", TaskDefinition{}));
+    EXPECT_FALSE(CreateTaskFile(folder_ / "dangling.tmk", TaskDefinition{}));
+    EXPECT_EQ(bytesOf(folder_ / "taken.tmk"), "kept");
+    EXPECT_FALSE(fs::exists(folder_ / "nowhere.tmk"));
+    EXPECT_TRUE(CreateTaskFile(folder_ / "new.tmk", TaskDefinition{}));
+    EXPECT_EQ(bytesOf(folder_ / "new.tmk"), ComposeTaskFileText({}, TaskDefinition{}));
+    EXPECT_THROW(CreateTaskFile(folder_ / "missing" / "a.tmk", TaskDefinition{}), Error);
+}
+
+// ---- How many tasks there are
+
+// Every task of the generator's form within the limits, counted by its shortest solution without the
+// generator's shortcuts: each capacity triple in every order, each start of full and empty vessels, each
+// state the solver reaches, each distinct (capacities, start, target) once.
+std::vector<int> countedBySolver(const VariantLimits& limits) {
+    std::set<std::tuple<Amounts, Amounts, Amounts>> seen;
+    std::vector<int> count(1, 0);
+    const int first = limits.unlimitedSource ? 1 : 0;
+    for (int a = first == 1 ? 99 : 1; a <= (first == 1 ? 99 : limits.maxCapacity); ++a) {
+        for (int b = 1; b <= limits.maxCapacity; ++b) {
+            for (int c = 1; c <= limits.maxCapacity; ++c) {
+                for (int full = 0; full < 8; ++full) {
+                    const Amounts capacity{a, b, c};
+                    Amounts start{};
+                    for (int v = 0; v < kVesselCount; ++v) {
+                        start[v] = (full >> v & 1) != 0 ? capacity[v] : 0;
+                    }
+                    if ((first == 1 && start[0] != 99) || (first == 0 && (full == 0 || full == 7))) {
+                        continue;
+                    }
+                    ExecutorTask task;
+                    for (int v = 0; v < kVesselCount; ++v) {
+                        task.vessels[v].capacity = capacity[v];
+                        task.vessels[v].amount = start[v];
+                        task.vessels[v].targetText = "0";
+                    }
+                    task.unlimitedSource = limits.unlimitedSource ? 1 : 0;
+                    task.pourBackAllowed = limits.pourBackAllowed ? 1 : 0;
+                    for (const auto& state : Solve(task).reachable) {
+                        if (state.distance == 0 || !seen.insert({capacity, start, state.amount}).second) {
+                            continue;
+                        }
+                        if (count.size() <= static_cast<std::size_t>(state.distance)) {
+                            count.resize(static_cast<std::size_t>(state.distance) + 1);
+                        }
+                        ++count[static_cast<std::size_t>(state.distance)];
+                    }
+                }
+            }
+        }
+    }
+    return count;
+}
+
+struct CensusCase {
+    const char* name;
+    bool unlimitedSource;
+    bool pourBackAllowed;
+};
+
+class Census : public ::testing::TestWithParam<CensusCase> {};
+
+// The walk the table was made with agrees with the solver for small capacities, where every task can be
+// counted one by one; it is what keeps equal capacities from counting a task twice.
+TEST_P(Census, CountsEveryTaskOnceAsTheSolverFindsThem) {
+    const CensusCase& c = GetParam();
+    const auto census = CountVariants(4, c.unlimitedSource, c.pourBackAllowed);
+    for (int capacity = 1; capacity <= 4; ++capacity) {
+        SCOPED_TRACE(capacity);
+        const std::vector<int> solver = countedBySolver({1, capacity, c.unlimitedSource, c.pourBackAllowed});
+        const VariantCensus& counted = census[static_cast<std::size_t>(capacity)];
+        EXPECT_EQ(counted.longest, static_cast<int>(solver.size()) - 1);
+        for (int k = 1; k < static_cast<int>(solver.size()); ++k) {
+            EXPECT_EQ(counted.count(k), std::min(solver[static_cast<std::size_t>(k)], kMaxVariantCount)) << k;
+        }
+    }
+}
+
+// The stored table is the walk's result: recomputed here for the capacities a test can afford.
+TEST_P(Census, TheStoredTableIsWhatTheWalkCounts) {
+    const CensusCase& c = GetParam();
+    const auto census = CountVariants(14, c.unlimitedSource, c.pourBackAllowed);
+    for (int capacity = 1; capacity <= 14; ++capacity) {
+        SCOPED_TRACE(capacity);
+        const VariantCensus stored = StoredVariantCensus({1, capacity, c.unlimitedSource, c.pourBackAllowed});
+        EXPECT_EQ(stored.longest, census[static_cast<std::size_t>(capacity)].longest);
+        EXPECT_EQ(stored.countBySteps, census[static_cast<std::size_t>(capacity)].countBySteps);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, Census,
+                         ::testing::Values(CensusCase{"Ordinary", false, true},
+                                           CensusCase{"Unlimited", true, true},
+                                           CensusCase{"UnlimitedWithoutPourBack", true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Asking for every task there is gives each of them once.
+TEST(VariantGenerator, EveryTaskOfTwoStepsUpToThreeLitresIsDistinct) {
+    const VariantLimits limits = limited(2, 3);
+    const int all = StoredVariantCensus(limits).count(2);
+    const std::vector<Variant> variants = GenerateVariants(all, limits, 5);
+    std::set<std::tuple<Amounts, Amounts, Amounts>> distinct;
+    for (const Variant& v : variants) {
+        distinct.insert({v.capacity, v.start, v.target});
+    }
+    EXPECT_EQ(distinct.size(), static_cast<std::size_t>(all));
+    EXPECT_THROW(GenerateVariants(all + 1, limits, 5), Error);
 }
 
 TEST(VariantGenerator, RefusesCountsStepsAndCapacitiesOutsideTheirRanges) {
