@@ -10,6 +10,7 @@
 
 #include "core/Pour.h"
 #include "core/Program.h"
+#include "core/SafeText.h"
 #include "core/TextCodec.h"
 #include "core/Utf8.h"
 
@@ -31,16 +32,9 @@ int lineCount(std::string_view text) {
     return lines;
 }
 
+// Safe text is what stays unchanged when made safe again: a TAB may stand, nothing a terminal would obey.
 bool hasControlCharacter(std::string_view text) {
-    for (std::string_view character : trimerka::utf8::characters(text)) {
-        const auto lead = static_cast<unsigned char>(character.front());
-        const bool c1 =
-            character.size() == 2 && lead == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0;
-        if (lead < 0x20 || lead == 0x7F || c1) {
-            return true;
-        }
-    }
-    return false;
+    return trimerka::SafeText(text, std::string::npos) != text;
 }
 
 } // namespace
