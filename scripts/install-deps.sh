@@ -6,11 +6,11 @@ set -euo pipefail
 
 # Build and run: compiler, Qt 6 with its SVG module and Russian translation, the Wine fonts.
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-wine)
-# Tests: Qt's private headers (the accessibility tests), GoogleTest, Google Benchmark. Packaging checks:
-# desktop entry, metadata and MIME type tools, the DEB and RPM builders and their linters. Journeys through
-# the real program: a virtual display, keys and clicks, the clipboard, screen grabs and window properties,
-# and AT-SPI's Python bindings for what a screen reader is told.
-test_packages=(qt6-base-private-dev libgtest-dev libgmock-dev libbenchmark-dev
+# Tests: the source formatter, Qt's private headers (the accessibility tests), GoogleTest, Google Benchmark.
+# Packaging checks: desktop entry, metadata and MIME type tools, the DEB and RPM builders and their linters.
+# Journeys through the real program: a virtual display, keys and clicks, the clipboard, screen grabs and
+# window properties, and AT-SPI's Python bindings for what a screen reader is told.
+test_packages=(clang-format qt6-base-private-dev libgtest-dev libgmock-dev libbenchmark-dev
                desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev file lintian rpm rpmlint
                xvfb xdotool xclip imagemagick x11-utils python3-pyatspi)
 
