@@ -82,12 +82,13 @@ write_program 'нц пока А = А
 кц
 '
 keys F9
-sleep 1.5
+sleep 1
 focus_window "$program"
 keys Escape
-sleep 0.5
+sleep 0.3
 rows="$(copy_step_log | wc -l)"
-sleep 1
+# At 0.3 s a step, a loop that went on would have written more rows by now.
+sleep 0.8
 [ "$(copy_step_log | wc -l)" -eq "$rows" ] || fail "the loop went on after «Стоп»"
 [ "$rows" -ge 2 ] && [ "$rows" -lt 100 ] || fail "$rows rows after «Стоп»"
 is_shown "$program" || fail "Esc closed the window instead of stopping the program"
