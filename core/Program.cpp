@@ -1,5 +1,6 @@
 #include "core/Program.h"
 
+#include <algorithm>
 #include <charconv>
 #include <utility>
 #include <vector>
@@ -93,6 +94,19 @@ std::size_t letterBytes(std::string_view line, std::size_t i) {
         return 2;
     }
     return 0;
+}
+
+// The bytes of the word (a run of letters) at `i`; 0 when no letter stands there.
+std::size_t wordBytes(std::string_view line, std::size_t i) {
+    std::size_t n = 0;
+    while (i + n < line.size()) {
+        const std::size_t letter = letterBytes(line, i + n);
+        if (letter == 0) {
+            break;
+        }
+        n += letter;
+    }
+    return n;
 }
 
 std::size_t characterBytes(std::string_view line, std::size_t i) {
@@ -195,16 +209,8 @@ void lexLine(std::string_view line, std::size_t base, int lineNumber, std::vecto
                 ++n;
             }
             push(TokenKind::Number, n);
-        } else if (letterBytes(line, i) != 0) {
-            std::size_t n = 0;
-            while (i + n < line.size()) {
-                const std::size_t letter = letterBytes(line, i + n);
-                if (letter == 0) {
-                    break;
-                }
-                n += letter;
-            }
-            push(TokenKind::Word, n);
+        } else if (const std::size_t word = wordBytes(line, i); word != 0) {
+            push(TokenKind::Word, word);
         } else if (const std::size_t symbol = symbolBytes(line.substr(i)); symbol != 0) {
             push(TokenKind::Symbol, symbol);
         } else {
@@ -352,6 +358,10 @@ private:
     }
 
     void lex() {
+        if (text_.size() > kMaxProgramBytes) {
+            const auto lines = std::count(text_.begin(), text_.begin() + kMaxProgramBytes, '\n');
+            fail(static_cast<int>(lines) + 1, "программа длиннее 1 МиБ — такую программу не выполнить");
+        }
         std::string_view text = text_;
         std::size_t skipped = 0;
         if (text.starts_with("\xEF\xBB\xBF")) {
@@ -384,7 +394,7 @@ private:
             }
             ++pos_;
             if (tokens_[pos_].keyword != Keyword::Times) {
-                fail(next.line, "после «нц " + std::string(digits.substr(0, 20)) + "» нет «раз»");
+                fail(next.line, "после «нц " + VisibleText(digits, 20) + "» нет «раз»");
             }
             ++pos_;
             node.kind = ProgramNode::Kind::Repeat;
@@ -423,22 +433,26 @@ private:
         return steps;
     }
 
-    void anyOf(int depth, std::vector<ConditionStep>& steps) {
-        allOf(depth, steps);
-        while (tokens_[pos_].keyword == Keyword::Or) {
+    using ConditionPart = void (Parser::*)(int depth, std::vector<ConditionStep>& steps);
+
+    // Parts read by `part` joined by the keyword, each join combining the two before it: "или" joins the
+    // parts joined by "и", and these join the parts with "не", so that "не" binds tightest.
+    void joined(int depth, std::vector<ConditionStep>& steps, Keyword keyword, ConditionOp op,
+                ConditionPart part) {
+        (this->*part)(depth, steps);
+        while (tokens_[pos_].keyword == keyword) {
             ++pos_;
-            allOf(depth, steps);
-            steps.push_back(combining(ConditionOp::Or));
+            (this->*part)(depth, steps);
+            steps.push_back(combining(op));
         }
     }
 
+    void anyOf(int depth, std::vector<ConditionStep>& steps) {
+        joined(depth, steps, Keyword::Or, ConditionOp::Or, &Parser::allOf);
+    }
+
     void allOf(int depth, std::vector<ConditionStep>& steps) {
-        negated(depth, steps);
-        while (tokens_[pos_].keyword == Keyword::And) {
-            ++pos_;
-            negated(depth, steps);
-            steps.push_back(combining(ConditionOp::And));
-        }
+        joined(depth, steps, Keyword::And, ConditionOp::And, &Parser::negated);
     }
 
     // "не …", "( … )" or a comparison. Each "не" and "(" is a level, limited as statements are, and checked
@@ -604,23 +618,20 @@ Program ParseProgram(std::string_view text) {
 
 bool LooksLikeProgram(std::string_view text) {
     bool found = false;
-    std::vector<Token> tokens;
-    forEachLine(text, [&](std::string_view line, std::size_t offset, int number) {
-        const std::string_view code = withoutComment(line);
-        if (code.size() != line.size()) {
-            found = true;
-            return false;
-        }
-        tokens.clear();
-        lexLine(code, offset, number, tokens);
-        for (const Token& token : tokens) {
-            if (token.keyword != Keyword::None && token.keyword != Keyword::And &&
-                token.keyword != Keyword::Or && token.keyword != Keyword::Not) {
-                found = true;
-                return false;
+    forEachLine(text, [&](std::string_view line, std::size_t, int) {
+        found = line.find('|') != std::string_view::npos;
+        for (std::size_t i = 0; i < line.size() && !found;) {
+            const std::size_t word = wordBytes(line, i);
+            if (word == 0) {
+                i += characterBytes(line, i);
+                continue;
             }
+            const Keyword keyword = keywordOf(line.substr(i, word));
+            found = keyword != Keyword::None && keyword != Keyword::And && keyword != Keyword::Or &&
+                    keyword != Keyword::Not;
+            i += word;
         }
-        return true;
+        return !found;
     });
     return found;
 }

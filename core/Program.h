@@ -55,7 +55,8 @@ private:
     std::shared_ptr<const ProgramNode> root_;
 };
 
-// Parses UTF-8 text; throws ProgramSyntaxError with the first error.
+// Parses UTF-8 text; throws ProgramSyntaxError with the first error. A line that is not UTF-8 and a text
+// longer than kMaxProgramBytes are errors too.
 Program ParseProgram(std::string_view text);
 
 // Whether a text is meant as a program rather than a plain list of commands: some line holds a keyword of

@@ -1,9 +1,13 @@
 #include "core/SolutionCheck.h"
 
+#include <algorithm>
+
+#include "core/Program.h"
 #include "core/ReplayHost.h"
 #include "core/Solver.h"
 #include "core/StepLog.h"
 #include "core/TextCodec.h"
+#include "core/VisibleText.h"
 
 namespace trimerka {
 
@@ -131,6 +135,29 @@ std::string solvedText(int stepCount, const SolverResult& shortest) {
     return text + ".\n";
 }
 
+std::string amountsText(const VesselState& state) {
+    std::array<std::string, kVesselCount> amounts;
+    for (int v = 0; v < kVesselCount; ++v) {
+        amounts[v] = std::to_string(state.amount[v]);
+    }
+    return listed(amounts);
+}
+
+std::string controlNote(const ExecutorTask& task) {
+    return task.solutionControl != 1
+               ? "Контроль решения в задании выключен: исполнитель не сообщит о выполнении.\n"
+               : "";
+}
+
+// A report of several lines as one, for a table of tasks.
+std::string oneLine(std::string report) {
+    while (report.ends_with('\n')) {
+        report.pop_back();
+    }
+    std::replace(report.begin(), report.end(), '\n', ' ');
+    return report;
+}
+
 } // namespace
 
 std::optional<int> VesselOfLetter(std::string_view letter) {
@@ -251,22 +278,96 @@ SolutionCheck CheckSolution(const ExecutorTask& task, std::string_view solutionB
                     "Цель впервые достигнута на шаге " + std::to_string(check.firstReachedStep) + ".\n";
             }
         } else {
-            std::array<std::string, kVesselCount> amounts;
-            for (int v = 0; v < kVesselCount; ++v) {
-                amounts[v] = std::to_string(host.state().amount[v]);
-            }
             wrong(lastLine, "после последней команды (шаг " + std::to_string(check.steps) +
-                                ") в сосудах А, Б, В — " + listed(amounts) + ", а нужно " + listed(targets) +
-                                "; задание не решено.");
+                                ") в сосудах А, Б, В — " + amountsText(host.state()) + ", а нужно " +
+                                listed(targets) + "; задание не решено.");
             if (check.firstReachedStep != 0) {
                 check.report += "Цель была достигнута на шаге " + std::to_string(check.firstReachedStep) +
                                 ", но решение на нём не закончилось.\n";
             }
         }
     }
-    if (task.solutionControl != 1) {
-        check.report += "Контроль решения в задании выключен: исполнитель не сообщит о выполнении.\n";
+    check.report += controlNote(task);
+    return check;
+}
+
+SolutionCheck CheckProgram(const ExecutorTask& task, const Program& program) {
+    SolutionCheck check;
+    const ProgramOutcome outcome = RunProgram(program, task, true);
+    check.steps = static_cast<int>(outcome.rows.size());
+    check.firstReachedStep = outcome.reachedStep;
+    if (outcome.reachedStep != 0) {
+        check.solved = true;
+        check.report = solvedText(outcome.reachedStep, Solve(task));
+    } else if (outcome.stopLine != 0) {
+        check.errorLine = outcome.stopLine;
+        check.report = ProgramLimitText(outcome.state, outcome.stopLine) + " Задание не решено.\n";
+    } else if (check.steps == 0) {
+        check.report = "Программа не выполнила ни одной команды; задание не решено.\n";
+    } else {
+        check.errorLine = outcome.lastCommandLine;
+        check.report = "Строка " + std::to_string(check.errorLine) + ": программа закончилась после шага " +
+                       std::to_string(check.steps) + "; в сосудах А, Б, В — " +
+                       amountsText(outcome.finalState) + ", а нужно " + listed(task.targetTexts()) +
+                       "; задание не решено.\n";
     }
+    check.report += controlNote(task);
+    return check;
+}
+
+SolutionCheck CheckSolutionOrProgram(const ExecutorTask& task, std::string_view bytes) {
+    const std::string text = codec::decodeFileText(bytes);
+    if (!LooksLikeProgram(text)) {
+        return CheckSolution(task, bytes);
+    }
+    try {
+        return CheckProgram(task, ParseProgram(text));
+    } catch (const ProgramSyntaxError& e) {
+        SolutionCheck check;
+        check.errorLine = e.line();
+        check.report = std::string(e.what()) + "\n";
+        return check;
+    }
+}
+
+TaskFolderCheck CheckProgramOnTasks(const std::filesystem::path& folder, std::string_view programBytes) {
+    TaskFolderCheck check;
+    Program program;
+    try {
+        program = ParseProgram(codec::decodeFileText(programBytes));
+    } catch (const ProgramSyntaxError& e) {
+        check.report = std::string(e.what()) + "\n";
+        return check;
+    }
+    std::vector<std::filesystem::path> tasks;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (entry->path().extension() == ".tmk" && entry->is_regular_file(error)) {
+            tasks.push_back(entry->path());
+        }
+    }
+    if (error || tasks.empty()) {
+        check.unreadable = true;
+        check.report = error ? "Папка заданий не читается.\n" : "В папке нет файлов заданий .tmk.\n";
+        return check;
+    }
+    std::sort(tasks.begin(), tasks.end(),
+              [](const auto& a, const auto& b) { return a.filename().string() < b.filename().string(); });
+    for (const std::filesystem::path& path : tasks) {
+        check.report += VisibleText(path.filename().string(), 200) + ": ";
+        try {
+            const SolutionCheck result = CheckProgram(ReadExecutorTask(path), program);
+            check.solvedCount += result.solved ? 1 : 0;
+            check.report += oneLine(result.report) + "\n";
+        } catch (const Error& e) {
+            check.unreadable = true;
+            check.report += "задание не читается: " + VisibleText(e.what(), 200) + "\n";
+        }
+        ++check.taskCount;
+    }
+    check.report += "Решено заданий: " + std::to_string(check.solvedCount) + " из " +
+                    std::to_string(check.taskCount) + ".\n";
     return check;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,8 @@
 #include "core/Pour.h"
 
 namespace trimerka {
+
+class Program;
 
 // A solution file larger than this is not read; a log of a hundred thousand steps stays far below it.
 constexpr std::uintmax_t kMaxSolutionBytes = 16 * 1024 * 1024;
@@ -68,5 +71,30 @@ struct SolutionCheck {
 // completion check compares them, whatever the task's solution-control setting; the report mentions when
 // that setting is off.
 SolutionCheck CheckSolution(const ExecutorTask& task, std::string_view solutionBytes);
+
+// Runs a pupil's program from the task's start with the executor's own step until the targets are first
+// reached (compared as CheckSolution compares them), its end or a limit, and reports as CheckSolution does:
+// solved in how many steps and the least possible, or why not with the line (targets not reached after the
+// last command, a limit).
+SolutionCheck CheckProgram(const ExecutorTask& task, const Program& program);
+
+// A pupil's file in any encoding a solution may have: a program when LooksLikeProgram() says so (a syntax
+// error is reported with its line), a list of commands checked by CheckSolution() otherwise.
+SolutionCheck CheckSolutionOrProgram(const ExecutorTask& task, std::string_view bytes);
+
+// One program tried on every task of a folder.
+struct TaskFolderCheck {
+    // One line a task ("вариант-01.tmk: Решено за 9 шагов; …"), then the count solved; or the program's
+    // syntax error alone.
+    std::string report;
+    int taskCount = 0;
+    int solvedCount = 0;
+    // The folder or a task file in it could not be read, or it holds no task file.
+    bool unreadable = false;
+};
+
+// Runs the program (bytes in any encoding a solution may have) on every ".tmk" file of the folder in the
+// order of their names.
+TaskFolderCheck CheckProgramOnTasks(const std::filesystem::path& folder, std::string_view programBytes);
 
 } // namespace trimerka

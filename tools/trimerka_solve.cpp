@@ -38,6 +38,7 @@ const char* const kUsage =
     "               trimerka-solve --generate N --steps K --out ПАПКА [--seed S] [--max-capacity C]\n"
     "                              [--unlimited [--no-pour-back]]\n"
     "               trimerka-solve --check ЗАДАНИЕ.tmk РЕШЕНИЕ.txt\n"
+    "               trimerka-solve --check ПАПКА ПРОГРАММА.txt\n"
     "               trimerka-solve --help\n"
     "\n"
     "Проверяет, решается ли задание исполнителя «Тримерка», и печатает кратчайшее решение.\n"
@@ -75,7 +76,15 @@ const char* const kUsage =
     "  латинские A, B, V вместо А, Б, В, любой регистр, номер строки впереди («3», «3.», «3)»), пустые\n"
     "  строки. Кодировка: UTF-8 с BOM или без, Windows-1251 или UTF-16 с BOM. «-» вместо РЕШЕНИЯ —\n"
     "  стандартный ввод.\n"
+    "  Программа вместо списка команд (есть строка с «нц», «кц», «если», «все» или комментарием «|»)\n"
+    "  выполняется так же, как в окне «Программа», до первого достижения цели; ошибка в программе, цель,\n"
+    "  не достигнутая к её концу, и остановка по пределу (10 000 команд или 1 000 000 повторений цикла\n"
+    "  без команды) сообщаются с номером строки.\n"
     "  Код возврата: 0 — решено; 1 — решение прочитано, но неверно; 2 — файл не читается или не задание.\n"
+    "\n"
+    "--check ПАПКА ПРОГРАММА.txt  выполняет одну программу на каждом задании .tmk из ПАПКИ по порядку\n"
+    "  имён: строка на задание — решено за N шагов и кратчайшее решение или почему нет — и итог.\n"
+    "  Код возврата: 0 — решены все; 1 — не все; 2 — папка или задание не читается, в папке нет заданий.\n"
     "\n"
     "Результаты печатаются в стандартный вывод, сообщения об ошибках — в стандартный поток ошибок.\n";
 
@@ -250,6 +259,32 @@ int runGenerate(const std::vector<std::string_view>& args) {
     return kExitSolvable;
 }
 
+// A pupil's solution or program, "-" for standard input.
+bool readSolution(const std::string& path, std::string& bytes) {
+    if (path == "-") {
+        bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return true;
+    }
+    if (!trimerka::ReadFileBytes(std::filesystem::path(path), trimerka::kMaxSolutionBytes, bytes)) {
+        std::cerr << path << ": файл решения не читается\n";
+        return false;
+    }
+    return true;
+}
+
+// --check ПАПКА ПРОГРАММА.txt: one program on every task of the folder.
+int checkProgramOnFolder(const std::filesystem::path& folder, const std::string& programPath) {
+    std::string program;
+    if (!readSolution(programPath, program)) {
+        return kExitBadInput;
+    }
+    const trimerka::TaskFolderCheck result = trimerka::CheckProgramOnTasks(folder, program);
+    std::cout << result.report;
+    return result.unreadable                                                ? kExitBadInput
+           : result.solvedCount == result.taskCount && result.taskCount > 0 ? kExitSolvable
+                                                                            : kExitNotSolvable;
+}
+
 // --check ЗАДАНИЕ.tmk РЕШЕНИЕ.txt, the solution "-" for standard input.
 int runCheck(const std::vector<std::string_view>& args) {
     std::vector<std::string> paths;
@@ -266,6 +301,9 @@ int runCheck(const std::vector<std::string_view>& args) {
         return usageError();
     }
     const std::filesystem::path taskPath(paths[0]);
+    if (std::error_code error; std::filesystem::is_directory(taskPath, error)) {
+        return checkProgramOnFolder(taskPath, paths[1]);
+    }
     std::string bytes;
     if (!trimerka::ReadFileBytes(taskPath, trimerka::kProfileMaxReadBytes, bytes)) {
         std::cerr << paths[0] << ": файл задания не читается\n";
@@ -282,14 +320,10 @@ int runCheck(const std::vector<std::string_view>& args) {
         return kExitBadInput;
     }
     std::string solution;
-    if (paths[1] == "-") {
-        solution.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else if (!trimerka::ReadFileBytes(std::filesystem::path(paths[1]), trimerka::kMaxSolutionBytes,
-                                        solution)) {
-        std::cerr << paths[1] << ": файл решения не читается\n";
+    if (!readSolution(paths[1], solution)) {
         return kExitBadInput;
     }
-    const trimerka::SolutionCheck result = trimerka::CheckSolution(task, solution);
+    const trimerka::SolutionCheck result = trimerka::CheckSolutionOrProgram(task, solution);
     std::cout << result.report;
     return result.solved ? kExitSolvable : kExitNotSolvable;
 }

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/ExecutorTask.h"
 #include "core/Program.h"
 #include "core/ReplayHost.h"
+#include "core/SolutionCheck.h"
 
 namespace trimerka {
 namespace {
@@ -200,9 +203,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "Строка 3: в строке есть байты не в кодировке UTF-8; сохраните программу как текст UTF-8"},
         ErrorCase{"ControlCharactersShownAsEscapes", std::string("А\x01\x1B[2J - Б"),
                   "Строка 1: «А\\x01\\x1B[2J - Б» — не команда; ожидается команда вида «А - Б»"},
-        ErrorCase{"LongLineShortened", "А - Б " + std::string(1024 * 1024, 'x'),
+        ErrorCase{"LongLineShortened", "А - Б " + std::string(1000 * 1000, 'x'),
                   "Строка 1: «А - Б " + std::string(54, 'x') +
                       "…» — не команда; ожидается команда вида «А - Б»"},
+        ErrorCase{"LongerThanAMebibyte", std::string(1000, '\n') + std::string(1024 * 1024, 'x'),
+                  "Строка 1001: программа длиннее 1 МиБ — такую программу не выполнить"},
         ErrorCase{"ErrorAfterManyLines", std::string(100'000, '\n') + "кц", "Строка 100001: «кц» без «нц»"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -297,15 +302,13 @@ struct LimitCase {
 
 class ProgramLimit : public ::testing::TestWithParam<LimitCase> {};
 
-TEST_P(ProgramLimit, EndsTheRunQuicklyOnTheLineItStoppedOn) {
+TEST_P(ProgramLimit, EndsTheRunOnTheLineItStoppedOn) {
     const LimitCase& row = GetParam();
-    const auto started = std::chrono::steady_clock::now();
     ProgramRun run(ParseProgram(row.program));
     int commands = 0;
     while (run.next({8, 0, 0})) {
         ++commands;
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
     EXPECT_EQ(run.state(), row.state);
     EXPECT_EQ(commands, row.commands);
     EXPECT_EQ(run.commandCount(), row.commands);
@@ -402,6 +405,113 @@ TEST(LooksLikeProgram, TellsAProgramFromAListOfCommands) {
     EXPECT_TRUE(LooksLikeProgram("Нц 3 Раз\nА - Б\nКЦ"));
     EXPECT_TRUE(LooksLikeProgram("если А = 1 то А - Б все"));
     EXPECT_FALSE(LooksLikeProgram(std::string("\xFF\xD0", 2)));
+    EXPECT_FALSE(LooksLikeProgram(std::string(16 * 1024 * 1024, '(')));
+    EXPECT_TRUE(LooksLikeProgram(std::string(1024 * 1024, 'x') + " кц"));
+}
+
+std::string fileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+struct CheckCase {
+    const char* name;
+    const char* task;
+    std::string program;
+    bool solved;
+    int errorLine;
+    std::string report;
+};
+
+class ProgramCheck : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(ProgramCheck, ReportsLikeASolutionCheck) {
+    const CheckCase& row = GetParam();
+    const SolutionCheck check = CheckSolutionOrProgram(ReadExecutorTask(kExamples / row.task), row.program);
+    EXPECT_EQ(check.report, row.report);
+    EXPECT_EQ(check.solved, row.solved);
+    EXPECT_EQ(check.errorLine, row.errorLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports, ProgramCheck,
+    ::testing::Values(
+        CheckCase{"ExampleWithALoop", "01_8-5-3.tmk", fileBytes(kExamples / "01_8-5-3.program.txt"), true, 0,
+                  "Решено за 7 шагов; кратчайшее решение — 7 шагов.\n"},
+        CheckCase{"ExampleForAnUnlimitedSource", "02_unlimited-5-3.tmk",
+                  fileBytes(kExamples / "02_unlimited-5-3.program.txt"), true, 0,
+                  "Решено за 6 шагов; кратчайшее решение — 6 шагов.\n"},
+        CheckCase{"SyntaxError", "01_8-5-3.tmk", "| loop\nнц 3 раз\nА - Б\n", false, 3,
+                  "Строка 3: нет «кц» для «нц» из строки 2\n"},
+        CheckCase{
+            "TargetsNotReached", "01_8-5-3.tmk", "| two steps\nА - Б\nБ - В\n", false, 3,
+            "Строка 3: программа закончилась после шага 2; в сосудах А, Б, В — 3, 2, 3, а нужно 4, 4, 0; "
+            "задание не решено.\n"},
+        CheckCase{"CommandLimit", "01_8-5-3.tmk", "| forever\nнц пока 1 = 1\n  А - Б\nкц", false, 3,
+                  "Строка 3: выполнено 10 000 команд, а программа не закончилась; возможно, цикл никогда не "
+                  "кончится. Задание не решено.\n"},
+        CheckCase{"NoCommandRan", "01_8-5-3.tmk", "| nothing\nесли А = 0 то А - Б все", false, 0,
+                  "Программа не выполнила ни одной команды; задание не решено.\n"},
+        CheckCase{
+            "Windows1251Program", "01_8-5-3.tmk", "|\n\xED\xF6 1 \xF0\xE0\xE7 \xC0 - \xC1 \xEA\xF6", false, 2,
+            "Строка 2: программа закончилась после шага 1; в сосудах А, Б, В — 3, 5, 0, а нужно 4, 4, 0; "
+            "задание не решено.\n"},
+        CheckCase{"ListOfCommandsReadAsBefore", "01_8-5-3.tmk", "А - Б\nБ - В\n", false, 2,
+                  "Строка 2: после последней команды (шаг 2) в сосудах А, Б, В — 3, 2, 3, а нужно 4, 4, 0; "
+                  "задание не решено.\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class ProgramOnTaskFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("trimerka-program-" + std::to_string(std::random_device()()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override {
+        std::error_code error;
+        std::filesystem::remove_all(folder_, error);
+    }
+    void copyExample(const char* name) { std::filesystem::copy_file(kExamples / name, folder_ / name); }
+
+    std::filesystem::path folder_;
+    const std::string program_ = fileBytes(kExamples / "01_8-5-3.program.txt");
+};
+
+TEST_F(ProgramOnTaskFolder, ReportsEveryTaskInTheOrderOfNames) {
+    for (const char* name : {"05_10-7-3.tmk", "01_8-5-3.tmk", "02_unlimited-5-3.tmk"}) {
+        copyExample(name);
+    }
+    std::ofstream(folder_ / "notes.txt") << "not a task";
+    const TaskFolderCheck check = CheckProgramOnTasks(folder_, program_);
+    EXPECT_EQ(check.report,
+              "01_8-5-3.tmk: Решено за 7 шагов; кратчайшее решение — 7 шагов.\n"
+              "02_unlimited-5-3.tmk: Решено за 6 шагов; кратчайшее решение — 6 шагов.\n"
+              "05_10-7-3.tmk: Строка 10: программа закончилась после шага 3; в сосудах А, Б, В — 6, 4, "
+              "0, а нужно 5, 5, 0; задание не решено.\n"
+              "Решено заданий: 2 из 3.\n");
+    EXPECT_EQ(check.taskCount, 3);
+    EXPECT_EQ(check.solvedCount, 2);
+    EXPECT_FALSE(check.unreadable);
+}
+
+TEST_F(ProgramOnTaskFolder, NamesWhatCannotBeRead) {
+    copyExample("01_8-5-3.tmk");
+    std::ofstream(folder_ / "00_\x1B[2Jbroken.tmk") << "[trimerka]\r\nksz=yes\r\n";
+    const TaskFolderCheck broken = CheckProgramOnTasks(folder_, program_);
+    EXPECT_TRUE(broken.unreadable);
+    EXPECT_EQ(broken.report.substr(0, broken.report.find('\n')),
+              "00_\\x1B[2Jbroken.tmk: задание не читается: ''yes'' is not a valid integer value");
+    EXPECT_EQ(broken.solvedCount, 1);
+
+    const TaskFolderCheck syntax = CheckProgramOnTasks(folder_, "кц");
+    EXPECT_EQ(syntax.report, "Строка 1: «кц» без «нц»\n");
+    EXPECT_EQ(syntax.taskCount, 0);
+
+    const TaskFolderCheck empty = CheckProgramOnTasks(folder_ / "missing", program_);
+    EXPECT_TRUE(empty.unreadable);
 }
 
 } // namespace
