@@ -96,9 +96,9 @@ is_shown "$program" || fail "Esc closed the window instead of stopping the progr
 step "Ctrl+S saves the program"
 focus_window "$program"
 keys ctrl+s
-choose_file '^Сохранить программу$' "$work/tasks/цикл.txt"
-[ -f "$work/tasks/цикл.txt" ] || fail "no program file was saved"
-printf 'нц пока А = А\n  А - Б\n  Б - А\nкц\n' | cmp - "$work/tasks/цикл.txt" ||
-    fail "the saved program reads: $(cat "$work/tasks/цикл.txt")"
+choose_file '^Сохранить программу$' "$work/tasks/loop.txt"
+[ -f "$work/tasks/loop.txt" ] || fail "no program file was saved"
+printf 'нц пока А = А\n  А - Б\n  Б - А\nкц\n' | cmp - "$work/tasks/loop.txt" ||
+    fail "the saved program reads: $(cat "$work/tasks/loop.txt")"
 
 quit_program
