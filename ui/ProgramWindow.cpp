@@ -1,6 +1,5 @@
 #include "ui/ProgramWindow.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -95,6 +94,8 @@ void ProgramWindow::buildControls() {
     }
     paceChooser_->setCurrentIndex(paceChooser_->findData(kDefaultPace));
     paceLabel->setBuddy(paceChooser_);
+    // A reader says the chooser's name before the pace it shows.
+    paceChooser_->setAccessibleName(QStringLiteral("Скорость"));
 
     editor_ = new ProgramEditor(this);
     editor_->setObjectName(QStringLiteral("programText"));

@@ -466,6 +466,7 @@ TEST_F(ProgramWindowFixture, SavedTextQuitsWithoutAQuestion) {
 TEST_F(ProgramWindowFixture, ScreenReaderHearsTheEditorsNameAndEveryStatus) {
     const AccessibilityEvents recorder;
     EXPECT_EQ(editor->accessibleName(), QStringLiteral("Программа"));
+    EXPECT_EQ(namedChild<QComboBox>(*program, "paceChooser")->accessibleName(), QStringLiteral("Скорость"));
     choosePace(100);
     setText(QStringLiteral("А - Б\nБ - В"));
     runToEnd();
