@@ -162,7 +162,7 @@ ProgramWindows assembleWindows(Platform& platform) {
     windows.program = new ProgramWindow(platform, *owner, owner);
     QObject::connect(owner, &MainWindow::programWindowRequested, windows.program,
                      &ProgramWindow::showBesideOwner);
-    QObject::connect(owner, &MainWindow::taskReset, windows.program, &ProgramWindow::taskReset);
+    QObject::connect(owner, &MainWindow::taskReset, windows.program, &ProgramWindow::stopOnTaskReset);
     return windows;
 }
 

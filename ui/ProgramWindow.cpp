@@ -290,10 +290,12 @@ void ProgramWindow::stopProgram() {
     });
 }
 
-void ProgramWindow::taskReset() {
-    if (state_ != RunState::Idle) {
-        endRun(Ending::TaskReset);
-    }
+void ProgramWindow::stopOnTaskReset() {
+    guarded(platform_, this, [&] {
+        if (state_ != RunState::Idle) {
+            endRun(Ending::TaskReset);
+        }
+    });
 }
 
 bool ProgramWindow::startRun() {
@@ -422,9 +424,11 @@ void ProgramWindow::endRun(Ending ending) {
 
 void ProgramWindow::hideEvent(QHideEvent* event) {
     // Closing the window stops the program.
-    if (state_ != RunState::Idle) {
-        endRun(Ending::WindowClosed);
-    }
+    guarded(platform_, this, [&] {
+        if (state_ != RunState::Idle) {
+            endRun(Ending::WindowClosed);
+        }
+    });
     LazyDialog::hideEvent(event);
 }
 

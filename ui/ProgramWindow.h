@@ -58,7 +58,7 @@ public:
     // «Сохранить…»; false when nothing was saved.
     bool saveProgram();
     // The task was opened, restarted or closed under a running program: the run ends.
-    void taskReset();
+    void stopOnTaskReset();
 
 protected:
     void buildControls() override;
