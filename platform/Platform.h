@@ -21,6 +21,9 @@ struct FileDialogRequest {
     QString fileName;                              // the preset name (save dialog only)
 };
 
+// The answer to the question asked before unsaved text is lost.
+enum class SaveAnswer { Save, Discard, Cancel };
+
 // Every service the windows take from the desktop. The program passes one instance to each window;
 // tests pass a fake that queues answers and records calls.
 class Platform {
@@ -34,6 +37,9 @@ public:
     // The question before replacing an existing file that the save dialog did not ask about (a name the
     // caller completed); true when the user agrees.
     virtual bool confirmReplace(QWidget* parent, const QString& title, const QString& path) = 0;
+    // Asks whether to save a text before it is lost, with the buttons «Сохранить», «Не сохранять» and
+    // «Отмена».
+    virtual SaveAnswer askToSave(QWidget* parent, const QString& title, const QString& question) = 0;
     // Modal colour chooser in its basic form. The sixteen custom colours are preset on the first showing;
     // those the user defines stay for later showings while the program runs.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial,

@@ -75,6 +75,23 @@ bool QtPlatform::confirmReplace(QWidget* parent, const QString& title, const QSt
     return box.exec() == QMessageBox::Yes;
 }
 
+SaveAnswer QtPlatform::askToSave(QWidget* parent, const QString& title, const QString& question) {
+    QMessageBox box(QMessageBox::Question, title, question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
 std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& initial,
                                               const std::array<QColor, 16>& presetCustomColors) {
     if (!customColorsPreset_) {

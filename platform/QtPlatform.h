@@ -12,6 +12,7 @@ public:
     std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) override;
     bool confirmReplace(QWidget* parent, const QString& title, const QString& path) override;
+    SaveAnswer askToSave(QWidget* parent, const QString& title, const QString& question) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial,
                                       const std::array<QColor, 16>& presetCustomColors) override;
     void shellOpen(QWidget* parent, const QString& address) override;

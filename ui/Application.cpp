@@ -22,6 +22,7 @@
 #include "ui/ConstructorWindow.h"
 #include "ui/Controls.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramWindow.h"
 #include "ui/TargetStateWindow.h"
 
 namespace trimerka {
@@ -158,6 +159,10 @@ ProgramWindows assembleWindows(Platform& platform) {
     windows.completed = new CompletedWindow(platform, owner);
     windows.targetState = new TargetStateWindow(platform, owner);
     owner->setWindows(windows.constructor, windows.about, windows.completed, windows.targetState);
+    windows.program = new ProgramWindow(platform, *owner, owner);
+    QObject::connect(owner, &MainWindow::programWindowRequested, windows.program,
+                     &ProgramWindow::showBesideOwner);
+    QObject::connect(owner, &MainWindow::taskReset, windows.program, &ProgramWindow::stopOnTaskReset);
     return windows;
 }
 

@@ -218,6 +218,7 @@ void MainWindow::createMenu() {
     targetStateAction_ = addItem(taskMenu_, "N5", QStringLiteral("Что нужно сделать"), icon("cnz"));
     restartAction_ = addItem(taskMenu_, "N11", QStringLiteral("Начать задание заново"), icon("sz"));
     closeTaskAction_ = addItem(taskMenu_, "N10", QStringLiteral("Закрыть задание"), icon("zz"));
+    programAction_ = addItem(taskMenu_, "programItem", QStringLiteral("Программа…"), QIcon());
     taskMenu_->addSeparator()->setObjectName(QStringLiteral("N8"));
     enlargeAction_ = addItem(taskMenu_, "N12", QStringLiteral("Увеличить размер текста"), QIcon());
     shrinkAction_ = addItem(taskMenu_, "N13", QStringLiteral("Уменьшить размер текста"), QIcon());
@@ -230,6 +231,7 @@ void MainWindow::createMenu() {
     asButton(enlargeAction_, enlargeButton_);
     asButton(shrinkAction_, shrinkButton_);
     connect(constructorAction_, &QAction::triggered, this, &MainWindow::showConstructor);
+    connect(programAction_, &QAction::triggered, this, &MainWindow::showProgramWindow);
     connect(taskMenu_, &QMenu::aboutToShow, this, &MainWindow::updateTaskMenu);
 
     QMenu* helpMenu = bar->addMenu(QStringLiteral("Справка"));
@@ -300,6 +302,7 @@ void MainWindow::updateTaskMenu() {
         constructorAction_->setEnabled(!targetStateButton_->isVisibleTo(toolbar_));
         closeTaskAction_->setEnabled(closeTaskButton_->isVisibleTo(toolbar_));
         restartAction_->setEnabled(restartButton_->isVisibleTo(toolbar_));
+        programAction_->setEnabled(taskOpen());
         enlargeAction_->setEnabled(enlargeButton_->isEnabled());
         shrinkAction_->setEnabled(shrinkButton_->isEnabled());
     });
@@ -498,14 +501,55 @@ int MainWindow::stepCount() const {
 }
 
 void MainWindow::showCompleted(int) {
+    completedShown_ = true;
     if (completed_) {
         platform_.showModal(*completed_);
     }
 }
 
+// Program control
+
+bool MainWindow::taskOpen() const {
+    return !targetStateButton_->isHidden();
+}
+
+bool MainWindow::restartTaskForProgram() {
+    restartTask();
+    return taskOpen();
+}
+
+std::array<int, kVesselCount> MainWindow::vesselAmounts() const {
+    return vesselState().amount;
+}
+
+bool MainWindow::executeAsPupil(const PourCommand& command) {
+    completedShown_ = false;
+    setPanel(fromStd(command.text()));
+    executeCommand();
+    return completedShown_;
+}
+
+void MainWindow::setProgramRunning(bool running) {
+    for (auto* button : vesselButtons_) {
+        button->setEnabled(taskOpen() && !running);
+    }
+    if (running) {
+        executeButton_->setEnabled(false);
+    }
+}
+
+void MainWindow::showProgramWindow() {
+    guarded(platform_, this, [&] {
+        if (taskOpen()) {
+            emit programWindowRequested();
+        }
+    });
+}
+
 // Task lifecycle
 
 void MainWindow::resetToNoTask() {
+    emit taskReset();
     for (int v = 0; v < kVesselCount; ++v) {
         VesselView* view = views_[v];
         view->setCapacity(99);

@@ -13,6 +13,7 @@
 #include "core/Task.h"
 #include "platform/Platform.h"
 #include "ui/Controls.h"
+#include "ui/ProgramHost.h"
 
 class QAbstractButton;
 class QAction;
@@ -38,7 +39,7 @@ struct ExecutorTask;
 // The pupil's window: the three vessels, the statement, the command being composed, "Выполнить" and the step
 // log, with the toolbar and the menu that reach the other windows. It opens, restarts and closes tasks, and
 // it is the host on which one executed step runs.
-class MainWindow : public QMainWindow, public StepHost {
+class MainWindow : public QMainWindow, public StepHost, public ProgramHost {
     Q_OBJECT
 
 public:
@@ -90,6 +91,19 @@ public:
     int stepCount() const override;
     void showCompleted(int stepCount) override;
 
+    // ProgramHost: the window «Программа» runs a pupil's program on this window's vessels.
+    bool taskOpen() const override;
+    bool restartTaskForProgram() override;
+    std::array<int, kVesselCount> vesselAmounts() const override;
+    bool executeAsPupil(const PourCommand& command) override;
+    void setProgramRunning(bool running) override;
+
+signals:
+    // The task is about to be reset: opened, restarted or closed. A running program stops.
+    void taskReset();
+    // The pupil asked for the window «Программа» (menu item "Программа…" or F4) while a task is open.
+    void programWindowRequested();
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -120,6 +134,7 @@ private:
     void executeCommand();
     void updateTaskMenu();
     void showConstructor();
+    void showProgramWindow();
     void stepLogClicked();
     void stepLogKeyPressed(int key, Qt::KeyboardModifiers modifiers);
     void placeRightToolbarButtons();
@@ -168,6 +183,8 @@ private:
     bool centred_ = false;
     // The pressed vessel buttons in the order they went down, for the key that releases the last one.
     std::vector<int> pressOrder_;
+    // Whether the last step opened the task-completed window, for a program that ends there.
+    bool completedShown_ = false;
 
     QWidget* toolbar_ = nullptr;
     QToolButton* openButton_ = nullptr;
@@ -199,6 +216,7 @@ private:
     QAction* restartAction_ = nullptr;
     QAction* enlargeAction_ = nullptr;
     QAction* shrinkAction_ = nullptr;
+    QAction* programAction_ = nullptr;
 };
 
 } // namespace trimerka

@@ -89,6 +89,7 @@ void MainWindow::setUpKeyboard() {
         }
     });
     addWindowKeys({keyOf(Qt::Key_F1)}, false, [this] { clickIfOffered(aboutButton_); });
+    addWindowKeys({keyOf(Qt::Key_F4)}, false, [this] { showProgramWindow(); });
     addWindowKeys({keyOf(Qt::Key_Q, Qt::ControlModifier)}, false, [this] { clickIfOffered(exitButton_); });
     // Ctrl and "+" is Ctrl and "=" on most layouts, with or without Shift, or the keypad's "+".
     addWindowKeys({keyOf(Qt::Key_Plus, Qt::ControlModifier),

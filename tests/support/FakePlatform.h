@@ -22,12 +22,15 @@ public:
     std::deque<std::optional<QColor>> colorAnswers;
     // Answers to the question before replacing a file; "No" when the queue is empty.
     std::deque<bool> replaceAnswers;
+    // Answers to the question before unsaved text is lost; "Отмена" when the queue is empty.
+    std::deque<SaveAnswer> saveQuestionAnswers;
 
     // Recorded calls.
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     std::vector<QColor> colorRequests;
     QStringList replaceQuestions; // the path each question was about
+    QStringList saveQuestions;    // the text of each question whether to save
     std::vector<std::array<QColor, 16>> colorPresets;
     QStringList shellOpened;
     QStringList modalShown; // objectName of each window shown modally
@@ -59,6 +62,15 @@ public:
         }
         const bool answer = replaceAnswers.front();
         replaceAnswers.pop_front();
+        return answer;
+    }
+    SaveAnswer askToSave(QWidget*, const QString&, const QString& question) override {
+        saveQuestions << question;
+        if (saveQuestionAnswers.empty()) {
+            return SaveAnswer::Cancel;
+        }
+        const SaveAnswer answer = saveQuestionAnswers.front();
+        saveQuestionAnswers.pop_front();
         return answer;
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial,

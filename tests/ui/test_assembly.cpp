@@ -16,11 +16,12 @@
 #include "ui/ConstructorWindow.h"
 #include "ui/LazyDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramWindow.h"
 #include "ui/TargetStateWindow.h"
 #include "widgets/CellGrid.h"
 
 // The test programs set up their application with the program's own set-up (tests/support/QtTestMain.cpp), so
-// what it establishes can be seen here, on the five windows as the program assembles them.
+// what it establishes can be seen here, on the windows as the program assembles them.
 
 namespace trimerka {
 namespace {
@@ -34,29 +35,30 @@ protected:
     }
 
     QList<QWidget*> everyWindow() const {
-        return {windows.main.get(), windows.constructor, windows.about, windows.completed,
-                windows.targetState};
+        return {windows.main.get(), windows.constructor, windows.about,
+                windows.completed,  windows.targetState, windows.program};
     }
 
     testing::FakePlatform platform;
     ProgramWindows windows = assembleWindows(platform);
 };
 
-TEST_F(ProgramAssembly, CreatesTheFiveWindowsInTheProgramsOrderHiddenUnderTheMainWindow) {
+TEST_F(ProgramAssembly, CreatesTheFiveWindowsInTheProgramsOrderThenTheProgramWindowHiddenUnderTheMain) {
     EXPECT_EQ(windows.main->objectName(), QStringLiteral("Form1"));
     QStringList owned;
     for (const QDialog* dialog : windows.main->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
         owned << dialog->objectName();
     }
     EXPECT_EQ(owned, (QStringList{QStringLiteral("Form2"), QStringLiteral("Form10"), QStringLiteral("Form11"),
-                                  QStringLiteral("Form3")}));
+                                  QStringLiteral("Form3"), QStringLiteral("programWindow")}));
     const struct {
         QWidget* window;
         const char* name;
     } handed[] = {{windows.constructor, "Form2"},
                   {windows.about, "Form10"},
                   {windows.completed, "Form11"},
-                  {windows.targetState, "Form3"}};
+                  {windows.targetState, "Form3"},
+                  {windows.program, "programWindow"}};
     for (const auto& window : handed) {
         EXPECT_EQ(window.window->objectName(), QLatin1String(window.name));
         EXPECT_EQ(window.window->parent(), windows.main.get()) << window.name;
@@ -64,8 +66,8 @@ TEST_F(ProgramAssembly, CreatesTheFiveWindowsInTheProgramsOrderHiddenUnderTheMai
     }
     EXPECT_TRUE(windows.main->isHidden()) << "the program shows its main window itself";
     // The seldom opened windows make their controls when opened, not at start.
-    for (LazyDialog* window :
-         std::initializer_list<LazyDialog*>{windows.constructor, windows.about, windows.targetState}) {
+    for (LazyDialog* window : std::initializer_list<LazyDialog*>{windows.constructor, windows.about,
+                                                                 windows.targetState, windows.program}) {
         EXPECT_FALSE(window->isBuilt()) << window->objectName().toStdString();
         EXPECT_TRUE(window->findChildren<QWidget*>().isEmpty()) << window->objectName().toStdString();
     }
