@@ -29,29 +29,29 @@ private:
 
 // ---- Header build and layout
 
-void CellGrid::BuildHeader() {
+void CellGrid::buildHeader() {
     std::vector<HeaderColumn> cols;
-    cols.reserve(FColumns.FItems.size());
-    for (const auto& c : FColumns.FItems)
-        cols.push_back({c->FTitle, c->FVisible});
-    FHeaderInfos = BuildHeaderCells(cols, FHeaderLine);
-    RecalcLayout();
+    cols.reserve(columns_.items_.size());
+    for (const auto& c : columns_.items_)
+        cols.push_back({c->title_, c->visible_});
+    headerCells_ = buildHeaderCells(cols, headerLines_);
+    recalculateLayout();
 }
 
-void CellGrid::FitWidths(std::vector<FitColumn>& Columns, int Available, int ForcedColumn) {
+void CellGrid::fitWidths(std::vector<FitColumn>& columns, int available, int forcedColumn_) {
     int body = 0;
-    for (const auto& c : Columns)
-        if (c.Visible)
-            body += c.Width;
+    for (const auto& c : columns)
+        if (c.visible)
+            body += c.width;
     const int start = body;
-    const int n = static_cast<int>(Columns.size());
+    const int n = static_cast<int>(columns.size());
     if (n == 0)
         return;
-    if (body < Available) {
-        for (int i = 0; body < Available;) {
-            FitColumn& c = Columns[static_cast<size_t>(i)];
-            if (c.Visible && c.CanResize) {
-                ++c.Width;
+    if (body < available) {
+        for (int i = 0; body < available;) {
+            FitColumn& c = columns[static_cast<size_t>(i)];
+            if (c.visible && c.resizable) {
+                ++c.width;
                 ++body;
             }
             if (++i == n) {
@@ -60,11 +60,11 @@ void CellGrid::FitWidths(std::vector<FitColumn>& Columns, int Available, int For
                 i = 0;
             }
         }
-    } else if (body > Available) {
-        for (int i = 0; body > Available;) {
-            FitColumn& c = Columns[static_cast<size_t>(i)];
-            if (c.Visible && c.CanResize && i != ForcedColumn) {
-                --c.Width;
+    } else if (body > available) {
+        for (int i = 0; body > available;) {
+            FitColumn& c = columns[static_cast<size_t>(i)];
+            if (c.visible && c.resizable && i != forcedColumn_) {
+                --c.width;
                 --body;
             }
             if (++i == n) {
@@ -76,161 +76,163 @@ void CellGrid::FitWidths(std::vector<FitColumn>& Columns, int Available, int For
     }
 }
 
-int CellGrid::ClientWidth() const {
+int CellGrid::clientWidth() const {
     int w = contentsRect().width();
     if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
         w -= verticalScrollBar()->sizeHint().width();
     return std::max(w, 0);
 }
 
-int CellGrid::ClientHeight() const {
+int CellGrid::clientHeight() const {
     int h = contentsRect().height();
     if (horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
         h -= horizontalScrollBar()->sizeHint().height();
     return std::max(h, 0);
 }
 
-void CellGrid::ShowScrollBars(bool Horz, bool Vert) {
-    setHorizontalScrollBarPolicy(Horz ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Vert ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+void CellGrid::showScrollBars(bool horizontal, bool vertical) {
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
-void CellGrid::RecalcLayout() {
-    if (InLayout)
+void CellGrid::recalculateLayout() {
+    if (inLayout_)
         return;
-    FlagGuard guard(InLayout);
-    const int H = FDefRowHeight;
-    ApplyMergeCells();
+    FlagGuard guard(inLayout_);
+    const int lineHeight = rowHeight_;
+    applyMergedCells();
 
-    const bool anyVisible = std::any_of(FColumns.FItems.begin(), FColumns.FItems.end(),
-                                        [](const auto& c) { return c->FVisible; });
+    const bool anyVisible = std::any_of(columns_.items_.begin(), columns_.items_.end(),
+                                        [](const auto& c) { return c->visible_; });
     if (!anyVisible) {
-        FixedWidth = FixedHeight = BodyWidth = BodyHeight = 0;
-        ShowScrollBars(false, false);
+        fixedWidth_ = fixedHeight_ = bodyWidth_ = bodyHeight_ = 0;
+        showScrollBars(false, false);
         // Leave nothing stale behind for the painter: the whole client area is empty.
-        AllWidth = AllHeight = 0;
-        FMaxHScroll = FMaxVScroll = 0;
-        FHorzOffset = FVertOffset = 0;
-        FooterTop = 0;
-        CellBox = {0, 0, ClientWidth(), ClientHeight()};
+        allWidth_ = allHeight_ = 0;
+        maxHorizontalOffset_ = maxVerticalOffset_ = 0;
+        horizontalOffset_ = verticalOffset_ = 0;
+        footerTop_ = 0;
+        cellBox_ = {0, 0, clientWidth(), clientHeight()};
         return;
     }
 
-    if (FAutoColWidth) {
+    if (autoColumnWidth_) {
         const QFontMetrics fm(font());
-        for (auto& c : FColumns.FItems) {
+        for (auto& c : columns_.items_) {
             int a = 20;
-            for (const auto& e : c->FStrings)
-                a = std::max(a, fm.horizontalAdvance(e.Text) + 7);
-            c->FWidth = std::max(FDefColWidth, a);
+            for (const auto& e : c->cells_)
+                a = std::max(a, fm.horizontalAdvance(e.text) + 7);
+            c->width_ = std::max(defaultColumnWidth_, a);
         }
     }
 
-    FixedWidth = FGutterKind != gkNone ? FGutterWidth : 0;
-    FixedHeight = FHeaderLine * H;
-    BodyHeight = FRowCount * H;
+    fixedWidth_ = gutterContent_ != GutterContent::None ? gutterWidth_ : 0;
+    fixedHeight_ = headerLines_ * lineHeight;
+    bodyHeight_ = rowCount_ * lineHeight;
 
-    const int availWidth = ClientWidth() - FixedWidth;
-    const int availHeight = ClientHeight() - FixedHeight - (FShowFooter ? H : 0);
+    const int availWidth = clientWidth() - fixedWidth_;
+    const int availHeight = clientHeight() - fixedHeight_ - (showFooter_ ? lineHeight : 0);
 
-    BodyWidth = 0;
-    for (const auto& c : FColumns.FItems)
-        if (c->FVisible)
-            BodyWidth += c->FWidth;
+    bodyWidth_ = 0;
+    for (const auto& c : columns_.items_)
+        if (c->visible_)
+            bodyWidth_ += c->width_;
 
-    if (FFitToWidth) {
+    if (fitToWidth_) {
         std::vector<FitColumn> fit;
-        fit.reserve(FColumns.FItems.size());
-        for (const auto& c : FColumns.FItems)
-            fit.push_back({c->FWidth, c->FVisible, c->FCanResize});
-        FitWidths(fit, availWidth, ForcedColumn);
-        BodyWidth = 0;
+        fit.reserve(columns_.items_.size());
+        for (const auto& c : columns_.items_)
+            fit.push_back({c->width_, c->visible_, c->resizable_});
+        fitWidths(fit, availWidth, forcedColumn_);
+        bodyWidth_ = 0;
         for (size_t i = 0; i < fit.size(); ++i) {
-            FColumns.FItems[i]->FWidth = fit[i].Width;
-            if (fit[i].Visible)
-                BodyWidth += fit[i].Width;
+            columns_.items_[i]->width_ = fit[i].width;
+            if (fit[i].visible)
+                bodyWidth_ += fit[i].width;
         }
-        ForcedColumn = -1;
+        forcedColumn_ = -1;
     }
 
-    if (BodyWidth < availWidth)
-        FHorzOffset = 0;
-    if (BodyHeight < availHeight)
-        FVertOffset = 0;
+    if (bodyWidth_ < availWidth)
+        horizontalOffset_ = 0;
+    if (bodyHeight_ < availHeight)
+        verticalOffset_ = 0;
 
-    ShowScrollBars(BodyWidth > availWidth, BodyHeight > availHeight);
-    const int cw = ClientWidth();
-    const int ch = ClientHeight();
+    showScrollBars(bodyWidth_ > availWidth, bodyHeight_ > availHeight);
+    const int cw = clientWidth();
+    const int ch = clientHeight();
 
-    FMaxHScroll = std::max(0, BodyWidth + FixedWidth - cw);
-    FMaxVScroll = std::max(0, BodyHeight + FixedHeight + (FShowFooter ? H : 0) - ch);
-    FMaxVScroll = (FMaxVScroll + H - 1) / H * H;
+    maxHorizontalOffset_ = std::max(0, bodyWidth_ + fixedWidth_ - cw);
+    maxVerticalOffset_ = std::max(0, bodyHeight_ + fixedHeight_ + (showFooter_ ? lineHeight : 0) - ch);
+    maxVerticalOffset_ = (maxVerticalOffset_ + lineHeight - 1) / lineHeight * lineHeight;
 
-    if (FShowFooter) {
+    if (showFooter_) {
         if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
-            FooterTop = (ch / H - 1) * H - 1;
+            footerTop_ = (ch / lineHeight - 1) * lineHeight - 1;
         else
-            FooterTop = (FHeaderLine + FRowCount) * H - 1;
+            footerTop_ = (headerLines_ + rowCount_) * lineHeight - 1;
     }
 
-    FHorzOffset = std::clamp(FHorzOffset, 0, FMaxHScroll);
-    FVertOffset = std::clamp(FVertOffset, 0, FMaxVScroll);
-    SetHorzBar();
-    SetVertBar();
+    horizontalOffset_ = std::clamp(horizontalOffset_, 0, maxHorizontalOffset_);
+    verticalOffset_ = std::clamp(verticalOffset_, 0, maxVerticalOffset_);
+    updateHorizontalBar();
+    updateVerticalBar();
 
-    AllWidth = std::min(cw, BodyWidth + FixedWidth);
-    AllHeight = std::min(ch, BodyHeight + FixedHeight + (FShowFooter ? H : 0));
-    CellBox = {FixedWidth, FixedHeight, cw, FShowFooter ? FooterTop : ch};
+    allWidth_ = std::min(cw, bodyWidth_ + fixedWidth_);
+    allHeight_ = std::min(ch, bodyHeight_ + fixedHeight_ + (showFooter_ ? lineHeight : 0));
+    cellBox_ = {fixedWidth_, fixedHeight_, cw, showFooter_ ? footerTop_ : ch};
 }
 
 // ---- Geometry
 
-int CellGrid::ColumnLeft(int N) const {
+int CellGrid::columnLeft(int column) const {
     int x = 0;
-    const int n = std::min(N, ColCount());
+    const int n = std::min(column, columnCount());
     for (int i = 0; i < n; ++i) {
-        const CellColumn& c = *FColumns.FItems[static_cast<size_t>(i)];
-        if (c.FVisible)
-            x += c.FWidth;
+        const CellColumn& c = *columns_.items_[static_cast<size_t>(i)];
+        if (c.visible_)
+            x += c.width_;
     }
     return x;
 }
 
-GridRect CellGrid::CellRect(int ACol, int ARow) const {
-    if (ACol == -1 || ARow == -1)
+PixelRect CellGrid::cellRect(int column, int row) const {
+    if (column == -1 || row == -1)
         return {};
-    const int H = FDefRowHeight;
-    const int left = ColumnLeft(ACol);
+    const int lineHeight = rowHeight_;
+    const int left = columnLeft(column);
     int w = 0;
-    if (ACol >= 0 && ACol < ColCount() && FColumns.FItems[static_cast<size_t>(ACol)]->FVisible)
-        w = FColumns.FItems[static_cast<size_t>(ACol)]->FWidth;
-    const GridRect body{left - 1, ARow * H - 1, left + w, ARow * H + H};
-    return body.Translated(FixedWidth - FHorzOffset, FixedHeight - FVertOffset);
+    if (column >= 0 && column < columnCount() && columns_.items_[static_cast<size_t>(column)]->visible_)
+        w = columns_.items_[static_cast<size_t>(column)]->width_;
+    const PixelRect body{left - 1, row * lineHeight - 1, left + w, row * lineHeight + lineHeight};
+    return body.translated(fixedWidth_ - horizontalOffset_, fixedHeight_ - verticalOffset_);
 }
 
-GridRect CellGrid::HeaderCellRect(const HeaderInfo& Info) const {
-    const int H = FDefRowHeight;
-    const GridRect r{ColumnLeft(Info.Rc.Left) - 1, Info.Rc.Top * H - 1, ColumnLeft(Info.Rc.Right + 1),
-                     (Info.Rc.Bottom + 1) * H};
-    return r.Translated(FixedWidth - FHorzOffset, 0);
+PixelRect CellGrid::headerCellRect(const HeaderCell& info) const {
+    const int lineHeight = rowHeight_;
+    const PixelRect r{columnLeft(info.cells.left) - 1, info.cells.top * lineHeight - 1,
+                      columnLeft(info.cells.right + 1), (info.cells.bottom + 1) * lineHeight};
+    return r.translated(fixedWidth_ - horizontalOffset_, 0);
 }
 
-GridRect CellGrid::GutterCellRect(int ARow) const {
-    const int H = FDefRowHeight;
-    return GridRect{-1, ARow * H - 1, FGutterWidth, (ARow + 1) * H}.Translated(0, FixedHeight - FVertOffset);
+PixelRect CellGrid::gutterCellRect(int row) const {
+    const int lineHeight = rowHeight_;
+    return PixelRect{-1, row * lineHeight - 1, gutterWidth_, (row + 1) * lineHeight}.translated(
+        0, fixedHeight_ - verticalOffset_);
 }
 
-GridRect CellGrid::MergedCellRect(const MergedCell& Cell) const {
-    const int H = FDefRowHeight;
-    const GridRect r{ColumnLeft(Cell.Rc.Left) - 1, Cell.Rc.Top * H - 1, ColumnLeft(Cell.Rc.Right + 1),
-                     Cell.Rc.Top * H + (Cell.Rc.Bottom - Cell.Rc.Top + 1) * H};
-    return r.Translated(FixedWidth - FHorzOffset, FixedHeight - FVertOffset);
+PixelRect CellGrid::mergedCellRect(const MergedCell& cell) const {
+    const int lineHeight = rowHeight_;
+    const PixelRect r{columnLeft(cell.cells.left) - 1, cell.cells.top * lineHeight - 1,
+                      columnLeft(cell.cells.right + 1),
+                      cell.cells.top * lineHeight + (cell.cells.bottom - cell.cells.top + 1) * lineHeight};
+    return r.translated(fixedWidth_ - horizontalOffset_, fixedHeight_ - verticalOffset_);
 }
 
-GridRect CellGrid::FooterCellRect(int ACol) const {
-    const int B = FooterTop + FDefRowHeight + 1;
-    return GridRect{ColumnLeft(ACol) - 1, FooterTop, ColumnLeft(ACol + 1), B}.Translated(
-        FixedWidth - FHorzOffset, 0);
+PixelRect CellGrid::footerCellRect(int column) const {
+    const int footerBottom = footerTop_ + rowHeight_ + 1;
+    return PixelRect{columnLeft(column) - 1, footerTop_, columnLeft(column + 1), footerBottom}.translated(
+        fixedWidth_ - horizontalOffset_, 0);
 }
 
 namespace {
@@ -239,34 +241,35 @@ int floorDiv(int a, int b) {
 }
 } // namespace
 
-void CellGrid::RowsMeeting(int Top, int Bottom, int& First, int& Last) const {
-    // Row r covers client rows r * H - 1 .. r * H + H - 1, moved by FixedHeight - VertOffset.
-    const int H = FDefRowHeight;
-    const int shift = FVertOffset - FixedHeight;
-    First = std::max(floorDiv(Top + shift, H), 0);
-    Last = std::min(-floorDiv(-(Bottom + shift + 1), H) - 1, FRowCount - 1);
+void CellGrid::rowsMeeting(int Top, int Bottom, int& First, int& Last) const {
+    // Row r covers client rows r * h - 1 .. r * h + h - 1 (h the row height), moved by fixedHeight_ -
+    // verticalOffset_.
+    const int lineHeight = rowHeight_;
+    const int shift = verticalOffset_ - fixedHeight_;
+    First = std::max(floorDiv(Top + shift, lineHeight), 0);
+    Last = std::min(-floorDiv(-(Bottom + shift + 1), lineHeight) - 1, rowCount_ - 1);
     if (Bottom <= Top)
         Last = First - 1;
 }
 
-int CellGrid::FirstVisibleRow() const {
+int CellGrid::firstVisibleRow() const {
     int first = 0;
     int last = 0;
-    RowsMeeting(CellBox.Top, CellBox.Bottom, first, last);
+    rowsMeeting(cellBox_.top, cellBox_.bottom, first, last);
     return first;
 }
 
-int CellGrid::LastVisibleRow() const {
+int CellGrid::lastVisibleRow() const {
     int first = 0;
     int last = 0;
-    RowsMeeting(CellBox.Top, CellBox.Bottom, first, last);
+    rowsMeeting(cellBox_.top, cellBox_.bottom, first, last);
     return last;
 }
 
-GridRect CellGrid::FrameRect() const {
-    const GridRect a = CellRect(FSelectArea.Left, FSelectArea.Top);
-    const GridRect b = CellRect(FSelectArea.Right, FSelectArea.Bottom);
-    return {a.Left, a.Top, b.Right, b.Bottom};
+PixelRect CellGrid::selectionFrameRect() const {
+    const PixelRect a = cellRect(selection_.left, selection_.top);
+    const PixelRect b = cellRect(selection_.right, selection_.bottom);
+    return {a.left, a.top, b.right, b.bottom};
 }
 
 } // namespace trimerka
