@@ -678,10 +678,11 @@ void CellGrid::setCurrentRow(int value) {
     reportCurrentCell();
 }
 
-void CellGrid::changeSelection(const CellRange& value, bool force) {
+void CellGrid::changeSelection(const CellRange& value, bool force, FillHandlePlace place) {
     if (!force && value == selection_)
         return;
     endEditing();
+    fillHandlePlace_ = place;
     const PixelRect before = selectionFrameRect();
     selection_ = value;
     const PixelRect after = selectionFrameRect();

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include "widgets/CellGridHeader.h"
+#include "widgets/GridGeometry.h"
 
 class QPainter;
 class QRegion;
@@ -27,8 +28,6 @@ enum class VerticalAlignment { Top, Center, Bottom };
 // What the gutter shows in each row: nothing (no gutter band), blank cells, a pointer at the current row,
 // row numbers from 1, or the gutter texts.
 enum class GutterContent { None, Blank, Pointer, Numbers, Texts };
-// The part of the grid under a client point: what a press there acts on.
-enum class GridZone { None, Corner, Gutter, Header, Cell, ColumnEdge, FillHandle };
 // The bands of cells around the body, for a delegate that draws them.
 enum class GridBand { Header, Gutter, Footer };
 
@@ -280,6 +279,9 @@ public:
     void setVerticalOffset(int value);
     void ensureVisible(int column, int row);
 
+    // The grid's geometry as the last layout pass left it, with the present columns and offsets. Painting
+    // and input ask it; the rectangles below are its answers.
+    GridGeometry geometry() const;
     // Geometry, in client (viewport) coordinates unless named otherwise; valid after the last layout pass.
     int columnLeft(int column) const;
     PixelRect cellRect(int column, int row) const;
@@ -288,15 +290,15 @@ public:
     PixelRect gutterCellRect(int row) const;
     PixelRect mergedCellRect(const MergedCell& cell) const;
     PixelRect footerCellRect(int column) const;
-    // The rows whose cells can meet cellBox_, from verticalOffset; Last < First when there are none.
+    // The rows whose cells can meet the cell box; last < first when there are none.
     int firstVisibleRow() const;
     int lastVisibleRow() const;
-    // The rows whose client rectangles meet the band of client rows Top .. Bottom - 1, limited to the grid.
-    void rowsMeeting(int Top, int Bottom, int& First, int& Last) const;
     QColor cellColor(int column, int row) const;
     QString gutterText(int row) const;
     // The client rectangle of the selection frame (from cellRect of selection's corners).
     PixelRect selectionFrameRect() const;
+    // The fill handle's box on the selection frame; empty while the grid shows no frame.
+    PixelRect fillHandleRect() const;
 
     // Layout values of the last layout pass.
     int fixedWidth() const { return fixedWidth_; }
@@ -309,7 +311,6 @@ public:
     const PixelRect& cellBox() const { return cellBox_; }
     int maxHorizontalOffset() const { return maxHorizontalOffset_; }
     int maxVerticalOffset() const { return maxVerticalOffset_; }
-    const PixelRect& fillHandleRect() const { return fillHandle_; }
 
     // The header build: "|" splits a title into header lines; equal texts merge right and down.
     void buildHeader();
@@ -338,22 +339,12 @@ signals:
     void mouseMoved(Qt::KeyboardModifiers modifiers, QPoint position);
     void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 
-public:
-    // The pure part of the layout pass, kept apart from the widget so it can be tested on its own.
-    struct FitColumn {
-        int width = 0;
-        bool visible = true;
-        bool resizable = true;
-    };
-    // Grows or shrinks the resizable columns one pixel at a time, round-robin, towards Available.
-    static void fitWidths(std::vector<FitColumn>& columns, int available, int forcedColumn_);
-
 protected:
     // Painting (CellGridPaint.cpp).
     void paintEvent(QPaintEvent* event) override;
     void paintGrid(QPainter& painter, const QRegion& region);
-    void paintBodyCell(QPainter& painter, int column, int row);
-    void paintMergedCell(QPainter& painter, const MergedCell& cell);
+    void paintBodyCell(QPainter& painter, const GridGeometry& geometry, int column, int row);
+    void paintMergedCell(QPainter& painter, const GridGeometry& geometry, const MergedCell& cell);
     void paintEmptyAreas(QPainter& painter);
     void paintGutter(QPainter& painter);
     void paintHeader(QPainter& painter);
@@ -397,8 +388,9 @@ protected:
     // Common steps shared with the pointer and key handling.
     void endEditing();
     void reportCurrentCell();
-    // Force repaints even when Value equals the current area.
-    void changeSelection(const CellRange& value, bool force);
+    // Force repaints even when the value equals the current area; the fill handle goes to `place`.
+    void changeSelection(const CellRange& value, bool force,
+                         FillHandlePlace place = FillHandlePlace::BottomRight);
     void invalidateRect(const PixelRect& rect);
     void invalidateAll();
     void invalidateBody();
@@ -483,9 +475,8 @@ protected:
     // State of typing, editing, the fill handle and column sizing.
     QString typedText_;
     bool editing_ = false;
-    PixelRect fillHandle_{-1, -1, -1, -1};
     CellRange fillSource_{-1, -1, -1, -1};
-    int fillHandlePlace_ = 0;
+    FillHandlePlace fillHandlePlace_ = FillHandlePlace::BottomRight;
     int sizingColumn_ = -1;
     int sizingColumnLeft_ = 0;
     int lastHover_ = -1;
@@ -512,10 +503,11 @@ protected:
 
     // Pointer, keys and editing
 public:
-    // The zone at a client point; also takes the column whose right edge is under the point as sizingColumn_.
-    GridZone hitTest(int x, int y);
+    // What lies under a client point, the fill handle included.
+    GridHit hitTest(int x, int y) const;
     // The zone whose cursor is showing: the one a press acts on.
-    GridZone cursorZone() const { return cursorZone_; }
+    GridZone cursorZone() const { return cursorHit_.zone; }
+    // The column whose edge a press took for sizing; -1 when none.
     int sizingColumn() const { return sizingColumn_; }
     // Positions of a client point: -1 outside the body; the clamped cell always names a cell.
     int rowAt(int y) const;
@@ -590,7 +582,8 @@ private:
     CellGridDelegate& owner() const;
 
     GridInteraction interaction_ = GridInteraction::Idle;
-    GridZone cursorZone_ = GridZone::Cell;
+    // What was under the pointer at its last move: the zone whose cursor shows and the column it names.
+    GridHit cursorHit_{GridZone::Cell, -1, -1};
     bool leftPressed_ = false;
     Platform& platform_;
     CellGridDelegate* delegate_ = nullptr;

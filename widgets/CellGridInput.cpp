@@ -110,7 +110,7 @@ void CellGrid::initInput() {
         return;
     viewport()->setMouseTracking(true);
     viewport()->setCursor(customCursor(CursorShape::Plus));
-    cursorZone_ = GridZone::Cell;
+    cursorHit_ = {GridZone::Cell, -1, -1};
     editor_ = new CellEditor(this);
 }
 
@@ -167,62 +167,6 @@ int CellGrid::nextVisibleColumn(int column) const {
     return column;
 }
 
-// ---- Hit test and positions
-
-GridZone CellGrid::hitTest(int x, int y) {
-    const int bx = x + horizontalOffset_ - fixedWidth_;
-    const int by = y + verticalOffset_ - fixedHeight_;
-    bool onEdge = false;
-    sizingColumn_ = -1;
-    if (!autoColumnWidth_) {
-        for (int i = 0; i < columnCount(); ++i) {
-            if (std::abs(columnLeft(i + 1) - bx) < 2) {
-                sizingColumn_ = i;
-                onEdge = columns_.items_[static_cast<size_t>(i)]->resizable_;
-                break;
-            }
-        }
-    }
-    if (fillHandle_.contains(QPoint(x, y)))
-        return GridZone::FillHandle;
-    if (onEdge)
-        return GridZone::ColumnEdge;
-    if (x < fixedWidth_ && y < fixedHeight_)
-        return GridZone::Corner;
-    if (x < fixedWidth_ && y > fixedHeight_ && by < bodyHeight_)
-        return GridZone::Gutter;
-    if (y < fixedHeight_ && x > fixedWidth_ && bx < bodyWidth_)
-        return GridZone::Header;
-    if (x > fixedWidth_ && y > fixedHeight_ && bx < bodyWidth_ && by < bodyHeight_)
-        return GridZone::Cell;
-    return GridZone::None;
-}
-
-int CellGrid::rowAt(int y) const {
-    if (y < fixedHeight_)
-        return -1;
-    const int r = (y + verticalOffset_ - fixedHeight_) / rowHeight_;
-    return r < rowCount_ ? r : -1;
-}
-
-int CellGrid::columnAt(int x) const {
-    if (x < fixedWidth_)
-        return -1;
-    const int bx = x + horizontalOffset_ - fixedWidth_;
-    int found = -1;
-    for (int i = 0; i < columnCount(); ++i)
-        if (columnLeft(i) < bx)
-            found = i;
-    return found;
-}
-
-QPoint CellGrid::clampedCellAt(int x, int y) const {
-    const int c = std::clamp(columnAt(x), 0, std::max(columnCount() - 1, 0));
-    const int r =
-        std::clamp((y + verticalOffset_ - fixedHeight_) / rowHeight_, 0, std::max(rowCount_ - 1, 0));
-    return {c, r};
-}
-
 // ---- Pointer
 
 void CellGrid::putCurrent(int column, int row) {
@@ -253,10 +197,11 @@ void CellGrid::press(QMouseEvent* event) {
     const int x = event->position().toPoint().x();
     const int y = event->position().toPoint().y();
     const bool hasCells = columnCount() > 0 && rowCount_ > 0;
-    switch (cursorZone_) {
+    switch (cursorHit_.zone) {
     case GridZone::ColumnEdge:
         interaction_ = GridInteraction::SizingColumn;
         endEditing();
+        sizingColumn_ = cursorHit_.column;
         sizingColumnLeft_ = columnLeft(sizingColumn_);
         break;
     case GridZone::FillHandle:
@@ -287,8 +232,7 @@ void CellGrid::press(QMouseEvent* event) {
         ensureVisible(currentColumn_, currentRow_);
         cornerColumn_ = columnCount() - 1;
         cornerRow_ = currentRow_;
-        fillHandlePlace_ = 2;
-        changeSelection({0, currentRow_, columnCount() - 1, currentRow_}, true);
+        changeSelection({0, currentRow_, columnCount() - 1, currentRow_}, true, FillHandlePlace::BottomLeft);
         reportCurrentCell();
         emit gutterClicked(currentRow_, event->button(), event->modifiers());
         break;
@@ -305,8 +249,8 @@ void CellGrid::press(QMouseEvent* event) {
             ensureVisible(currentColumn_, currentRow_);
             cornerColumn_ = currentColumn_;
             cornerRow_ = rowCount_ - 1;
-            fillHandlePlace_ = 1;
-            changeSelection({currentColumn_, 0, currentColumn_, rowCount_ - 1}, true);
+            changeSelection({currentColumn_, 0, currentColumn_, rowCount_ - 1}, true,
+                            FillHandlePlace::TopRight);
             reportCurrentCell();
         }
         emit headerClicked(c, event->button(), event->modifiers());
@@ -352,8 +296,8 @@ void CellGrid::mouseMoveEvent(QMouseEvent* event) {
         if (!cellsEnabled_) {
             viewport()->setCursor(Qt::ArrowCursor);
         } else if (!(event->buttons() & Qt::LeftButton)) {
-            cursorZone_ = hitTest(x, y);
-            viewport()->setCursor(zoneCursor(cursorZone_));
+            cursorHit_ = hitTest(x, y);
+            viewport()->setCursor(zoneCursor(cursorHit_.zone));
         } else {
             dragTo(x, y);
         }
@@ -389,8 +333,8 @@ void CellGrid::dragTo(int x, int y) {
         if (r != -1 && r != lastHover_ && lastHover_ != -1) {
             lastHover_ = r;
             cornerRow_ = r;
-            fillHandlePlace_ = 2;
-            changeSelection({0, std::min(r, currentRow_), columnCount() - 1, std::max(r, currentRow_)}, true);
+            changeSelection({0, std::min(r, currentRow_), columnCount() - 1, std::max(r, currentRow_)}, true,
+                            FillHandlePlace::BottomLeft);
         }
         break;
     }
@@ -399,9 +343,8 @@ void CellGrid::dragTo(int x, int y) {
         if (c != -1 && c != lastHover_ && lastHover_ != -1) {
             lastHover_ = c;
             cornerColumn_ = c;
-            fillHandlePlace_ = 1;
             changeSelection({std::min(c, currentColumn_), 0, std::max(c, currentColumn_), rowCount_ - 1},
-                            true);
+                            true, FillHandlePlace::TopRight);
         }
         break;
     }
@@ -459,8 +402,9 @@ void CellGrid::mouseReleaseEvent(QMouseEvent* event) {
             invalidateBody();
         }
     });
-    cursorZone_ = hitTest(x, y);
-    viewport()->setCursor(zoneCursor(cursorZone_));
+    cursorHit_ = hitTest(x, y);
+    sizingColumn_ = -1;
+    viewport()->setCursor(zoneCursor(cursorHit_.zone));
     lastHover_ = -1;
     const bool click = leftPressed_ && event->button() == Qt::LeftButton && viewport()->rect().contains(x, y);
     if (event->button() == Qt::LeftButton)

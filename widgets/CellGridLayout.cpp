@@ -38,44 +38,6 @@ void CellGrid::buildHeader() {
     recalculateLayout();
 }
 
-void CellGrid::fitWidths(std::vector<FitColumn>& columns, int available, int forcedColumn_) {
-    int body = 0;
-    for (const auto& c : columns)
-        if (c.visible)
-            body += c.width;
-    const int start = body;
-    const int n = static_cast<int>(columns.size());
-    if (n == 0)
-        return;
-    if (body < available) {
-        for (int i = 0; body < available;) {
-            FitColumn& c = columns[static_cast<size_t>(i)];
-            if (c.visible && c.resizable) {
-                ++c.width;
-                ++body;
-            }
-            if (++i == n) {
-                if (body == start)
-                    break;
-                i = 0;
-            }
-        }
-    } else if (body > available) {
-        for (int i = 0; body > available;) {
-            FitColumn& c = columns[static_cast<size_t>(i)];
-            if (c.visible && c.resizable && i != forcedColumn_) {
-                --c.width;
-                --body;
-            }
-            if (++i == n) {
-                if (body == start)
-                    break;
-                i = 0;
-            }
-        }
-    }
-}
-
 int CellGrid::clientWidth() const {
     int w = contentsRect().width();
     if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
@@ -139,11 +101,11 @@ void CellGrid::recalculateLayout() {
             bodyWidth_ += c->width_;
 
     if (fitToWidth_) {
-        std::vector<FitColumn> fit;
+        std::vector<ColumnExtent> fit;
         fit.reserve(columns_.items_.size());
         for (const auto& c : columns_.items_)
             fit.push_back({c->width_, c->visible_, c->resizable_});
-        fitWidths(fit, availWidth, forcedColumn_);
+        GridGeometry::fitWidths(fit, availWidth, forcedColumn_);
         bodyWidth_ = 0;
         for (size_t i = 0; i < fit.size(); ++i) {
             columns_.items_[i]->width_ = fit[i].width;
@@ -185,91 +147,77 @@ void CellGrid::recalculateLayout() {
 
 // ---- Geometry
 
+GridGeometry CellGrid::geometry() const {
+    std::vector<ColumnExtent> extents;
+    extents.reserve(columns_.items_.size());
+    for (const auto& c : columns_.items_)
+        extents.push_back({c->width_, c->visible_, c->resizable_});
+    GridGeometry g(std::move(extents), rowCount_, rowHeight_);
+    g.setBands(fixedWidth_, fixedHeight_);
+    g.setBodySize(bodyWidth_, bodyHeight_);
+    g.setScrollOffsets(horizontalOffset_, verticalOffset_);
+    g.setCellBox(cellBox_);
+    g.setColumnSizing(!autoColumnWidth_);
+    g.setFooterTop(footerTop_);
+    return g;
+}
+
 int CellGrid::columnLeft(int column) const {
-    int x = 0;
-    const int n = std::min(column, columnCount());
-    for (int i = 0; i < n; ++i) {
-        const CellColumn& c = *columns_.items_[static_cast<size_t>(i)];
-        if (c.visible_)
-            x += c.width_;
-    }
-    return x;
+    return geometry().columnLeft(column);
 }
 
 PixelRect CellGrid::cellRect(int column, int row) const {
-    if (column == -1 || row == -1)
-        return {};
-    const int lineHeight = rowHeight_;
-    const int left = columnLeft(column);
-    int w = 0;
-    if (column >= 0 && column < columnCount() && columns_.items_[static_cast<size_t>(column)]->visible_)
-        w = columns_.items_[static_cast<size_t>(column)]->width_;
-    const PixelRect body{left - 1, row * lineHeight - 1, left + w, row * lineHeight + lineHeight};
-    return body.translated(fixedWidth_ - horizontalOffset_, fixedHeight_ - verticalOffset_);
+    return geometry().cellRect(column, row);
 }
 
 PixelRect CellGrid::headerCellRect(const HeaderCell& info) const {
-    const int lineHeight = rowHeight_;
-    const PixelRect r{columnLeft(info.cells.left) - 1, info.cells.top * lineHeight - 1,
-                      columnLeft(info.cells.right + 1), (info.cells.bottom + 1) * lineHeight};
-    return r.translated(fixedWidth_ - horizontalOffset_, 0);
+    return geometry().headerCellRect(info.cells);
 }
 
 PixelRect CellGrid::gutterCellRect(int row) const {
-    const int lineHeight = rowHeight_;
-    return PixelRect{-1, row * lineHeight - 1, gutterWidth_, (row + 1) * lineHeight}.translated(
-        0, fixedHeight_ - verticalOffset_);
+    return geometry().gutterCellRect(row, gutterWidth_);
 }
 
 PixelRect CellGrid::mergedCellRect(const MergedCell& cell) const {
-    const int lineHeight = rowHeight_;
-    const PixelRect r{columnLeft(cell.cells.left) - 1, cell.cells.top * lineHeight - 1,
-                      columnLeft(cell.cells.right + 1),
-                      cell.cells.top * lineHeight + (cell.cells.bottom - cell.cells.top + 1) * lineHeight};
-    return r.translated(fixedWidth_ - horizontalOffset_, fixedHeight_ - verticalOffset_);
+    return geometry().mergedCellRect(cell.cells);
 }
 
 PixelRect CellGrid::footerCellRect(int column) const {
-    const int footerBottom = footerTop_ + rowHeight_ + 1;
-    return PixelRect{columnLeft(column) - 1, footerTop_, columnLeft(column + 1), footerBottom}.translated(
-        fixedWidth_ - horizontalOffset_, 0);
-}
-
-namespace {
-int floorDiv(int a, int b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
-}
-} // namespace
-
-void CellGrid::rowsMeeting(int Top, int Bottom, int& First, int& Last) const {
-    // Row r covers client rows r * h - 1 .. r * h + h - 1 (h the row height), moved by fixedHeight_ -
-    // verticalOffset_.
-    const int lineHeight = rowHeight_;
-    const int shift = verticalOffset_ - fixedHeight_;
-    First = std::max(floorDiv(Top + shift, lineHeight), 0);
-    Last = std::min(-floorDiv(-(Bottom + shift + 1), lineHeight) - 1, rowCount_ - 1);
-    if (Bottom <= Top)
-        Last = First - 1;
+    return geometry().footerCellRect(column);
 }
 
 int CellGrid::firstVisibleRow() const {
-    int first = 0;
-    int last = 0;
-    rowsMeeting(cellBox_.top, cellBox_.bottom, first, last);
-    return first;
+    return geometry().rowsMeeting(cellBox_.top, cellBox_.bottom).first;
 }
 
 int CellGrid::lastVisibleRow() const {
-    int first = 0;
-    int last = 0;
-    rowsMeeting(cellBox_.top, cellBox_.bottom, first, last);
-    return last;
+    return geometry().rowsMeeting(cellBox_.top, cellBox_.bottom).last;
 }
 
 PixelRect CellGrid::selectionFrameRect() const {
-    const PixelRect a = cellRect(selection_.left, selection_.top);
-    const PixelRect b = cellRect(selection_.right, selection_.bottom);
-    return {a.left, a.top, b.right, b.bottom};
+    return geometry().rangeRect(selection_);
+}
+
+PixelRect CellGrid::fillHandleRect() const {
+    if (!cellsEnabled_ || currentColumn_ == -1 || currentRow_ == -1 || columnCount() == 0 || rowCount_ <= 0)
+        return {};
+    return geometry().fillHandleRect(selection_, fillHandlePlace_);
+}
+
+GridHit CellGrid::hitTest(int x, int y) const {
+    return geometry().hitTest({x, y}, fillHandleRect());
+}
+
+int CellGrid::rowAt(int y) const {
+    return geometry().rowAt(y);
+}
+
+int CellGrid::columnAt(int x) const {
+    return geometry().columnAt(x);
+}
+
+QPoint CellGrid::clampedCellAt(int x, int y) const {
+    return geometry().clampedCellAt(x, y);
 }
 
 } // namespace trimerka

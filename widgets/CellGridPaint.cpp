@@ -151,8 +151,8 @@ void CellGrid::drawBandText(QPainter& painter, const PixelRect& rect, const QStr
 
 // ---- Cells
 
-void CellGrid::paintBodyCell(QPainter& painter, int column, int row) {
-    const PixelRect rect = cellRect(column, row);
+void CellGrid::paintBodyCell(QPainter& painter, const GridGeometry& geometry, int column, int row) {
+    const PixelRect rect = geometry.cellRect(column, row);
     if (!rect.intersects(cellBox_))
         return;
     const CellColumn& col = *columns_.items_[static_cast<size_t>(column)];
@@ -175,8 +175,8 @@ void CellGrid::paintBodyCell(QPainter& painter, int column, int row) {
     }
 }
 
-void CellGrid::paintMergedCell(QPainter& painter, const MergedCell& cell) {
-    const PixelRect rect = mergedCellRect(cell);
+void CellGrid::paintMergedCell(QPainter& painter, const GridGeometry& geometry, const MergedCell& cell) {
+    const PixelRect rect = geometry.mergedCellRect(cell.cells);
     if (!rect.intersects(cellBox_))
         return;
     painter.setFont(cell.font);
@@ -232,11 +232,11 @@ void CellGrid::paintEmptyAreas(QPainter& painter) {
 void CellGrid::paintGutter(QPainter& painter) {
     const PixelRect area{0, fixedHeight_ - 2, clientWidth(), clientHeight()};
     const int lineHeight = rowHeight_;
-    int first = 0;
-    int last = -1;
-    rowsMeeting(std::max(area.top, updateRect_.top), std::min(area.bottom, updateRect_.bottom), first, last);
-    for (int r = first; r <= last; ++r) {
-        const PixelRect rect = gutterCellRect(r);
+    const GridGeometry geometry = this->geometry();
+    const IndexSpan rows =
+        geometry.rowsMeeting(std::max(area.top, updateRect_.top), std::min(area.bottom, updateRect_.bottom));
+    for (int r = rows.first; r <= rows.last; ++r) {
+        const PixelRect rect = geometry.gutterCellRect(r, gutterWidth_);
         if (!rect.intersects(area) || !rect.intersects(updateRect_))
             continue;
         drawHeaderCell(painter, rect, gutterText(r), gutterFont_, GridBand::Gutter);
@@ -290,24 +290,10 @@ void CellGrid::paintSelectionFrame(QPainter& painter) {
     fillRect(painter, {frame.left - 1, frame.top - 1, frame.left + 2, frame.bottom + 1}, ink);
     fillRect(painter, {frame.right - 2, frame.top - 1, frame.right + 1, frame.bottom + 1}, ink);
 
-    switch (fillHandlePlace_) {
-    case 1:
-        fillHandle_ = {frame.right - 3, frame.top + 2, frame.right + 3, frame.top + 8};
-        break;
-    case 2:
-        fillHandle_ = {frame.left + 2, frame.bottom - 3, frame.left + 8, frame.bottom + 3};
-        break;
-    default:
-        fillHandle_ = {frame.right - 3, frame.bottom - 3, frame.right + 3, frame.bottom + 3};
-        break;
-    }
-    drawRectangle(painter, fillHandle_, Qt::white, ink);
-    fillHandlePlace_ = 0;
+    drawRectangle(painter, geometry().fillHandleRect(selection_, fillHandlePlace_), Qt::white, ink);
 
     if (fillSource_.left != -1) {
-        const PixelRect a = cellRect(fillSource_.left, fillSource_.top);
-        const PixelRect b = cellRect(fillSource_.right, fillSource_.bottom);
-        const PixelRect source{a.left, a.top, b.right, b.bottom};
+        const PixelRect source = geometry().rangeRect(fillSource_);
         for (int x = source.left; x < source.right; x += 2) {
             painter.fillRect(x, source.top, 1, 1, Qt::black);
             painter.fillRect(x, source.bottom - 1, 1, 1, Qt::black);
@@ -352,7 +338,8 @@ void CellGrid::paintGrid(QPainter& painter, const QRegion& region) {
     if (rowCount_ <= 0) {
         paintEmptyAreas(painter);
     } else {
-        const PixelRect frame = selectionFrameRect();
+        const GridGeometry geometry = this->geometry();
+        const PixelRect frame = geometry.rangeRect(selection_);
         QRegion ring;
         if (cellsEnabled_)
             ring = QRegion(frame.adjusted(-1, -1, 1, 1).toQRect())
@@ -362,29 +349,22 @@ void CellGrid::paintGrid(QPainter& painter, const QRegion& region) {
         const PixelRect box{
             std::max(cellBox_.left, updateRect_.left), std::max(cellBox_.top, updateRect_.top),
             std::min(cellBox_.right, updateRect_.right), std::min(cellBox_.bottom, updateRect_.bottom)};
-        int first = 0;
-        int last = -1;
-        rowsMeeting(box.top, box.bottom, first, last);
-        const int dx = fixedWidth_ - horizontalOffset_;
-        int left = 0;
-        for (int c = 0; c < columnCount(); ++c) {
+        // Only the cells meeting the update rectangle are painted; merged cells are painted over their block.
+        const IndexSpan rows = geometry.rowsMeeting(box.top, box.bottom);
+        const IndexSpan columns = geometry.columnsMeeting(box.left, box.right);
+        for (int c = columns.first; c <= columns.last; ++c) {
             const CellColumn& col = *columns_.items_[static_cast<size_t>(c)];
             if (!col.visible_)
                 continue;
-            const int x0 = left + dx - 1;
-            const int x1 = left + col.width_ + dx;
-            left += col.width_;
-            if (x1 <= box.left || x0 >= box.right)
-                continue;
-            for (int r = first; r <= last; ++r) {
+            for (int r = rows.first; r <= rows.last; ++r) {
                 const auto ri = static_cast<size_t>(r);
                 if (ri < col.cells_.size() && col.cells_[ri].mark == kCoveredCellMark)
                     continue;
-                paintBodyCell(painter, c, r);
+                paintBodyCell(painter, geometry, c, r);
             }
         }
         for (const auto& m : mergedCells_)
-            paintMergedCell(painter, *m);
+            paintMergedCell(painter, geometry, *m);
 
         painter.setClipRegion(client.subtracted(ring));
         paintEmptyAreas(painter);

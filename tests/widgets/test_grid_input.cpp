@@ -205,52 +205,25 @@ protected:
     std::unique_ptr<CellGrid> grid;
 };
 
-// With a 20-pixel gutter, one 18-pixel header line and columns of 80: column 0's right edge is at x = 100.
-TEST_F(SheetInput, HitTestFindsTheZoneAtAPoint) {
+// The geometry's own tests hold the table of zones; the grid hands it the columns, the offsets and the fill
+// handle it shows.
+TEST_F(SheetInput, TheGridsHitTestIsItsGeometrys) {
     grid->setRowCount(5);
-    struct Case {
-        const char* name;
-        QPoint p;
-        GridZone zone;
-        int sizingCol;
-    };
-    const Case cases[] = {
-        {"CornerAboveGutter", {5, 5}, GridZone::Corner, -1},
-        {"GutterOfRow0", {5, 30}, GridZone::Gutter, -1},
-        {"GutterBelowLastRow", {5, 18 + 5 * 18 + 3}, GridZone::None, -1},
-        {"HeaderOfColumn0", {50, 5}, GridZone::Header, -1},
-        {"BodyCell", {50, 30}, GridZone::Cell, -1},
-        {"RightEdgeInBody", {100, 30}, GridZone::ColumnEdge, 0},
-        {"RightEdgeInHeader", {101, 5}, GridZone::ColumnEdge, 0},
-        {"RightEdgeBelowRows", {179, 150}, GridZone::ColumnEdge, 1},
-        {"TwoPixelsOffTheEdge", {102, 30}, GridZone::Cell, -1},
-        {"OnTheGutterLine", {20, 30}, GridZone::None, -1},
-        {"OnTheHeaderLine", {50, 18}, GridZone::None, -1},
-        {"BelowLastRow", {50, 18 + 5 * 18 + 3}, GridZone::None, -1},
-        {"RightOfLastColumn", {360, 30}, GridZone::None, -1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(grid->hitTest(c.p.x(), c.p.y()), c.zone);
-        EXPECT_EQ(grid->sizingColumn(), c.sizingCol);
+    const QPoint points[] = {{5, 5}, {5, 30}, {50, 5}, {50, 30}, {100, 30}, {179, 150}, {360, 30}};
+    for (const QPoint p : points) {
+        SCOPED_TRACE(p.x() * 1000 + p.y());
+        EXPECT_EQ(grid->hitTest(p.x(), p.y()), grid->geometry().hitTest(p, grid->fillHandleRect()));
     }
-}
-
-TEST_F(SheetInput, AnEdgeOfAFixedColumnIsPartOfTheCell) {
-    grid->columns()[0].setResizable(false);
-    EXPECT_EQ(grid->hitTest(100, 30), GridZone::Cell);
-    EXPECT_EQ(grid->sizingColumn(), 0);
+    EXPECT_EQ(grid->hitTest(100, 30), (GridHit{GridZone::ColumnEdge, 0, 0}));
     grid->setAutoColumnWidth(true);
-    grid->columns()[0].setResizable(true);
-    const int edge = grid->fixedWidth() + grid->columns()[0].width();
-    EXPECT_NE(grid->hitTest(edge, 30), GridZone::ColumnEdge);
+    EXPECT_NE(grid->hitTest(grid->fixedWidth() + grid->columns()[0].width(), 30).zone, GridZone::ColumnEdge);
 }
 
 TEST_F(SheetInput, TheFillHandleWinsOverTheEdgeBeneathIt) {
     (void)grid->grab();
     const PixelRect box = grid->fillHandleRect();
     ASSERT_FALSE(box.isEmpty());
-    EXPECT_EQ(grid->hitTest(box.left + 3, box.top + 3), GridZone::FillHandle);
+    EXPECT_EQ(grid->hitTest(box.left + 3, box.top + 3).zone, GridZone::FillHandle);
 }
 
 TEST_F(SheetInput, TheCursorShowsTheZoneUnderThePointer) {
@@ -482,6 +455,31 @@ TEST_F(SheetInput, TheFillHandleRepeatsLeftAndUpFromTheBlock) {
     }
     EXPECT_EQ(row2.join(','), QStringLiteral("a,b,a,b"));
     EXPECT_EQ(row3.join(','), QStringLiteral("a,b,a,b"));
+}
+
+// Where the fill handle is, and what a press there takes, follows from the selection alone: no paint is
+// needed first, and repaints do not move it.
+TEST_F(SheetInput, TheFillHandleDependsOnTheSelectionNotOnPainting) {
+    struct Case {
+        const char* name;
+        QPoint press;
+        FillHandlePlace place;
+    };
+    const Case cases[] = {
+        {"AGutterPressPutsItBottomLeft", {5, 18 + 2 * 18 + 5}, FillHandlePlace::BottomLeft},
+        {"AHeaderPressPutsItTopRight", {130, 5}, FillHandlePlace::TopRight},
+        {"ACellPressPutsItBottomRight", {130, 18 + 2 * 18 + 5}, FillHandlePlace::BottomRight},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        click(*grid, c.press);
+        const PixelRect expected = grid->geometry().fillHandleRect(grid->selection(), c.place);
+        EXPECT_EQ(grid->fillHandleRect(), expected);
+        (void)grid->grab();
+        (void)grid->grab();
+        EXPECT_EQ(grid->fillHandleRect(), expected);
+        EXPECT_EQ(grid->hitTest(expected.left + 3, expected.top + 3).zone, GridZone::FillHandle);
+    }
 }
 
 TEST_F(SheetInput, AReadOnlyGridExtendsByTheFillHandleButFillsNothing) {

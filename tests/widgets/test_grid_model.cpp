@@ -425,33 +425,6 @@ TEST(GridLayout, ScrollBarsShowOnlyWhenTheBodyOverflows) {
     }
 }
 
-TEST(GridLayout, FitToWidthRoundRobin) {
-    using Cols = std::vector<CellGrid::FitColumn>;
-    struct Case {
-        const char* name;
-        Cols columns;
-        int available;
-        int forced;
-        std::vector<int> widths;
-    };
-    const std::vector<Case> cases = {
-        {"grows from the first column", {{50}, {50}, {50}}, 155, -1, {52, 52, 51}},
-        {"shrinks from the first column", {{50}, {50}, {50}}, 146, -1, {48, 49, 49}},
-        {"fixed columns keep their widths", {{50, true, false}, {50, true, false}}, 300, -1, {50, 50}},
-        {"only resizable columns grow", {{50, true, false}, {50}}, 110, -1, {50, 60}},
-        {"hidden columns stay", {{50, false}, {50}}, 60, -1, {50, 60}},
-        {"the forced column does not shrink", {{50}, {50}}, 90, 0, {50, 40}},
-    };
-    for (const auto& c : cases) {
-        Cols cols = c.columns;
-        CellGrid::fitWidths(cols, c.available, c.forced);
-        std::vector<int> widths;
-        for (const auto& col : cols)
-            widths.push_back(col.width);
-        EXPECT_EQ(widths, c.widths) << c.name;
-    }
-}
-
 TEST(GridLayout, FitToWidthFillsTheClientArea) {
     FakePlatform platform;
     CellGrid g(platform);
