@@ -554,14 +554,43 @@ private:
     };
 
     void initInput();
+    // A press, by the zone it falls in.
     void press(QMouseEvent* event);
+    void pressCorner();
+    void pressGutter(int y, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void pressHeader(int x, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void pressCell(QPoint point);
+    bool hasCells() const;
     void dragTo(int x, int y);
     void resizeColumnTo(int x);
     void fillFromHandle();
     // Takes (ACol, ARow) as the current cell without the setters' side effects, repainting both cells.
     void putCurrent(int column, int row);
+    // The key table: what each key does, navigation apart from editing (CellGridInput.cpp).
     bool handleKey(int key, Qt::KeyboardModifiers modifiers);
+    // Navigation: the current cell moves (and the view follows), or the selection's moving corner.
+    void goTo(int column, int row);
+    void goLeft();
+    void goRight();
+    void goUp();
+    void goDown();
+    void goToFirstColumn();
+    void goToLastColumn();
+    void goToFirstRow();
+    void goToLastRow();
+    void goToFirstCell();
+    void goToLastCell();
+    void extendLeft();
+    void extendRight();
+    void extendUp();
+    void extendDown();
+    void stepBack();
     void enterKey();
+    // Editing by keys: rows inserted and removed, cells emptied.
+    void insertRowByKey();
+    void removeRowByKey();
+    void clearSelectedCells();
+    bool rowIsEmpty(int row) const;
     void stepBackInSelection();
     void stepForwardInSelection();
     void moveStep(int oldColumn, int oldRow);

@@ -86,10 +86,6 @@ int positiveMod(int a, int b) {
     return m < 0 ? m + b : m;
 }
 
-bool isSingleCell(const CellRange& rect) {
-    return rect.left == rect.right && rect.top == rect.bottom;
-}
-
 // Sets a flag for the span of an operation (a multi-cell change, a row change passed to the linked grid) and
 // clears it however the operation ends, so that an error raised by an event handler cannot leave it set.
 class UpdatingScope {
@@ -186,6 +182,7 @@ void CellGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
 }
 
+// A press acts on the zone whose cursor shows, the one found at the last move.
 void CellGrid::press(QMouseEvent* event) {
     event->accept();
     if (event->button() == Qt::LeftButton)
@@ -194,9 +191,7 @@ void CellGrid::press(QMouseEvent* event) {
         interaction_ = GridInteraction::Idle;
         return;
     }
-    const int x = event->position().toPoint().x();
-    const int y = event->position().toPoint().y();
-    const bool hasCells = columnCount() > 0 && rowCount_ > 0;
+    const QPoint point = event->position().toPoint();
     switch (cursorHit_.zone) {
     case GridZone::ColumnEdge:
         interaction_ = GridInteraction::SizingColumn;
@@ -211,81 +206,102 @@ void CellGrid::press(QMouseEvent* event) {
         break;
     case GridZone::Corner:
         interaction_ = GridInteraction::SelectingAll;
-        if (hasCells) {
-            putCurrent(0, 0);
-            typedText_.clear();
-            ensureVisible(0, 0);
-            cornerColumn_ = columnCount() - 1;
-            cornerRow_ = rowCount_ - 1;
-            setSelection({0, 0, columnCount() - 1, rowCount_ - 1});
-            reportCurrentCell();
-        }
+        pressCorner();
         break;
-    case GridZone::Gutter: {
+    case GridZone::Gutter:
         interaction_ = GridInteraction::SelectingRows;
-        const int r = rowAt(y);
-        if (r < 0 || columnCount() == 0)
-            break;
-        putCurrent(0, r);
-        lastHover_ = currentRow_;
-        typedText_.clear();
-        ensureVisible(currentColumn_, currentRow_);
-        cornerColumn_ = columnCount() - 1;
-        cornerRow_ = currentRow_;
-        changeSelection({0, currentRow_, columnCount() - 1, currentRow_}, true, FillHandlePlace::BottomLeft);
-        reportCurrentCell();
-        emit gutterClicked(currentRow_, event->button(), event->modifiers());
+        pressGutter(point.y(), event->button(), event->modifiers());
         break;
-    }
-    case GridZone::Header: {
+    case GridZone::Header:
         interaction_ = GridInteraction::SelectingColumns;
-        const int c = columnAt(x);
-        if (c < 0)
-            break;
-        if (rowCount_ > 0) {
-            putCurrent(c, 0);
-            lastHover_ = currentColumn_;
-            typedText_.clear();
-            ensureVisible(currentColumn_, currentRow_);
-            cornerColumn_ = currentColumn_;
-            cornerRow_ = rowCount_ - 1;
-            changeSelection({currentColumn_, 0, currentColumn_, rowCount_ - 1}, true,
-                            FillHandlePlace::TopRight);
-            reportCurrentCell();
-        }
-        emit headerClicked(c, event->button(), event->modifiers());
+        pressHeader(point.x(), event->button(), event->modifiers());
         break;
-    }
-    case GridZone::Cell: {
+    case GridZone::Cell:
         interaction_ = GridInteraction::SelectingCells;
-        if (!hasCells)
-            break;
-        typedText_.clear();
-        const QPoint cell = clampedCellAt(x, y);
-        if (cell.x() == currentColumn_ && cell.y() == currentRow_) {
-            ensureVisible(currentColumn_, currentRow_);
-            if (!readOnly_ && !columns_[currentColumn_].isReadOnly()) {
-                editing_ = true;
-                editor()->openOver(currentColumn_, currentRow_);
-            }
-            reportCurrentCell();
-        } else {
-            endEditing();
-            ensureVisible(cell.x(), cell.y());
-            putCurrent(cell.x(), cell.y());
-            cornerColumn_ = currentColumn_;
-            cornerRow_ = currentRow_;
-            setSelection({currentColumn_, currentRow_, currentColumn_, currentRow_});
-            reportCurrentCell();
-        }
+        pressCell(point);
         break;
-    }
     case GridZone::None:
         interaction_ = GridInteraction::PressedOutside;
         break;
     }
     // Qt holds the pointer for the widget that took the press until the release.
     setFocus(Qt::MouseFocusReason);
+}
+
+bool CellGrid::hasCells() const {
+    return columnCount() > 0 && rowCount_ > 0;
+}
+
+// The corner selects everything, from the first cell.
+void CellGrid::pressCorner() {
+    if (!hasCells())
+        return;
+    putCurrent(0, 0);
+    typedText_.clear();
+    ensureVisible(0, 0);
+    cornerColumn_ = columnCount() - 1;
+    cornerRow_ = rowCount_ - 1;
+    setSelection({0, 0, columnCount() - 1, rowCount_ - 1});
+    reportCurrentCell();
+}
+
+// A gutter cell selects its row; dragging on the gutter widens the selection by rows.
+void CellGrid::pressGutter(int y, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    const int r = rowAt(y);
+    if (r < 0 || columnCount() == 0)
+        return;
+    putCurrent(0, r);
+    lastHover_ = currentRow_;
+    typedText_.clear();
+    ensureVisible(currentColumn_, currentRow_);
+    cornerColumn_ = columnCount() - 1;
+    cornerRow_ = currentRow_;
+    changeSelection({0, currentRow_, columnCount() - 1, currentRow_}, true, FillHandlePlace::BottomLeft);
+    reportCurrentCell();
+    emit gutterClicked(currentRow_, button, modifiers);
+}
+
+// A header cell selects its column; the click is reported even without rows to select.
+void CellGrid::pressHeader(int x, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    const int c = columnAt(x);
+    if (c < 0)
+        return;
+    if (rowCount_ > 0) {
+        putCurrent(c, 0);
+        lastHover_ = currentColumn_;
+        typedText_.clear();
+        ensureVisible(currentColumn_, currentRow_);
+        cornerColumn_ = currentColumn_;
+        cornerRow_ = rowCount_ - 1;
+        changeSelection({currentColumn_, 0, currentColumn_, rowCount_ - 1}, true, FillHandlePlace::TopRight);
+        reportCurrentCell();
+    }
+    emit headerClicked(c, button, modifiers);
+}
+
+// A press on the current cell opens the editor where the grid allows it; elsewhere it makes that cell
+// current.
+void CellGrid::pressCell(QPoint point) {
+    if (!hasCells())
+        return;
+    typedText_.clear();
+    const QPoint cell = clampedCellAt(point.x(), point.y());
+    if (cell.x() == currentColumn_ && cell.y() == currentRow_) {
+        ensureVisible(currentColumn_, currentRow_);
+        if (!readOnly_ && !columns_[currentColumn_].isReadOnly()) {
+            editing_ = true;
+            editor()->openOver(currentColumn_, currentRow_);
+        }
+        reportCurrentCell();
+        return;
+    }
+    endEditing();
+    ensureVisible(cell.x(), cell.y());
+    putCurrent(cell.x(), cell.y());
+    cornerColumn_ = currentColumn_;
+    cornerRow_ = currentRow_;
+    setSelection({currentColumn_, currentRow_, currentColumn_, currentRow_});
+    reportCurrentCell();
 }
 
 void CellGrid::mouseMoveEvent(QMouseEvent* event) {
@@ -306,10 +322,9 @@ void CellGrid::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CellGrid::dragTo(int x, int y) {
-    const bool hasCells = columnCount() > 0 && rowCount_ > 0;
     switch (interaction_) {
     case GridInteraction::SelectingCells:
-        if (hasCells) {
+        if (hasCells()) {
             const QPoint p = clampedCellAt(x, y);
             setSelection({std::min(p.x(), currentColumn_), std::min(p.y(), currentRow_),
                           std::max(p.x(), currentColumn_), std::max(p.y(), currentRow_)});
@@ -319,7 +334,7 @@ void CellGrid::dragTo(int x, int y) {
         }
         break;
     case GridInteraction::DraggingFillHandle:
-        if (hasCells) {
+        if (hasCells()) {
             const QPoint p = clampedCellAt(x, y);
             setSelection({std::min(p.x(), fillSource_.left), std::min(p.y(), fillSource_.top),
                           std::max(p.x(), fillSource_.right), std::max(p.y(), fillSource_.bottom)});
@@ -602,7 +617,7 @@ void CellGrid::enterKey() {
         storeCell(currentColumn_, currentRow_, true, s);
     const bool fillDown = autoFillDown_ && s.endsWith(QLatin1Char('*'));
     const bool fillRight = !fillDown && autoFillRight_ && s.endsWith(QLatin1Char('>'));
-    const bool single = isSingleCell(selection_);
+    const bool single = selection_.isSingleCell();
     if (fillDown || fillRight) {
         typedText_.clear();
         endEditing();
@@ -627,160 +642,223 @@ void CellGrid::enterKey() {
     }
 }
 
+namespace {
+
+// The modifier a key binding names: Ctrl wins over Shift, and the others (Alt, the keypad) do not count.
+Qt::KeyboardModifier bindingModifier(Qt::KeyboardModifiers modifiers) {
+    if (modifiers & Qt::ControlModifier)
+        return Qt::ControlModifier;
+    if (modifiers & Qt::ShiftModifier)
+        return Qt::ShiftModifier;
+    return Qt::NoModifier;
+}
+
+} // namespace
+
 bool CellGrid::handleKey(int key, Qt::KeyboardModifiers modifiers) {
-    const int oldCol = currentColumn_;
+    struct Binding {
+        int key;
+        Qt::KeyboardModifier modifier;
+        void (CellGrid::*action)();
+    };
+    // Keys that move the current cell, the selection's moving corner or the whole selection. Enter commits
+    // the cell's text (the delegate has the last word on it) before it steps on.
+    static const Binding navigation[] = {
+        {Qt::Key_Left, Qt::NoModifier, &CellGrid::goLeft},
+        {Qt::Key_Right, Qt::NoModifier, &CellGrid::goRight},
+        {Qt::Key_Up, Qt::NoModifier, &CellGrid::goUp},
+        {Qt::Key_Down, Qt::NoModifier, &CellGrid::goDown},
+        {Qt::Key_Home, Qt::NoModifier, &CellGrid::goToFirstColumn},
+        {Qt::Key_End, Qt::NoModifier, &CellGrid::goToLastColumn},
+        {Qt::Key_PageUp, Qt::NoModifier, &CellGrid::goToFirstRow},
+        {Qt::Key_PageDown, Qt::NoModifier, &CellGrid::goToLastRow},
+        {Qt::Key_Home, Qt::ControlModifier, &CellGrid::goToFirstCell},
+        {Qt::Key_End, Qt::ControlModifier, &CellGrid::goToLastCell},
+        {Qt::Key_Left, Qt::ShiftModifier, &CellGrid::extendLeft},
+        {Qt::Key_Right, Qt::ShiftModifier, &CellGrid::extendRight},
+        {Qt::Key_Up, Qt::ShiftModifier, &CellGrid::extendUp},
+        {Qt::Key_Down, Qt::ShiftModifier, &CellGrid::extendDown},
+        {Qt::Key_A, Qt::ControlModifier, &CellGrid::selectAllRows},
+        {Qt::Key_Return, Qt::NoModifier, &CellGrid::enterKey},
+        {Qt::Key_Enter, Qt::NoModifier, &CellGrid::enterKey},
+        {Qt::Key_Return, Qt::ShiftModifier, &CellGrid::stepBack},
+        {Qt::Key_Enter, Qt::ShiftModifier, &CellGrid::stepBack},
+        {Qt::Key_C, Qt::ControlModifier, &CellGrid::copy},
+    };
+    // Keys that change cells or rows: a read-only grid takes them and does nothing.
+    static const Binding editing[] = {
+        {Qt::Key_V, Qt::ControlModifier, &CellGrid::paste},
+        {Qt::Key_X, Qt::ControlModifier, &CellGrid::cut},
+        {Qt::Key_Insert, Qt::NoModifier, &CellGrid::insertRowByKey},
+        {Qt::Key_Delete, Qt::ControlModifier, &CellGrid::removeRowByKey},
+        {Qt::Key_Delete, Qt::NoModifier, &CellGrid::clearSelectedCells},
+    };
+    const Qt::KeyboardModifier modifier = bindingModifier(modifiers);
+    auto bound = [&](const Binding& b) { return b.key == key && b.modifier == modifier; };
+    for (const Binding& b : navigation) {
+        if (bound(b)) {
+            (this->*b.action)();
+            return true;
+        }
+    }
+    for (const Binding& b : editing) {
+        if (bound(b)) {
+            if (!readOnly_)
+                (this->*b.action)();
+            return true;
+        }
+    }
+    return false;
+}
+
+void CellGrid::goTo(int column, int row) {
+    const int oldColumn = currentColumn_;
     const int oldRow = currentRow_;
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (modifiers & Qt::ControlModifier) {
-        switch (key) {
-        case Qt::Key_End:
-            currentColumn_ = lastVisibleColumn();
-            currentRow_ = rowCount_ - 1;
-            moveStep(oldCol, oldRow);
-            return true;
-        case Qt::Key_Home:
-            currentColumn_ = firstVisibleColumn();
-            currentRow_ = 0;
-            moveStep(oldCol, oldRow);
-            return true;
-        case Qt::Key_Delete:
-            if (!readOnly_ && rowCount_ >= 2) {
-                const int deleted = currentRow_;
-                removeRow(deleted);
-                emit rowRemoved(deleted);
-                passRowRemoval(deleted);
-                moveStep(oldCol, oldRow);
-            }
-            return true;
-        case Qt::Key_A:
-            selectAllRows();
-            return true;
-        case Qt::Key_C:
-            copy();
-            return true;
-        case Qt::Key_V:
-            if (!readOnly_)
-                paste();
-            return true;
-        case Qt::Key_X:
-            if (!readOnly_)
-                cut();
-            return true;
-        default:
-            return false;
-        }
-    }
-    if (modifiers & Qt::ShiftModifier) {
-        if (enter) {
-            if (isSingleCell(selection_)) {
-                currentRow_ = std::max(0, currentRow_ - 1);
-                moveStep(oldCol, oldRow);
-            } else {
-                stepBackInSelection();
-                stepInsideSelection(oldCol, oldRow);
-            }
-            return true;
-        }
-        switch (key) {
-        case Qt::Key_Left:
-            cornerColumn_ = std::max(previousVisibleColumn(cornerColumn_), firstVisibleColumn());
-            extendStep();
-            return true;
-        case Qt::Key_Right:
-            cornerColumn_ = std::min(nextVisibleColumn(cornerColumn_), lastVisibleColumn());
-            extendStep();
-            return true;
-        case Qt::Key_Up:
-            cornerRow_ = std::max(0, cornerRow_ - 1);
-            extendStep();
-            return true;
-        case Qt::Key_Down:
-            cornerRow_ = std::min(rowCount_ - 1, cornerRow_ + 1);
-            extendStep();
-            return true;
-        default:
-            return false;
-        }
-    }
-    if (enter) {
-        enterKey();
-        return true;
-    }
-    switch (key) {
-    case Qt::Key_PageUp:
-        currentRow_ = 0;
-        break;
-    case Qt::Key_PageDown:
+    currentColumn_ = column;
+    currentRow_ = row;
+    moveStep(oldColumn, oldRow);
+}
+
+void CellGrid::goLeft() {
+    goTo(std::max(previousVisibleColumn(currentColumn_), firstVisibleColumn()), currentRow_);
+}
+
+void CellGrid::goRight() {
+    goTo(std::min(nextVisibleColumn(currentColumn_), lastVisibleColumn()), currentRow_);
+}
+
+void CellGrid::goToFirstColumn() {
+    goTo(firstVisibleColumn(), currentRow_);
+}
+
+void CellGrid::goToLastColumn() {
+    goTo(lastVisibleColumn(), currentRow_);
+}
+
+void CellGrid::goToFirstRow() {
+    goTo(currentColumn_, 0);
+}
+
+void CellGrid::goToLastRow() {
+    goTo(currentColumn_, rowCount_ - 1);
+}
+
+void CellGrid::goToFirstCell() {
+    goTo(firstVisibleColumn(), 0);
+}
+
+void CellGrid::goToLastCell() {
+    goTo(lastVisibleColumn(), rowCount_ - 1);
+}
+
+// With rows added by the keys, Up from an empty last row takes that row away again.
+void CellGrid::goUp() {
+    const int oldColumn = currentColumn_;
+    const int oldRow = currentRow_;
+    const bool last = currentRow_ == rowCount_ - 1 && currentRow_ != 0;
+    if (autoAddRow_ && !readOnly_ && last && rowIsEmpty(currentRow_)) {
+        const int dropped = currentRow_;
+        endEditing();
+        setRowCount(rowCount_ - 1);
         currentRow_ = rowCount_ - 1;
-        break;
-    case Qt::Key_Home:
-        currentColumn_ = firstVisibleColumn();
-        break;
-    case Qt::Key_End:
-        currentColumn_ = lastVisibleColumn();
-        break;
-    case Qt::Key_Left:
-        currentColumn_ = std::max(previousVisibleColumn(currentColumn_), firstVisibleColumn());
-        break;
-    case Qt::Key_Right:
-        currentColumn_ = std::min(nextVisibleColumn(currentColumn_), lastVisibleColumn());
-        break;
-    case Qt::Key_Up:
-        if (autoAddRow_ && !readOnly_ && currentRow_ == rowCount_ - 1 && currentRow_ != 0) {
-            bool empty = true;
-            for (int c = 0; c < columnCount() && empty; ++c)
-                empty = cellText(c, currentRow_).isEmpty();
-            if (empty) {
-                const int dropped = currentRow_;
-                endEditing();
-                setRowCount(rowCount_ - 1);
-                currentRow_ = rowCount_ - 1;
-                emit rowRemoved(dropped);
-                passRowRemoval(dropped);
-            } else {
-                --currentRow_;
-            }
-        } else {
-            currentRow_ = std::max(0, currentRow_ - 1);
-        }
-        break;
-    case Qt::Key_Down:
-        if (autoAddRow_ && !readOnly_ && currentRow_ == rowCount_ - 1) {
-            // The new row starts empty even when texts of an earlier, longer grid are still stored there.
-            const int added = addRow();
-            currentRow_ = added;
-            emit rowInserted(added);
-            passRowInsertion(added);
-        } else {
-            currentRow_ = std::min(rowCount_ - 1, currentRow_ + 1);
-        }
-        break;
-    case Qt::Key_Insert: {
-        if (readOnly_)
-            return true;
-        if (currentRow_ == -1)
-            currentRow_ = 0;
-        insertRow(currentRow_);
-        emit rowInserted(currentRow_);
-        passRowInsertion(currentRow_);
-        break;
+        emit rowRemoved(dropped);
+        passRowRemoval(dropped);
+    } else {
+        currentRow_ = std::max(0, currentRow_ - 1);
     }
-    case Qt::Key_Delete:
-        if (typedText_.isEmpty() && !readOnly_) {
-            {
-                UpdatingScope updating(updating_);
-                for (int c = selection_.left; c <= selection_.right; ++c)
-                    for (int r = selection_.top; r <= selection_.bottom; ++r)
-                        storeCell(c, r, true, QString());
-            }
-            invalidateBody();
-        }
-        return true;
-    default:
-        return false;
+    moveStep(oldColumn, oldRow);
+}
+
+// With rows added by the keys, Down from the last row adds an empty row.
+void CellGrid::goDown() {
+    const int oldColumn = currentColumn_;
+    const int oldRow = currentRow_;
+    if (autoAddRow_ && !readOnly_ && currentRow_ == rowCount_ - 1) {
+        // The new row starts empty even when texts of an earlier, longer grid are still stored there.
+        const int added = addRow();
+        currentRow_ = added;
+        emit rowInserted(added);
+        passRowInsertion(added);
+    } else {
+        currentRow_ = std::min(rowCount_ - 1, currentRow_ + 1);
     }
-    moveStep(oldCol, oldRow);
+    moveStep(oldColumn, oldRow);
+}
+
+bool CellGrid::rowIsEmpty(int row) const {
+    for (int c = 0; c < columnCount(); ++c)
+        if (!cellText(c, row).isEmpty())
+            return false;
     return true;
+}
+
+void CellGrid::extendLeft() {
+    cornerColumn_ = std::max(previousVisibleColumn(cornerColumn_), firstVisibleColumn());
+    extendStep();
+}
+
+void CellGrid::extendRight() {
+    cornerColumn_ = std::min(nextVisibleColumn(cornerColumn_), lastVisibleColumn());
+    extendStep();
+}
+
+void CellGrid::extendUp() {
+    cornerRow_ = std::max(0, cornerRow_ - 1);
+    extendStep();
+}
+
+void CellGrid::extendDown() {
+    cornerRow_ = std::min(rowCount_ - 1, cornerRow_ + 1);
+    extendStep();
+}
+
+void CellGrid::stepBack() {
+    const int oldColumn = currentColumn_;
+    const int oldRow = currentRow_;
+    if (selection_.isSingleCell()) {
+        currentRow_ = std::max(0, currentRow_ - 1);
+        moveStep(oldColumn, oldRow);
+    } else {
+        stepBackInSelection();
+        stepInsideSelection(oldColumn, oldRow);
+    }
+}
+
+void CellGrid::insertRowByKey() {
+    const int oldColumn = currentColumn_;
+    const int oldRow = currentRow_;
+    if (currentRow_ == -1)
+        currentRow_ = 0;
+    insertRow(currentRow_);
+    emit rowInserted(currentRow_);
+    passRowInsertion(currentRow_);
+    moveStep(oldColumn, oldRow);
+}
+
+// The last row stays: Ctrl+Delete removes the current row only while there are two or more.
+void CellGrid::removeRowByKey() {
+    if (rowCount_ < 2)
+        return;
+    const int oldColumn = currentColumn_;
+    const int oldRow = currentRow_;
+    const int removed = currentRow_;
+    removeRow(removed);
+    emit rowRemoved(removed);
+    passRowRemoval(removed);
+    moveStep(oldColumn, oldRow);
+}
+
+// Delete empties the selected cells, unless it is taking back a typed character.
+void CellGrid::clearSelectedCells() {
+    if (!typedText_.isEmpty())
+        return;
+    {
+        UpdatingScope updating(updating_);
+        for (int c = selection_.left; c <= selection_.right; ++c)
+            for (int r = selection_.top; r <= selection_.bottom; ++r)
+                storeCell(c, r, true, QString());
+    }
+    invalidateBody();
 }
 
 void CellGrid::passRowInsertion(int row) {
@@ -888,7 +966,7 @@ void CellGrid::paste() {
             while (row.size() < fields)
                 row << QString();
 
-        if (isSingleCell(selection_)) {
+        if (selection_.isSingleCell()) {
             for (size_t i = 0; i < rows.size(); ++i) {
                 const int r = currentRow_ + static_cast<int>(i);
                 if (r > rowCount_ - 1)
