@@ -1,12 +1,13 @@
 #include "widgets/CellEditor.h"
 
-#include <exception>
 #include <limits>
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+
+#include "platform/ErrorReport.h"
 
 namespace trimerka {
 
@@ -76,11 +77,7 @@ void CellEditor::dismiss() {
 void CellEditor::storeText(const QString& text) {
     if (column_ < 0 || row_ < 0 || !grid_->editing_)
         return;
-    try {
-        grid_->storeCell(column_, row_, true, text);
-    } catch (const std::exception& e) {
-        grid_->reportGridError(e.what());
-    }
+    guarded(grid_->platform_, window(), [&] { grid_->storeCell(column_, row_, true, text); });
 }
 
 void CellEditor::keyPressEvent(QKeyEvent* event) {
@@ -102,13 +99,10 @@ void CellEditor::keyPressEvent(QKeyEvent* event) {
         const QChar chr = text.front();
         const bool typed = chr.unicode() == 8 || (chr.unicode() >= 32 && chr.unicode() != 127);
         if (typed) {
-            bool allowed = true;
-            try {
-                allowed = grid_->owner().acceptsCharacter(*this, column_, row_, chr);
-            } catch (const std::exception& e) {
-                grid_->reportGridError(e.what());
-                allowed = false;
-            }
+            // A delegate that fails refuses the character.
+            bool allowed = false;
+            guarded(grid_->platform_, window(),
+                    [&] { allowed = grid_->owner().acceptsCharacter(*this, column_, row_, chr); });
             if (!allowed && chr.unicode() != 8) {
                 event->accept();
                 return;

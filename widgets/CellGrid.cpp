@@ -10,6 +10,7 @@
 
 #include "core/Error.h"
 #include "platform/Fonts.h"
+#include "widgets/CellEditor.h"
 #include "widgets/CellGridAccessible.h"
 
 namespace trimerka {

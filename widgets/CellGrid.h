@@ -384,6 +384,9 @@ protected:
     // The layout pass shows or hides the bars through this once it knows what overflows (a companion keeps
     // its own rule).
     virtual void showScrollBars(bool horizontal, bool vertical);
+    // Steps of the layout pass: columns sized to their texts, or fitted to the client width.
+    void sizeColumnsToTexts();
+    int fitColumnsToWidth(int available);
 
     // Common steps shared with the pointer and key handling.
     void endEditing();
@@ -482,8 +485,10 @@ protected:
     int lastHover_ = -1;
     // The scroll-sync companion that follows this grid, or the grid a companion follows.
     CellGrid* linkedGrid_ = nullptr;
-    // The in-place editor (a CellEditor child), created by the editing code; ending editing hides it.
-    QWidget* editor_ = nullptr;
+    // The in-place editor, made the first time a cell is opened; ending editing hides it.
+    CellEditor* editor_ = nullptr;
+    // Pointer tracking and the cell cursor are set up at the first event.
+    bool inputReady_ = false;
 
     // Caret state; one caret exists only while the grid has the focus.
     bool caretCreated_ = false;
@@ -605,8 +610,6 @@ private:
     int previousVisibleColumn(int column) const;
     int nextVisibleColumn(int column) const;
     bool isColumnVisible(int column) const;
-    void reportGridError(const char* what);
-    template <class Fn> void guardedCall(Fn&& Body);
     // The delegate, or the grid's own answers when there is none.
     CellGridDelegate& owner() const;
 

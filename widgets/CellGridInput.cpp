@@ -2,7 +2,6 @@
 // typing into a cell, the in-place editor and the clipboard.
 
 #include <algorithm>
-#include <exception>
 #include <map>
 
 #include <QCursor>
@@ -15,6 +14,7 @@
 #include "platform/Platform.h"
 #include "widgets/CellEditor.h"
 #include "widgets/CellGrid.h"
+#include "widgets/ScopedFlag.h"
 
 namespace trimerka {
 
@@ -86,47 +86,22 @@ int positiveMod(int a, int b) {
     return m < 0 ? m + b : m;
 }
 
-// Sets a flag for the span of an operation (a multi-cell change, a row change passed to the linked grid) and
-// clears it however the operation ends, so that an error raised by an event handler cannot leave it set.
-class UpdatingScope {
-public:
-    explicit UpdatingScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~UpdatingScope() { flag_ = false; }
-    UpdatingScope(const UpdatingScope&) = delete;
-    UpdatingScope& operator=(const UpdatingScope&) = delete;
-
-private:
-    bool& flag_;
-};
-
 } // namespace
 
 void CellGrid::initInput() {
-    if (editor_)
+    if (inputReady_)
         return;
+    inputReady_ = true;
     viewport()->setMouseTracking(true);
     viewport()->setCursor(customCursor(CursorShape::Plus));
     cursorHit_ = {GridZone::Cell, -1, -1};
-    editor_ = new CellEditor(this);
 }
 
+// The editor is made the first time a cell is opened, so a read-only grid never makes one.
 CellEditor* CellGrid::editor() {
     if (!editor_)
         editor_ = new CellEditor(this);
-    return static_cast<CellEditor*>(editor_);
-}
-
-template <class Fn> void CellGrid::guardedCall(Fn&& Body) {
-    try {
-        Body();
-    } catch (const std::exception& e) {
-        reportGridError(e.what());
-    }
-}
-
-// The general error report of the program. No error may leave a handler into Qt's event loop.
-void CellGrid::reportGridError(const char* what) {
-    reportError(platform_, window(), QString::fromUtf8(what));
+    return editor_;
 }
 
 // ---- Visible columns
@@ -173,8 +148,9 @@ void CellGrid::putCurrent(int column, int row) {
 }
 
 void CellGrid::mousePressEvent(QMouseEvent* event) {
-    guardedCall([&] { press(event); });
-    guardedCall([&] { emit mousePressed(event->button(), event->modifiers(), event->position().toPoint()); });
+    guarded(platform_, window(), [&] { press(event); });
+    guarded(platform_, window(),
+            [&] { emit mousePressed(event->button(), event->modifiers(), event->position().toPoint()); });
 }
 
 // A second press in quick succession is a press like any other: the second click on a cell opens the editor.
@@ -308,7 +284,7 @@ void CellGrid::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     const int x = event->position().toPoint().x();
     const int y = event->position().toPoint().y();
-    guardedCall([&] {
+    guarded(platform_, window(), [&] {
         if (!cellsEnabled_) {
             viewport()->setCursor(Qt::ArrowCursor);
         } else if (!(event->buttons() & Qt::LeftButton)) {
@@ -318,7 +294,7 @@ void CellGrid::mouseMoveEvent(QMouseEvent* event) {
             dragTo(x, y);
         }
     });
-    guardedCall([&] { emit mouseMoved(event->modifiers(), QPoint(x, y)); });
+    guarded(platform_, window(), [&] { emit mouseMoved(event->modifiers(), QPoint(x, y)); });
 }
 
 void CellGrid::dragTo(int x, int y) {
@@ -408,7 +384,7 @@ void CellGrid::mouseReleaseEvent(QMouseEvent* event) {
     const int y = event->position().toPoint().y();
     const GridInteraction finished = interaction_;
     interaction_ = GridInteraction::Idle;
-    guardedCall([&] {
+    guarded(platform_, window(), [&] {
         if (finished == GridInteraction::DraggingFillHandle) {
             if (readOnly_)
                 fillSource_ = {-1, -1, -1, -1};
@@ -424,9 +400,10 @@ void CellGrid::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = leftPressed_ && event->button() == Qt::LeftButton && viewport()->rect().contains(x, y);
     if (event->button() == Qt::LeftButton)
         leftPressed_ = false;
-    guardedCall([&] { emit mouseReleased(event->button(), event->modifiers(), QPoint(x, y)); });
+    guarded(platform_, window(),
+            [&] { emit mouseReleased(event->button(), event->modifiers(), QPoint(x, y)); });
     if (click)
-        guardedCall([&] { emit clicked(); });
+        guarded(platform_, window(), [&] { emit clicked(); });
 }
 
 // The source block (the selection at the press) is repeated over the new selection in both directions from
@@ -437,7 +414,7 @@ void CellGrid::fillFromHandle() {
     const int w = source.right - source.left + 1;
     const int h = source.bottom - source.top + 1;
     {
-        UpdatingScope updating(updating_);
+        ScopedFlag updating(updating_);
         if (w > 0 && h > 0 && source.left >= 0 && source.top >= 0) {
             std::vector<int> visible;
             for (int c = target.left; c <= target.right; ++c)
@@ -466,8 +443,8 @@ void CellGrid::fillFromHandle() {
 
 // The arrows belong to the grid: no shortcut and no focus chain may take them.
 bool CellGrid::event(QEvent* event) {
-    // The pointer tracking, the cell cursor and the in-place editor are set up at the grid's first event.
-    if (!editor_)
+    // The pointer tracking and the cell cursor are set up at the grid's first event.
+    if (!inputReady_)
         initInput();
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -499,12 +476,12 @@ void CellGrid::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers shift = event->modifiers();
     if (cellsEnabled_ && columnCount() > 0 && rowCount_ > 0) {
         bool handled = false;
-        guardedCall([&] { handled = handleKey(event->key(), shift); });
+        guarded(platform_, window(), [&] { handled = handleKey(event->key(), shift); });
         if (handled)
             event->accept();
         else
             event->ignore();
-        guardedCall([&] { emit keyPressed(event->key(), shift); });
+        guarded(platform_, window(), [&] { emit keyPressed(event->key(), shift); });
     } else {
         event->ignore();
     }
@@ -518,11 +495,11 @@ void CellGrid::keyPressEvent(QKeyEvent* event) {
         const ushort code = chr.unicode();
         if (code != 8 && code < 32)
             continue;
-        guardedCall([&] { chr = owner().typedCharacter(*this, chr); });
+        guarded(platform_, window(), [&] { chr = owner().typedCharacter(*this, chr); });
         if (chr.isNull())
             continue;
         event->accept();
-        guardedCall([&] { typeChar(chr); });
+        guarded(platform_, window(), [&] { typeChar(chr); });
     }
 }
 
@@ -530,18 +507,13 @@ void CellGrid::moveStep(int oldColumn, int oldRow) {
     endEditing();
     invalidateRect(cellRect(oldColumn, oldRow).adjusted(-3, -3, 3, 3));
     invalidateRect(cellRect(currentColumn_, currentRow_).adjusted(-3, -3, 3, 3));
-    const bool updating = updating_;
-    updating_ = true;
     typedText_.clear();
     cornerColumn_ = currentColumn_;
     cornerRow_ = currentRow_;
-    try {
+    {
+        ScopedFlag updating(updating_);
         ensureVisible(currentColumn_, currentRow_);
-    } catch (...) {
-        updating_ = updating;
-        throw;
     }
-    updating_ = updating;
     setSelection({currentColumn_, currentRow_, currentColumn_, currentRow_});
     reportCurrentCell();
 }
@@ -853,7 +825,7 @@ void CellGrid::clearSelectedCells() {
     if (!typedText_.isEmpty())
         return;
     {
-        UpdatingScope updating(updating_);
+        ScopedFlag updating(updating_);
         for (int c = selection_.left; c <= selection_.right; ++c)
             for (int r = selection_.top; r <= selection_.bottom; ++r)
                 storeCell(c, r, true, QString());
@@ -864,7 +836,7 @@ void CellGrid::clearSelectedCells() {
 void CellGrid::passRowInsertion(int row) {
     if (!linkedGrid_)
         return;
-    UpdatingScope passing(passingRowChange_);
+    ScopedFlag passing(passingRowChange_);
     if (row == linkedGrid_->rowCount())
         linkedGrid_->addRow();
     else
@@ -874,7 +846,7 @@ void CellGrid::passRowInsertion(int row) {
 void CellGrid::passRowRemoval(int row) {
     if (!linkedGrid_)
         return;
-    UpdatingScope passing(passingRowChange_);
+    ScopedFlag passing(passingRowChange_);
     linkedGrid_->removeRow(row);
 }
 
@@ -935,7 +907,7 @@ void CellGrid::copy() {
 void CellGrid::cut() {
     QString text;
     {
-        UpdatingScope updating(updating_);
+        ScopedFlag updating(updating_);
         text = selectionText(true);
         platform_.setClipboardText(text);
     }
@@ -948,7 +920,7 @@ void CellGrid::paste() {
         return;
     endEditing();
     {
-        UpdatingScope updating(updating_);
+        ScopedFlag updating(updating_);
         // Lines end with CR LF; a lone CR or LF is taken as a line end too. A final break adds no line.
         QString normal = text;
         normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

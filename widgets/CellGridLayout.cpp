@@ -7,25 +7,9 @@
 #include <QScrollBar>
 
 #include "widgets/CellGrid.h"
+#include "widgets/ScopedFlag.h"
 
 namespace trimerka {
-
-namespace {
-
-// Restores a flag when the scope ends, so an error cannot leave the grid stuck.
-class FlagGuard {
-public:
-    explicit FlagGuard(bool& flag) : f(flag), old(flag) { f = true; }
-    ~FlagGuard() { f = old; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-private:
-    bool& f;
-    bool old;
-};
-
-} // namespace
 
 // ---- Header build and layout
 
@@ -57,10 +41,38 @@ void CellGrid::showScrollBars(bool horizontal, bool vertical) {
     setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
+// Every column as wide as its widest text, and never narrower than the default width.
+void CellGrid::sizeColumnsToTexts() {
+    const QFontMetrics fm(font());
+    for (auto& c : columns_.items_) {
+        int a = 20;
+        for (const auto& e : c->cells_)
+            a = std::max(a, fm.horizontalAdvance(e.text) + 7);
+        c->width_ = std::max(defaultColumnWidth_, a);
+    }
+}
+
+// The resizable columns share the available width; returns the body's new width.
+int CellGrid::fitColumnsToWidth(int available) {
+    std::vector<ColumnExtent> fit;
+    fit.reserve(columns_.items_.size());
+    for (const auto& c : columns_.items_)
+        fit.push_back({c->width_, c->visible_, c->resizable_});
+    GridGeometry::fitWidths(fit, available, forcedColumn_);
+    forcedColumn_ = -1;
+    int body = 0;
+    for (size_t i = 0; i < fit.size(); ++i) {
+        columns_.items_[i]->width_ = fit[i].width;
+        if (fit[i].visible)
+            body += fit[i].width;
+    }
+    return body;
+}
+
 void CellGrid::recalculateLayout() {
     if (inLayout_)
         return;
-    FlagGuard guard(inLayout_);
+    ScopedFlag layingOut(inLayout_);
     const int lineHeight = rowHeight_;
     applyMergedCells();
 
@@ -78,15 +90,8 @@ void CellGrid::recalculateLayout() {
         return;
     }
 
-    if (autoColumnWidth_) {
-        const QFontMetrics fm(font());
-        for (auto& c : columns_.items_) {
-            int a = 20;
-            for (const auto& e : c->cells_)
-                a = std::max(a, fm.horizontalAdvance(e.text) + 7);
-            c->width_ = std::max(defaultColumnWidth_, a);
-        }
-    }
+    if (autoColumnWidth_)
+        sizeColumnsToTexts();
 
     fixedWidth_ = gutterContent_ != GutterContent::None ? gutterWidth_ : 0;
     fixedHeight_ = headerLines_ * lineHeight;
@@ -100,20 +105,8 @@ void CellGrid::recalculateLayout() {
         if (c->visible_)
             bodyWidth_ += c->width_;
 
-    if (fitToWidth_) {
-        std::vector<ColumnExtent> fit;
-        fit.reserve(columns_.items_.size());
-        for (const auto& c : columns_.items_)
-            fit.push_back({c->width_, c->visible_, c->resizable_});
-        GridGeometry::fitWidths(fit, availWidth, forcedColumn_);
-        bodyWidth_ = 0;
-        for (size_t i = 0; i < fit.size(); ++i) {
-            columns_.items_[i]->width_ = fit[i].width;
-            if (fit[i].visible)
-                bodyWidth_ += fit[i].width;
-        }
-        forcedColumn_ = -1;
-    }
+    if (fitToWidth_)
+        bodyWidth_ = fitColumnsToWidth(availWidth);
 
     if (bodyWidth_ < availWidth)
         horizontalOffset_ = 0;

@@ -4,27 +4,24 @@
 #include <QWheelEvent>
 
 #include "widgets/CellGrid.h"
+#include "widgets/ScopedFlag.h"
 
 namespace trimerka {
 
 void CellGrid::updateVerticalBar() {
     {
-        const bool old = settingBars_;
-        settingBars_ = true;
+        ScopedFlag setting(settingBars_);
         verticalScrollBar()->setRange(0, maxVerticalOffset_);
         verticalScrollBar()->setValue(verticalOffset_);
-        settingBars_ = old;
     }
     if (linkedGrid_)
         linkedGrid_->followVerticalBar(maxVerticalOffset_, verticalOffset_);
 }
 
 void CellGrid::updateHorizontalBar() {
-    const bool old = settingBars_;
-    settingBars_ = true;
+    ScopedFlag setting(settingBars_);
     horizontalScrollBar()->setRange(0, maxHorizontalOffset_);
     horizontalScrollBar()->setValue(horizontalOffset_);
-    settingBars_ = old;
 }
 
 void CellGrid::followVerticalBar(int, int) {}

@@ -73,7 +73,7 @@ TEST_F(StepLogInput, ClickOnTheCurrentCellOpensNoEditor) {
     click(*grid, cellCentre(*grid, 1, 3));
     click(*grid, cellCentre(*grid, 1, 3));
     EXPECT_FALSE(grid->isEditing());
-    EXPECT_FALSE(grid->editor()->isVisible());
+    EXPECT_EQ(grid->findChild<CellEditor*>(), nullptr) << "a read-only grid never makes its editor";
     EXPECT_EQ(clicks.size(), 2u);
 }
 
