@@ -26,10 +26,10 @@ std::unique_ptr<CellGrid> makeLog(int rows) {
 
 // The log shows its end: the last row current and selected whole, scrolled into view.
 void showEnd(CellGrid& g) {
-    const int last = g.RowCount() - 1;
-    g.SetRow(last);
-    g.SetSelectArea({0, last, 3, last});
-    g.EnsureVisible(0, last);
+    const int last = g.rowCount() - 1;
+    g.setCurrentRow(last);
+    g.setSelection({0, last, 3, last});
+    g.ensureVisible(0, last);
 }
 
 void BM_FullPaint(benchmark::State& state) {
@@ -50,11 +50,11 @@ void BM_AppendAndPaint(benchmark::State& state) {
     showEnd(*g);
     QImage img(g->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        const int row = g->AddRow();
-        g->SetCellText(0, row, QStringLiteral("Б -> В"));
-        g->SetCellText(1, row, QStringLiteral("4"));
-        g->SetCellText(2, row, QStringLiteral("8"));
-        g->SetCellText(3, row, QStringLiteral("0"));
+        const int row = g->addRow();
+        g->setCellText(0, row, QStringLiteral("Б -> В"));
+        g->setCellText(1, row, QStringLiteral("4"));
+        g->setCellText(2, row, QStringLiteral("8"));
+        g->setCellText(3, row, QStringLiteral("0"));
         showEnd(*g);
         g->viewport()->render(&img);
         benchmark::DoNotOptimize(img.constBits());

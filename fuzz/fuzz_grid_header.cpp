@@ -40,9 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             ++end;
         }
         HeaderColumn column;
-        column.Visible = (data[at] & 1) == 0;
+        column.visible = (data[at] & 1) == 0;
         const auto* title = reinterpret_cast<const char*>(data + at + 1);
-        column.Title = QString::fromUtf8(title, end > at ? static_cast<qsizetype>(end - at - 1) : 0);
+        column.title = QString::fromUtf8(title, end > at ? static_cast<qsizetype>(end - at - 1) : 0);
         columns.push_back(column);
         at = end + 1;
     }
@@ -50,16 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int lines = headerLine > 0 ? headerLine : 0;
     std::vector<QStringList> levels;
     for (const HeaderColumn& column : columns) {
-        levels.push_back(TitleLevels(column.Title, headerLine));
+        levels.push_back(titleLevels(column.title, headerLine));
         check(levels.back().size() == lines);
     }
 
-    const std::vector<HeaderInfo> cells = BuildHeaderCells(columns, headerLine);
+    const std::vector<HeaderCell> cells = buildHeaderCells(columns, headerLine);
     const int count = static_cast<int>(columns.size());
     int firstVisible = -1;
     int visible = 0;
     for (int c = 0; c < count; ++c) {
-        if (columns[static_cast<std::size_t>(c)].Visible) {
+        if (columns[static_cast<std::size_t>(c)].visible) {
             ++visible;
             if (firstVisible < 0) {
                 firstVisible = c;
@@ -69,16 +69,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(cells.size() <= static_cast<std::size_t>(visible) * static_cast<std::size_t>(lines));
 
     std::vector<int> firstColumnCover(static_cast<std::size_t>(lines), 0);
-    for (const HeaderInfo& cell : cells) {
-        const GridRect& r = cell.Rc;
-        check(0 <= r.Left && r.Left <= r.Right && r.Right < count);
-        check(0 <= r.Top && r.Top <= r.Bottom && r.Bottom < lines);
-        for (int c = r.Left; c <= r.Right; ++c) {
-            check(columns[static_cast<std::size_t>(c)].Visible);
+    for (const HeaderCell& cell : cells) {
+        const CellRange& r = cell.cells;
+        check(0 <= r.left && r.left <= r.right && r.right < count);
+        check(0 <= r.top && r.top <= r.bottom && r.bottom < lines);
+        for (int c = r.left; c <= r.right; ++c) {
+            check(columns[static_cast<std::size_t>(c)].visible);
         }
-        check(cell.Str == levels[static_cast<std::size_t>(r.Left)][r.Top]);
-        if (r.Left == firstVisible) {
-            for (int line = r.Top; line <= r.Bottom; ++line) {
+        check(cell.text == levels[static_cast<std::size_t>(r.left)][r.top]);
+        if (r.left == firstVisible) {
+            for (int line = r.top; line <= r.bottom; ++line) {
                 ++firstColumnCover[static_cast<std::size_t>(line)];
             }
         }

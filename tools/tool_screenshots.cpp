@@ -138,8 +138,8 @@ int main(int argc, char** argv) {
         click(find(step[1]));
         click(find("vipolnit"));
     }
-    form1.stepLog()->SetRow(1);
-    form1.stepLog()->SetSelectArea(GridRect{0, 1, 3, 1});
+    form1.stepLog()->setCurrentRow(1);
+    form1.stepLog()->setSelection(CellRange{0, 1, 3, 1});
     click(find("vsb"));
     click(find("vsv"));
     QApplication::processEvents();

@@ -251,7 +251,7 @@ void MainWindow::setWindows(QDialog* constructor, QDialog* about, CompletedWindo
     completed_ = completed;
     targetState_ = targetState;
     if (completed_) {
-        completed_->setStepCounter([this] { return stepLog_->RowCount(); });
+        completed_->setStepCounter([this] { return stepLog_->rowCount(); });
     }
 }
 
@@ -310,40 +310,38 @@ void MainWindow::updateTaskMenu() {
 
 void MainWindow::configureStepLog() {
     const QColor cellColor = toQColor(16771545);
-    stepLog_->SetColor(cellColor);
-    stepLog_->SetAlternateColor(toQColor(14019327));
-    stepLog_->SetGridColor(toQColor(64));
-    stepLog_->SetSelectionColor(toQColor(12451514));
-    stepLog_->SetFont(tahoma(11, true));
-    stepLog_->SetHeaderFont(tahoma(11));
-    stepLog_->SetGutterFont(tahoma(11));
-    stepLog_->SetFooterFont(tahoma(11));
-    stepLog_->SetColCount(4);
-    for (int c = 0; c < stepLog_->ColCount(); ++c) {
-        CellColumn& column = stepLog_->Columns()[c];
-        column.SetWidth(160);
-        column.SetHorzAlign(haCenter);
-        column.SetCanResize(false);
-        column.SetReadOnly(true);
-        column.SetColor(cellColor);
+    stepLog_->setColor(cellColor);
+    stepLog_->setAlternateColor(toQColor(14019327));
+    stepLog_->setGridColor(toQColor(64));
+    stepLog_->setSelectionColor(toQColor(12451514));
+    stepLog_->setFont(tahoma(11, true));
+    stepLog_->setHeaderFont(tahoma(11));
+    stepLog_->setGutterFont(tahoma(11));
+    stepLog_->setFooterFont(tahoma(11));
+    stepLog_->setColumnCount(4);
+    for (int c = 0; c < stepLog_->columnCount(); ++c) {
+        CellColumn& column = stepLog_->columns()[c];
+        column.setWidth(160);
+        column.setHorizontalAlignment(HorizontalAlignment::Center);
+        column.setResizable(false);
+        column.setReadOnly(true);
+        column.setColor(cellColor);
     }
-    stepLog_->Columns()[0].SetTitle(QStringLiteral("Команда"));
-    stepLog_->SetHeaderLine(2);
-    stepLog_->SetGutterKind(gkNumber);
-    stepLog_->SetShowFooter(false);
-    stepLog_->SetReadOnly(true);
+    stepLog_->columns()[0].setTitle(QStringLiteral("Команда"));
+    stepLog_->setHeaderLines(2);
+    stepLog_->setGutterContent(GutterContent::Numbers);
+    stepLog_->setShowFooter(false);
+    stepLog_->setReadOnly(true);
     // The Tab key skips the step log.
     stepLog_->setFocusPolicy(Qt::ClickFocus);
-    stepLog_->SetRowCount(0);
-    stepLog_->OnClick = [this](CellGrid*) { stepLogClicked(); };
-    stepLog_->OnKeyDown = [this](CellGrid*, int& key, Qt::KeyboardModifiers shift) {
-        stepLogKeyPressed(key, shift);
-    };
+    stepLog_->setRowCount(0);
+    connect(stepLog_, &CellGrid::clicked, this, &MainWindow::stepLogClicked);
+    connect(stepLog_, &CellGrid::keyPressed, this, &MainWindow::stepLogKeyPressed);
 }
 
 void MainWindow::selectCurrentRow() {
-    const int row = stepLog_->Row();
-    stepLog_->SetSelectArea(GridRect{0, row, stepLog_->ColCount() - 1, row});
+    const int row = stepLog_->currentRow();
+    stepLog_->setSelection(CellRange{0, row, stepLog_->columnCount() - 1, row});
 }
 
 void MainWindow::stepLogClicked() {
@@ -452,16 +450,16 @@ void MainWindow::disableExecute() {
 }
 
 int MainWindow::appendRow() {
-    stepLog_->SetRowCount(stepLog_->RowCount() + 1);
-    const int row = stepLog_->RowCount() - 1;
-    stepLog_->SetRow(row);
+    stepLog_->setRowCount(stepLog_->rowCount() + 1);
+    const int row = stepLog_->rowCount() - 1;
+    stepLog_->setCurrentRow(row);
     // The grid's setters never scroll; the pupil sees each new row whole, the winning one too.
-    stepLog_->EnsureVisible(stepLog_->Col(), row);
+    stepLog_->ensureVisible(stepLog_->currentColumn(), row);
     return row;
 }
 
 void MainWindow::setCell(int row, int column, const std::string& text) {
-    stepLog_->SetCellText(column, row, fromStd(text));
+    stepLog_->setCellText(column, row, fromStd(text));
 }
 
 VesselState MainWindow::vesselState() const {
@@ -497,7 +495,7 @@ void MainWindow::releaseVesselButtons() {
 }
 
 int MainWindow::stepCount() const {
-    return stepLog_->RowCount();
+    return stepLog_->rowCount();
 }
 
 void MainWindow::showCompleted(int) {
@@ -564,9 +562,9 @@ void MainWindow::resetToNoTask() {
     setPanel(QString::fromUtf8(kEmptyPanel));
     targetText_ = {"-", "-", "-"};
     statement_->setPlainText(kStatementPlaceholder);
-    stepLog_->SetRowCount(0);
+    stepLog_->setRowCount(0);
     for (int v = 0; v < kVesselCount; ++v) {
-        stepLog_->Columns()[v + 1].SetTitle(kDefaultTitles[v]);
+        stepLog_->columns()[v + 1].setTitle(kDefaultTitles[v]);
     }
     pourBackArrow_->hide();
     unlimitedArrow_->hide();
@@ -589,7 +587,7 @@ void MainWindow::applyTask(const ExecutorTask& task) {
     enlargeButton_->setEnabled(true);
     shrinkButton_->setEnabled(true);
     for (int v = 0; v < kVesselCount; ++v) {
-        stepLog_->Columns()[v + 1].SetTitle(fromStd(task.columnTitles[v]));
+        stepLog_->columns()[v + 1].setTitle(fromStd(task.columnTitles[v]));
     }
     pourBackAllowed_ = task.pourBackAllowed;
     unlimitedSource_ = task.unlimitedSource;

@@ -168,8 +168,8 @@ void MainWindow::toggleStepLogFocus() {
         return;
     }
     stepLog_->setFocus(Qt::ShortcutFocusReason);
-    if (stepLog_->RowCount() > 0) {
-        stepLog_->EnsureVisible(stepLog_->Col(), stepLog_->Row());
+    if (stepLog_->rowCount() > 0) {
+        stepLog_->ensureVisible(stepLog_->currentColumn(), stepLog_->currentRow());
         selectCurrentRow();
     }
     // The reader hears the current row's cell, as it does after every arrow key.

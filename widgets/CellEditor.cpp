@@ -1,6 +1,5 @@
 #include "widgets/CellEditor.h"
 
-#include <exception>
 #include <limits>
 
 #include <QApplication>
@@ -8,17 +7,19 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 
+#include "platform/ErrorReport.h"
+
 namespace trimerka {
 
 namespace {
 
-Qt::Alignment toAlignment(HorizontalAlignment Align) {
-    switch (Align) {
-    case haCenter:
+Qt::Alignment toAlignment(HorizontalAlignment align) {
+    switch (align) {
+    case HorizontalAlignment::Center:
         return Qt::AlignHCenter | Qt::AlignVCenter;
-    case haRight:
+    case HorizontalAlignment::Right:
         return Qt::AlignRight | Qt::AlignVCenter;
-    case haLeft:
+    case HorizontalAlignment::Left:
         break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
@@ -26,7 +27,7 @@ Qt::Alignment toAlignment(HorizontalAlignment Align) {
 
 } // namespace
 
-CellEditor::CellEditor(CellGrid* Grid) : QLineEdit(Grid->viewport()), FGrid(Grid) {
+CellEditor::CellEditor(CellGrid* grid) : QLineEdit(grid->viewport()), grid_(grid) {
     setObjectName(QStringLiteral("inplace"));
     setFrame(false);
     setTextMargins(0, 0, 0, 0);
@@ -35,97 +36,90 @@ CellEditor::CellEditor(CellGrid* Grid) : QLineEdit(Grid->viewport()), FGrid(Grid
     setMaxLength(std::numeric_limits<int>::max());
     setGeometry(-200, -200, 10, 10);
     hide();
-    connect(this, &QLineEdit::textChanged, this, &CellEditor::textChange);
+    connect(this, &QLineEdit::textChanged, this, &CellEditor::storeText);
 }
 
-void CellEditor::ShowEdit(int X, int Y) {
-    FGrid->HideCaret();
-    FCellX = X;
-    FCellY = Y;
-    const CellColumn& column = FGrid->Columns()[X];
+void CellEditor::openOver(int x, int y) {
+    grid_->hideCaret();
+    column_ = x;
+    row_ = y;
+    const CellColumn& column = grid_->columns()[x];
 
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, FGrid->CellColor(X, Y));
-    pal.setColor(QPalette::Window, FGrid->CellColor(X, Y));
+    pal.setColor(QPalette::Base, grid_->cellColor(x, y));
+    pal.setColor(QPalette::Window, grid_->cellColor(x, y));
     setPalette(pal);
-    FAlignment = toAlignment(column.HorzAlign());
-    setAlignment(FAlignment);
-    setFont(column.Font());
+    alignment_ = toAlignment(column.horizontalAlignment());
+    setAlignment(alignment_);
+    setFont(column.font());
     // The cell coordinates are set first, so storing the unchanged text back is a no-op.
-    setText(FGrid->CellText(X, Y));
+    setText(grid_->cellText(x, y));
 
-    GridRect r = FGrid->CellRect(X, Y);
-    if (column.HorzAlign() == haRight)
-        ++r.Right;
-    r = r.Adjusted(4, 3, -4, -3);
-    const int textHeight = QFontMetrics(column.Font()).height();
-    int top = r.Top + (r.Height() - textHeight) / 2;
-    if (column.VertAlign() == vaTop)
-        top = r.Top - 1;
-    else if (column.VertAlign() == vaBottom)
-        top = r.Bottom - textHeight + 1;
-    setGeometry(r.Left, top, std::max(r.Width(), 1), textHeight);
+    PixelRect r = grid_->cellRect(x, y);
+    if (column.horizontalAlignment() == HorizontalAlignment::Right)
+        ++r.right;
+    r = r.adjusted(4, 3, -4, -3);
+    const int textHeight = QFontMetrics(column.font()).height();
+    int top = r.top + (r.height() - textHeight) / 2;
+    if (column.verticalAlignment() == VerticalAlignment::Top)
+        top = r.top - 1;
+    else if (column.verticalAlignment() == VerticalAlignment::Bottom)
+        top = r.bottom - textHeight + 1;
+    setGeometry(r.left, top, std::max(r.width(), 1), textHeight);
     show();
 }
 
-void CellEditor::HideEdit() {
+void CellEditor::dismiss() {
     hide();
-    FGrid->IsEditing = false;
+    grid_->editing_ = false;
 }
 
-void CellEditor::textChange(const QString& Text) {
-    if (FCellX < 0 || FCellY < 0 || !FGrid->IsEditing)
+void CellEditor::storeText(const QString& text) {
+    if (column_ < 0 || row_ < 0 || !grid_->editing_)
         return;
-    try {
-        FGrid->StoreCell(FCellX, FCellY, true, Text);
-    } catch (const std::exception& e) {
-        FGrid->ReportError(e.what());
-    }
+    guarded(grid_->platform_, window(), [&] { grid_->storeCell(column_, row_, true, text); });
 }
 
-void CellEditor::keyPressEvent(QKeyEvent* Event) {
-    switch (Event->key()) {
+void CellEditor::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Escape:
     case Qt::Key_Up:
     case Qt::Key_Down:
-        HideEdit();
-        FGrid->setFocus(Qt::OtherFocusReason);
-        Event->accept();
+        dismiss();
+        grid_->setFocus(Qt::OtherFocusReason);
+        event->accept();
         return;
     default:
         break;
     }
-    const QString text = Event->text();
-    if (!text.isEmpty() && FGrid->OnFilterChar && !(Event->modifiers() & Qt::ControlModifier)) {
+    const QString text = event->text();
+    if (!text.isEmpty() && !(event->modifiers() & Qt::ControlModifier)) {
         const QChar chr = text.front();
         const bool typed = chr.unicode() == 8 || (chr.unicode() >= 32 && chr.unicode() != 127);
         if (typed) {
-            bool allowed = true;
-            try {
-                FGrid->OnFilterChar(this, FCellX, FCellY, chr, allowed);
-            } catch (const std::exception& e) {
-                FGrid->ReportError(e.what());
-                allowed = false;
-            }
+            // A delegate that fails refuses the character.
+            bool allowed = false;
+            guarded(grid_->platform_, window(),
+                    [&] { allowed = grid_->owner().acceptsCharacter(*this, column_, row_, chr); });
             if (!allowed && chr.unicode() != 8) {
-                Event->accept();
+                event->accept();
                 return;
             }
         }
     }
-    QLineEdit::keyPressEvent(Event);
+    QLineEdit::keyPressEvent(event);
 }
 
 // A click elsewhere ends the editing; giving the focus back to the grid keeps the editor open.
-void CellEditor::focusOutEvent(QFocusEvent* Event) {
-    QLineEdit::focusOutEvent(Event);
-    if (Event->reason() == Qt::ActiveWindowFocusReason)
+void CellEditor::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() == Qt::ActiveWindowFocusReason)
         return;
     QWidget* to = QApplication::focusWidget();
-    if (isVisible() && to != FGrid && to != FGrid->viewport())
-        FGrid->EndEditing();
+    if (isVisible() && to != grid_ && to != grid_->viewport())
+        grid_->endEditing();
 }
 
 } // namespace trimerka

@@ -12,28 +12,28 @@ class CellEditor : public QLineEdit {
     Q_OBJECT
 
 public:
-    explicit CellEditor(CellGrid* Grid);
+    explicit CellEditor(CellGrid* grid);
 
-    CellGrid* Grid() const { return FGrid; }
-    int CellX() const { return FCellX; }
-    int CellY() const { return FCellY; }
-    Qt::Alignment Alignment() const { return FAlignment; }
+    CellGrid* grid() const { return grid_; }
+    int column() const { return column_; }
+    int row() const { return row_; }
+    Qt::Alignment alignment() const { return alignment_; }
 
     // Opens the editor over cell (X, Y) with the cell's text, colour, font and alignment.
-    void ShowEdit(int X, int Y);
-    void HideEdit();
+    void openOver(int x, int y);
+    void dismiss();
 
 protected:
-    void keyPressEvent(QKeyEvent* Event) override;
-    void focusOutEvent(QFocusEvent* Event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void textChange(const QString& Text);
+    void storeText(const QString& text);
 
-    CellGrid* FGrid;
-    Qt::Alignment FAlignment = Qt::AlignLeft;
-    int FCellX = -1;
-    int FCellY = -1;
+    CellGrid* grid_;
+    Qt::Alignment alignment_ = Qt::AlignLeft;
+    int column_ = -1;
+    int row_ = -1;
 };
 
 } // namespace trimerka

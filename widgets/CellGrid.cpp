@@ -10,6 +10,7 @@
 
 #include "core/Error.h"
 #include "platform/Fonts.h"
+#include "widgets/CellEditor.h"
 #include "widgets/CellGridAccessible.h"
 
 namespace trimerka {
@@ -24,194 +25,229 @@ QColor systemColor(QPalette::ColorRole role) {
 
 } // namespace
 
+// ---- CellGridDelegate: the answers that keep the grid's own behaviour
+
+bool CellGridDelegate::drawCell(CellGrid&, QPainter&, int, int, const PixelRect&) {
+    return false;
+}
+
+bool CellGridDelegate::drawBandCell(CellGrid&, QPainter&, GridBand, const PixelRect&, const QString&) {
+    return false;
+}
+
+bool CellGridDelegate::acceptsCharacter(QWidget&, int, int, QChar) {
+    return true;
+}
+
+bool CellGridDelegate::allowsCellChange(CellGrid&, int, int) {
+    return true;
+}
+
+QString CellGridDelegate::changedCellText(CellGrid&, int, int, const QString& text) {
+    return text;
+}
+
+QString CellGridDelegate::enteredCellText(CellGrid&, int, int, const QString& text) {
+    return text;
+}
+
+QChar CellGridDelegate::typedCharacter(CellGrid&, QChar character) {
+    return character;
+}
+
+CellGridDelegate& CellGrid::owner() const {
+    static CellGridDelegate ownBehaviour;
+    return delegate_ ? *delegate_ : ownBehaviour;
+}
+
 // ---- CellColumn
 
-CellColumn::CellColumn(CellGrid* Grid)
-    : FGrid(Grid), FWidth(Grid ? Grid->DefColWidth() : 80), FFont(Grid ? Grid->font() : QFont()),
-      FColor(Grid ? Grid->Color() : QColor(Qt::white)) {}
+CellColumn::CellColumn(CellGrid* grid)
+    : grid_(grid), width_(grid ? grid->defaultColumnWidth() : 80), font_(grid ? grid->font() : QFont()),
+      color_(grid ? grid->color() : QColor(Qt::white)) {}
 
-int CellColumn::Index() const {
-    return FGrid ? FGrid->Columns().IndexOf(this) : -1;
+int CellColumn::index() const {
+    return grid_ ? grid_->columns().indexOf(this) : -1;
 }
 
-QString CellColumn::DisplayName() const {
-    return FTitle.isEmpty() ? QStringLiteral("Column %1").arg(Index()) : FTitle;
+QString CellColumn::displayName() const {
+    return title_.isEmpty() ? QStringLiteral("Column %1").arg(index()) : title_;
 }
 
-void CellColumn::Assign(const CellColumn& Source) {
-    FTitle = Source.FTitle;
-    FFooter = Source.FFooter;
-    FWidth = Source.FWidth;
-    FFont = Source.FFont;
-    FColor = Source.FColor;
-    FHorzAlign = Source.FHorzAlign;
-    FVertAlign = Source.FVertAlign;
-    FVisible = Source.FVisible;
-    FTag = Source.FTag;
-    FTag2 = Source.FTag2;
-    FHint = Source.FHint;
-    FCanResize = Source.FCanResize;
-    FReadOnly = Source.FReadOnly;
-    FStrings = Source.FStrings;
-    ThisColumnChanged();
+void CellColumn::assign(const CellColumn& source) {
+    title_ = source.title_;
+    footer_ = source.footer_;
+    width_ = source.width_;
+    font_ = source.font_;
+    color_ = source.color_;
+    horizontalAlignment_ = source.horizontalAlignment_;
+    verticalAlignment_ = source.verticalAlignment_;
+    visible_ = source.visible_;
+    tag_ = source.tag_;
+    tag2_ = source.tag2_;
+    hint_ = source.hint_;
+    resizable_ = source.resizable_;
+    readOnly_ = source.readOnly_;
+    cells_ = source.cells_;
+    thisColumnChanged();
 }
 
-void CellColumn::SetTitle(const QString& Value) {
-    if (FTitle == Value)
+void CellColumn::setTitle(const QString& value) {
+    if (title_ == value)
         return;
-    FTitle = Value;
-    AllColumnsChanged();
+    title_ = value;
+    allColumnsChanged();
 }
 
-void CellColumn::SetFooter(const QString& Value) {
-    if (FFooter == Value)
+void CellColumn::setFooter(const QString& value) {
+    if (footer_ == value)
         return;
-    FFooter = Value;
-    ThisColumnChanged();
+    footer_ = value;
+    thisColumnChanged();
 }
 
-void CellColumn::SetWidth(int Value) {
-    if (FWidth == Value)
+void CellColumn::setWidth(int value) {
+    if (width_ == value)
         return;
-    FWidth = Value;
-    AllColumnsChanged();
+    width_ = value;
+    allColumnsChanged();
 }
 
-void CellColumn::SetFont(const QFont& Value) {
-    FFont = Value;
-    ThisColumnChanged();
+void CellColumn::setFont(const QFont& value) {
+    font_ = value;
+    thisColumnChanged();
 }
 
-void CellColumn::SetColor(const QColor& Value) {
-    if (FColor == Value)
+void CellColumn::setColor(const QColor& value) {
+    if (color_ == value)
         return;
-    FColor = Value;
-    ThisColumnChanged();
+    color_ = value;
+    thisColumnChanged();
 }
 
-void CellColumn::SetHorzAlign(HorizontalAlignment Value) {
-    if (FHorzAlign == Value)
+void CellColumn::setHorizontalAlignment(HorizontalAlignment value) {
+    if (horizontalAlignment_ == value)
         return;
-    FHorzAlign = Value;
-    ThisColumnChanged();
+    horizontalAlignment_ = value;
+    thisColumnChanged();
 }
 
-void CellColumn::SetVertAlign(VerticalAlignment Value) {
-    if (FVertAlign == Value)
+void CellColumn::setVerticalAlignment(VerticalAlignment value) {
+    if (verticalAlignment_ == value)
         return;
-    FVertAlign = Value;
-    ThisColumnChanged();
+    verticalAlignment_ = value;
+    thisColumnChanged();
 }
 
-void CellColumn::SetVisible(bool Value) {
-    if (FVisible == Value)
+void CellColumn::setVisible(bool value) {
+    if (visible_ == value)
         return;
-    FVisible = Value;
-    if (FGrid)
-        FGrid->ForcedColumn = Index();
-    AllColumnsChanged();
+    visible_ = value;
+    if (grid_)
+        grid_->forcedColumn_ = index();
+    allColumnsChanged();
 }
 
-void CellColumn::SetStrings(const CellStrings& Value) {
-    FStrings = Value;
-    ThisColumnChanged();
+void CellColumn::setCells(const CellEntries& value) {
+    cells_ = value;
+    thisColumnChanged();
 }
 
-void CellColumn::AllColumnsChanged() {
-    if (FGrid && FGrid->FColumns.IndexOf(this) >= 0)
-        FGrid->ColumnsChanged();
+void CellColumn::allColumnsChanged() {
+    if (grid_ && grid_->columns_.indexOf(this) >= 0)
+        grid_->columnsChanged();
 }
 
-void CellColumn::ThisColumnChanged() {
-    if (FGrid) {
-        const int i = FGrid->FColumns.IndexOf(this);
+void CellColumn::thisColumnChanged() {
+    if (grid_) {
+        const int i = grid_->columns_.indexOf(this);
         if (i >= 0)
-            FGrid->ColumnChanged(i);
+            grid_->columnChanged(i);
     }
 }
 
 // ---- CellColumns
 
-CellColumn& CellColumns::operator[](int Index) {
-    if (Index < 0 || Index >= Count())
+CellColumn& CellColumns::operator[](int index) {
+    if (index < 0 || index >= count())
         throw Error(kIndexError);
-    return *FItems[static_cast<size_t>(Index)];
+    return *items_[static_cast<size_t>(index)];
 }
 
-const CellColumn& CellColumns::operator[](int Index) const {
-    if (Index < 0 || Index >= Count())
+const CellColumn& CellColumns::operator[](int index) const {
+    if (index < 0 || index >= count())
         throw Error(kIndexError);
-    return *FItems[static_cast<size_t>(Index)];
+    return *items_[static_cast<size_t>(index)];
 }
 
-CellColumn& CellColumns::Add() {
-    return AddItem(nullptr, -1);
+CellColumn& CellColumns::add() {
+    return addItem(nullptr, -1);
 }
 
-CellColumn& CellColumns::AddItem(std::unique_ptr<CellColumn> Item, int Index) {
-    if (!Item)
-        Item = std::make_unique<CellColumn>(FGrid);
-    Item->FGrid = FGrid;
-    CellColumn& added = *Item;
-    if (Index < 0 || Index > Count())
-        FItems.push_back(std::move(Item));
+CellColumn& CellColumns::addItem(std::unique_ptr<CellColumn> item, int index) {
+    if (!item)
+        item = std::make_unique<CellColumn>(grid_);
+    item->grid_ = grid_;
+    CellColumn& added = *item;
+    if (index < 0 || index > count())
+        items_.push_back(std::move(item));
     else
-        FItems.insert(FItems.begin() + Index, std::move(Item));
-    if (FGrid)
-        FGrid->ColumnsChanged();
+        items_.insert(items_.begin() + index, std::move(item));
+    if (grid_)
+        grid_->columnsChanged();
     return added;
 }
 
-void CellColumns::Delete(int Index) {
-    if (Index < 0 || Index >= Count())
+void CellColumns::remove(int index) {
+    if (index < 0 || index >= count())
         throw Error(kIndexError);
-    FItems.erase(FItems.begin() + Index);
-    if (FGrid)
-        FGrid->ColumnsChanged();
+    items_.erase(items_.begin() + index);
+    if (grid_)
+        grid_->columnsChanged();
 }
 
-void CellColumns::Clear() {
-    FItems.clear();
-    if (FGrid)
-        FGrid->ColumnsChanged();
+void CellColumns::clear() {
+    items_.clear();
+    if (grid_)
+        grid_->columnsChanged();
 }
 
-void CellColumns::Assign(const CellColumns& Source) {
-    if (&Source == this)
+void CellColumns::assign(const CellColumns& source) {
+    if (&source == this)
         return;
-    FItems.clear();
-    for (const auto& src : Source.FItems) {
-        auto col = std::make_unique<CellColumn>(FGrid);
-        col->FGrid = nullptr; // no change reports while copying
-        col->Assign(*src);
-        col->FGrid = FGrid;
-        FItems.push_back(std::move(col));
+    items_.clear();
+    for (const auto& src : source.items_) {
+        auto col = std::make_unique<CellColumn>(grid_);
+        col->grid_ = nullptr; // no change reports while copying
+        col->assign(*src);
+        col->grid_ = grid_;
+        items_.push_back(std::move(col));
     }
-    if (FGrid)
-        FGrid->ColumnsChanged();
+    if (grid_)
+        grid_->columnsChanged();
 }
 
-int CellColumns::IndexOf(const CellColumn* Column) const {
-    for (size_t i = 0; i < FItems.size(); ++i)
-        if (FItems[i].get() == Column)
+int CellColumns::indexOf(const CellColumn* column) const {
+    for (size_t i = 0; i < items_.size(); ++i)
+        if (items_[i].get() == column)
             return static_cast<int>(i);
     return -1;
 }
 
 // ---- CellGrid: creation
 
-CellGrid::CellGrid(Platform& APlatform, QWidget* Parent)
-    : QAbstractScrollArea(Parent), FColumns(this), FPlatform(APlatform) {
-    FColor = systemColor(QPalette::Base);
-    FAlternateColor = systemColor(QPalette::Base);
-    FGridColor = systemColor(QPalette::Button);
-    FHeaderColor = systemColor(QPalette::Button);
-    FHeaderLightColor = systemColor(QPalette::Light);
-    FHeaderDarkColor = systemColor(QPalette::Mid);
+CellGrid::CellGrid(Platform& platform, QWidget* parent)
+    : QAbstractScrollArea(parent), columns_(this), platform_(platform) {
+    color_ = systemColor(QPalette::Base);
+    alternateColor_ = systemColor(QPalette::Base);
+    gridColor_ = systemColor(QPalette::Button);
+    headerColor_ = systemColor(QPalette::Button);
+    headerLightColor_ = systemColor(QPalette::Light);
+    headerDarkColor_ = systemColor(QPalette::Mid);
     setFont(tahoma(11));
-    FHeaderFont = tahoma(11);
-    FGutterFont = tahoma(11);
-    FFooterFont = tahoma(11);
+    headerFont_ = tahoma(11);
+    gutterFont_ = tahoma(11);
+    footerFont_ = tahoma(11);
 
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
@@ -219,402 +255,397 @@ CellGrid::CellGrid(Platform& APlatform, QWidget* Parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, FColor);
-    pal.setColor(QPalette::Window, FColor);
+    pal.setColor(QPalette::Base, color_);
+    pal.setColor(QPalette::Window, color_);
     setPalette(pal);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    verticalScrollBar()->setSingleStep(FSmallChange);
-    verticalScrollBar()->setPageStep(FLargeChange);
-    horizontalScrollBar()->setSingleStep(FSmallChange);
-    horizontalScrollBar()->setPageStep(FLargeChange);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CellGrid::VertBarValueChanged);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &CellGrid::HorzBarValueChanged);
+    verticalScrollBar()->setSingleStep(lineStep_);
+    verticalScrollBar()->setPageStep(pageStep_);
+    horizontalScrollBar()->setSingleStep(lineStep_);
+    horizontalScrollBar()->setPageStep(pageStep_);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CellGrid::verticalBarMoved);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &CellGrid::horizontalBarMoved);
     resize(200, 200);
-    RecalcLayout();
+    recalculateLayout();
     installCellGridAccessibility();
 }
 
 CellGrid::~CellGrid() {
     // Columns report changes to their grid; the grid is going away, so they must not.
-    for (auto& c : FColumns.FItems)
-        c->FGrid = nullptr;
+    for (auto& c : columns_.items_)
+        c->grid_ = nullptr;
 }
 
 // ---- Properties
 
-void CellGrid::SetColCount(int Value) {
-    if (Value < 0)
-        Value = 0;
-    if (Value == ColCount())
+void CellGrid::setColumnCount(int value) {
+    if (value < 0)
+        value = 0;
+    if (value == columnCount())
         return;
-    while (ColCount() > Value)
-        FColumns.FItems.pop_back();
-    while (ColCount() < Value)
-        FColumns.FItems.push_back(std::make_unique<CellColumn>(this));
-    FHorzOffset = 0;
-    FVertOffset = 0;
-    if (FRowCount <= 0 || ColCount() == 0) {
-        FCol = -1;
-        FRow = -1;
+    while (columnCount() > value)
+        columns_.items_.pop_back();
+    while (columnCount() < value)
+        columns_.items_.push_back(std::make_unique<CellColumn>(this));
+    horizontalOffset_ = 0;
+    verticalOffset_ = 0;
+    if (rowCount_ <= 0 || columnCount() == 0) {
+        currentColumn_ = -1;
+        currentRow_ = -1;
     } else {
-        FCol = std::max(std::min(FCol, ColCount() - 1), 0);
-        FRow = std::max(std::min(FRow, FRowCount - 1), 0);
+        currentColumn_ = std::max(std::min(currentColumn_, columnCount() - 1), 0);
+        currentRow_ = std::max(std::min(currentRow_, rowCount_ - 1), 0);
     }
-    FSelectArea = {FCol, FRow, FCol, FRow};
-    BuildHeader();
-    InvalidateAll();
-    ColRowChanged();
+    selection_ = {currentColumn_, currentRow_, currentColumn_, currentRow_};
+    buildHeader();
+    invalidateAll();
+    reportCurrentCell();
 }
 
-void CellGrid::SetRowCount(int Value) {
-    if (Value == FRowCount)
+void CellGrid::setRowCount(int value) {
+    if (value == rowCount_)
         return;
-    const int before = FRowCount;
-    FRowCount = Value;
-    if (Value <= 0 || ColCount() == 0) {
-        FCol = -1;
-        FRow = -1;
+    const int before = rowCount_;
+    rowCount_ = value;
+    if (value <= 0 || columnCount() == 0) {
+        currentColumn_ = -1;
+        currentRow_ = -1;
     } else {
-        FCol = std::max(std::min(FCol, ColCount() - 1), 0);
-        FRow = std::max(std::min(FRow, Value - 1), 0);
+        currentColumn_ = std::max(std::min(currentColumn_, columnCount() - 1), 0);
+        currentRow_ = std::max(std::min(currentRow_, value - 1), 0);
     }
-    FSelectArea = {FCol, FRow, FCol, FRow};
-    RecalcLayout();
-    InvalidateAll();
+    selection_ = {currentColumn_, currentRow_, currentColumn_, currentRow_};
+    recalculateLayout();
+    invalidateAll();
     notifyGridRowCountChanged(*this, before);
-    ColRowChanged();
+    reportCurrentCell();
 }
 
-void CellGrid::SetDefRowHeight(int Value) {
+void CellGrid::setRowHeight(int value) {
     // Every row position divides by the height: a height below one pixel is taken as one.
-    Value = std::max(Value, 1);
-    if (Value == FDefRowHeight)
+    value = std::max(value, 1);
+    if (value == rowHeight_)
         return;
-    FDefRowHeight = Value;
-    FSmallChange = Value;
-    FLargeChange = 5 * Value;
-    verticalScrollBar()->setSingleStep(FSmallChange);
-    verticalScrollBar()->setPageStep(FLargeChange);
-    horizontalScrollBar()->setSingleStep(FSmallChange);
-    horizontalScrollBar()->setPageStep(FLargeChange);
-    RecalcLayout();
-    InvalidateAll();
+    rowHeight_ = value;
+    lineStep_ = value;
+    pageStep_ = 5 * value;
+    verticalScrollBar()->setSingleStep(lineStep_);
+    verticalScrollBar()->setPageStep(pageStep_);
+    horizontalScrollBar()->setSingleStep(lineStep_);
+    horizontalScrollBar()->setPageStep(pageStep_);
+    recalculateLayout();
+    invalidateAll();
 }
 
-void CellGrid::SetDefColWidth(int Value) {
-    if (Value == FDefColWidth)
+void CellGrid::setDefaultColumnWidth(int value) {
+    if (value == defaultColumnWidth_)
         return;
-    FDefColWidth = Value;
-    if (!FAutoColWidth) {
-        RecalcLayout();
-        InvalidateAll();
+    defaultColumnWidth_ = value;
+    if (!autoColumnWidth_) {
+        recalculateLayout();
+        invalidateAll();
     }
 }
 
-void CellGrid::SetHeaderLine(int Value) {
-    if (Value == FHeaderLine)
+void CellGrid::setHeaderLines(int value) {
+    if (value == headerLines_)
         return;
-    FHeaderLine = Value;
-    BuildHeader();
-    InvalidateAll();
+    headerLines_ = value;
+    buildHeader();
+    invalidateAll();
 }
 
-void CellGrid::SetGutterKind(GutterContent Value) {
-    if (Value == FGutterKind)
+void CellGrid::setGutterContent(GutterContent value) {
+    if (value == gutterContent_)
         return;
-    const bool bandChanges = Value == gkNone || FGutterKind == gkNone;
-    FGutterKind = Value;
-    RecalcLayout();
+    const bool bandChanges = value == GutterContent::None || gutterContent_ == GutterContent::None;
+    gutterContent_ = value;
+    recalculateLayout();
     if (bandChanges)
-        InvalidateAll();
+        invalidateAll();
     else
-        InvalidateGutter();
+        invalidateGutter();
 }
 
-void CellGrid::SetGutterWidth(int Value) {
-    if (Value == FGutterWidth)
+void CellGrid::setGutterWidth(int value) {
+    if (value == gutterWidth_)
         return;
-    FGutterWidth = Value;
-    RecalcLayout();
-    InvalidateAll();
+    gutterWidth_ = value;
+    recalculateLayout();
+    invalidateAll();
 }
 
-void CellGrid::SetGutterStrings(const QStringList& Value) {
-    FGutterStrings = Value;
-    if (FGutterKind == gkString)
-        InvalidateGutter();
+void CellGrid::setGutterTexts(const QStringList& value) {
+    gutterTexts_ = value;
+    if (gutterContent_ == GutterContent::Texts)
+        invalidateGutter();
 }
 
-void CellGrid::SetShowFooter(bool Value) {
-    if (Value == FShowFooter)
+void CellGrid::setShowFooter(bool value) {
+    if (value == showFooter_)
         return;
-    FShowFooter = Value;
-    RecalcLayout();
-    InvalidateAll();
+    showFooter_ = value;
+    recalculateLayout();
+    invalidateAll();
 }
 
-void CellGrid::SetColor(const QColor& Value) {
-    if (Value == FColor)
+void CellGrid::setColor(const QColor& value) {
+    if (value == color_)
         return;
-    FColor = Value;
+    color_ = value;
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, FColor);
-    pal.setColor(QPalette::Window, FColor);
+    pal.setColor(QPalette::Base, color_);
+    pal.setColor(QPalette::Window, color_);
     setPalette(pal);
-    InvalidateAll();
+    invalidateAll();
 }
 
-void CellGrid::SetAlternateColor(const QColor& Value) {
-    if (Value == FAlternateColor)
+void CellGrid::setAlternateColor(const QColor& value) {
+    if (value == alternateColor_)
         return;
-    FAlternateColor = Value;
-    InvalidateBody();
+    alternateColor_ = value;
+    invalidateBody();
 }
 
-void CellGrid::SetGridColor(const QColor& Value) {
-    if (Value == FGridColor)
+void CellGrid::setGridColor(const QColor& value) {
+    if (value == gridColor_)
         return;
-    FGridColor = Value;
-    InvalidateBody();
+    gridColor_ = value;
+    invalidateBody();
 }
 
-void CellGrid::SetSelectionColor(const QColor& Value) {
-    if (Value == FSelectionColor)
+void CellGrid::setSelectionColor(const QColor& value) {
+    if (value == selectionColor_)
         return;
-    FSelectionColor = Value;
-    InvalidateBody();
+    selectionColor_ = value;
+    invalidateBody();
 }
 
-void CellGrid::SetShowGrid(bool Value) {
-    if (Value == FShowGrid)
+void CellGrid::setShowGrid(bool value) {
+    if (value == showGrid_)
         return;
-    FShowGrid = Value;
-    InvalidateBody();
+    showGrid_ = value;
+    invalidateBody();
 }
 
-void CellGrid::SetFlat(bool Value) {
-    if (Value == FFlat)
+void CellGrid::setFlat(bool value) {
+    if (value == flat_)
         return;
-    FFlat = Value;
-    InvalidateAll();
+    flat_ = value;
+    invalidateAll();
 }
 
-void CellGrid::SetHeaderColor(const QColor& Value) {
-    if (Value == FHeaderColor)
+void CellGrid::setHeaderColor(const QColor& value) {
+    if (value == headerColor_)
         return;
-    FHeaderColor = Value;
-    InvalidateAll();
+    headerColor_ = value;
+    invalidateAll();
 }
 
-void CellGrid::SetHeaderLightColor(const QColor& Value) {
-    if (Value == FHeaderLightColor)
+void CellGrid::setHeaderLightColor(const QColor& value) {
+    if (value == headerLightColor_)
         return;
-    FHeaderLightColor = Value;
-    InvalidateAll();
+    headerLightColor_ = value;
+    invalidateAll();
 }
 
-void CellGrid::SetHeaderDarkColor(const QColor& Value) {
-    if (Value == FHeaderDarkColor)
+void CellGrid::setHeaderDarkColor(const QColor& value) {
+    if (value == headerDarkColor_)
         return;
-    FHeaderDarkColor = Value;
-    InvalidateAll();
+    headerDarkColor_ = value;
+    invalidateAll();
 }
 
-void CellGrid::SetHeaderFont(const QFont& Value) {
-    FHeaderFont = Value;
-    InvalidateHeader();
+void CellGrid::setHeaderFont(const QFont& value) {
+    headerFont_ = value;
+    invalidateHeader();
 }
 
-void CellGrid::SetGutterFont(const QFont& Value) {
-    FGutterFont = Value;
-    InvalidateGutter();
+void CellGrid::setGutterFont(const QFont& value) {
+    gutterFont_ = value;
+    invalidateGutter();
 }
 
-void CellGrid::SetFooterFont(const QFont& Value) {
-    FFooterFont = Value;
-    InvalidateAll();
+void CellGrid::setFooterFont(const QFont& value) {
+    footerFont_ = value;
+    invalidateAll();
 }
 
-void CellGrid::SetAutoColWidth(bool Value) {
-    if (Value == FAutoColWidth)
+void CellGrid::setAutoColumnWidth(bool value) {
+    if (value == autoColumnWidth_)
         return;
-    FAutoColWidth = Value;
-    RecalcLayout();
-    InvalidateAll();
+    autoColumnWidth_ = value;
+    recalculateLayout();
+    invalidateAll();
 }
 
-void CellGrid::SetFitToWidth(bool Value) {
-    if (Value == FFitToWidth)
+void CellGrid::setFitToWidth(bool value) {
+    if (value == fitToWidth_)
         return;
-    FFitToWidth = Value;
-    FHorzOffset = 0;
-    RecalcLayout();
-    InvalidateAll();
+    fitToWidth_ = value;
+    horizontalOffset_ = 0;
+    recalculateLayout();
+    invalidateAll();
 }
 
-void CellGrid::SetEnabled(bool Value) {
-    if (Value == FEnabled)
+void CellGrid::setCellsEnabled(bool value) {
+    if (value == cellsEnabled_)
         return;
-    FEnabled = Value;
-    InvalidateAll();
+    cellsEnabled_ = value;
+    invalidateAll();
 }
 
 // ---- Cells and rows
 
-void CellGrid::CheckCell(int ACol, int ARow) const {
-    if (ACol < 0 || ARow < 0 || ACol > ColCount() - 1 || ARow > FRowCount - 1)
+void CellGrid::checkCell(int column, int row) const {
+    if (column < 0 || row < 0 || column > columnCount() - 1 || row > rowCount_ - 1)
         throw Error(kIndexError);
 }
 
-QString CellGrid::CellText(int ACol, int ARow) const {
-    CheckCell(ACol, ARow);
-    const CellStrings& s = FColumns[ACol].FStrings;
-    return static_cast<size_t>(ARow) < s.size() ? s[static_cast<size_t>(ARow)].Text : QString();
+QString CellGrid::cellText(int column, int row) const {
+    checkCell(column, row);
+    const CellEntries& s = columns_[column].cells_;
+    return static_cast<size_t>(row) < s.size() ? s[static_cast<size_t>(row)].text : QString();
 }
 
-int CellGrid::CellMark(int ACol, int ARow) const {
-    CheckCell(ACol, ARow);
-    const CellStrings& s = FColumns[ACol].FStrings;
-    return static_cast<size_t>(ARow) < s.size() ? s[static_cast<size_t>(ARow)].Mark : 0;
+int CellGrid::cellMark(int column, int row) const {
+    checkCell(column, row);
+    const CellEntries& s = columns_[column].cells_;
+    return static_cast<size_t>(row) < s.size() ? s[static_cast<size_t>(row)].mark : 0;
 }
 
-void CellGrid::SetCellMark(int ACol, int ARow, int Value) {
-    CheckCell(ACol, ARow);
-    CellStrings& s = FColumns[ACol].FStrings;
-    if (s.size() <= static_cast<size_t>(ARow))
-        s.resize(static_cast<size_t>(ARow) + 1);
-    s[static_cast<size_t>(ARow)].Mark = Value;
+void CellGrid::setCellMark(int column, int row, int value) {
+    checkCell(column, row);
+    CellEntries& s = columns_[column].cells_;
+    if (s.size() <= static_cast<size_t>(row))
+        s.resize(static_cast<size_t>(row) + 1);
+    s[static_cast<size_t>(row)].mark = value;
 }
 
-void CellGrid::StoreCell(int ACol, int ARow, bool ByUser, const QString& Value) {
-    if (ColCount() == 0 || FRowCount <= 0)
+void CellGrid::storeCell(int column, int row, bool byUser, const QString& value) {
+    if (columnCount() == 0 || rowCount_ <= 0)
         return;
-    if (ByUser && ACol >= 0 && ACol < ColCount() && FColumns[ACol].FReadOnly)
+    if (byUser && column >= 0 && column < columnCount() && columns_[column].readOnly_)
         return;
-    CheckCell(ACol, ARow);
-    CellStrings& s = FColumns[ACol].FStrings;
-    const auto r = static_cast<size_t>(ARow);
+    checkCell(column, row);
+    CellEntries& s = columns_[column].cells_;
+    const auto r = static_cast<size_t>(row);
     if (s.size() <= r)
         s.resize(r + 1);
-    if (s[r].Text == Value)
+    if (s[r].text == value)
         return;
-    if (ByUser) {
-        bool canChange = true;
-        if (OnCellChanging)
-            OnCellChanging(this, ACol, ARow, canChange);
-        if (!canChange)
+    if (byUser) {
+        if (!owner().allowsCellChange(*this, column, row))
             return;
-        QString str = Value;
-        if (OnCellChange)
-            OnCellChange(this, ACol, ARow, str);
-        // The handler may have touched the list (a row operation); take it again.
-        CellStrings& t = FColumns[ACol].FStrings;
+        const QString str = owner().changedCellText(*this, column, row, value);
+        // The delegate may have touched the list (a row operation); take it again.
+        CellEntries& t = columns_[column].cells_;
         if (t.size() <= r)
             t.resize(r + 1);
-        t[r].Text = str;
+        t[r].text = str;
     } else {
-        s[r].Text = Value;
+        s[r].text = value;
     }
-    if (!FUpdating)
-        RepaintCell(ACol, ARow);
+    if (!updating_)
+        repaintCell(column, row);
 }
 
-void CellGrid::BeginUpdate() {
-    FUpdating = true;
-    EndEditing();
+void CellGrid::beginUpdate() {
+    updating_ = true;
+    endEditing();
 }
 
-void CellGrid::EndUpdate() {
-    FUpdating = false;
-    BuildHeader();
-    InvalidateAll();
+void CellGrid::endUpdate() {
+    updating_ = false;
+    buildHeader();
+    invalidateAll();
 }
 
-void CellGrid::Clear() {
-    for (auto& c : FColumns.FItems)
-        c->FStrings.clear();
-    InvalidateBody();
+void CellGrid::clear() {
+    for (auto& c : columns_.items_)
+        c->cells_.clear();
+    invalidateBody();
 }
 
-int CellGrid::AddRow() {
-    EndEditing();
-    const auto n = static_cast<size_t>(std::max(FRowCount, 0));
-    for (auto& c : FColumns.FItems) {
-        if (c->FStrings.size() < n + 1)
-            c->FStrings.resize(n + 1);
-        c->FStrings[n].Text.clear();
+int CellGrid::addRow() {
+    endEditing();
+    const auto n = static_cast<size_t>(std::max(rowCount_, 0));
+    for (auto& c : columns_.items_) {
+        if (c->cells_.size() < n + 1)
+            c->cells_.resize(n + 1);
+        c->cells_[n].text.clear();
     }
-    SetRowCount(static_cast<int>(n) + 1);
-    return FRowCount - 1;
+    setRowCount(static_cast<int>(n) + 1);
+    return rowCount_ - 1;
 }
 
-void CellGrid::InsertRow(int ARow) {
-    EndEditing();
-    if (ARow < 0 || ARow >= FRowCount)
+void CellGrid::insertRow(int row) {
+    endEditing();
+    if (row < 0 || row >= rowCount_)
         return;
-    const auto r = static_cast<size_t>(ARow);
-    for (auto& c : FColumns.FItems) {
-        if (c->FStrings.size() < r)
-            c->FStrings.resize(r);
-        c->FStrings.insert(c->FStrings.begin() + ARow, CellEntry{});
+    const auto r = static_cast<size_t>(row);
+    for (auto& c : columns_.items_) {
+        if (c->cells_.size() < r)
+            c->cells_.resize(r);
+        c->cells_.insert(c->cells_.begin() + row, CellEntry{});
     }
-    SetRowCount(FRowCount + 1);
+    setRowCount(rowCount_ + 1);
 }
 
-void CellGrid::DeleteRow(int ARow) {
-    EndEditing();
-    if (ARow < 0 || ARow >= FRowCount)
+void CellGrid::removeRow(int row) {
+    endEditing();
+    if (row < 0 || row >= rowCount_)
         return;
-    const auto r = static_cast<size_t>(ARow);
-    for (auto& c : FColumns.FItems) {
-        CellStrings& s = c->FStrings;
+    const auto r = static_cast<size_t>(row);
+    for (auto& c : columns_.items_) {
+        CellEntries& s = c->cells_;
         if (s.size() <= r)
             continue;
         for (size_t i = r; i + 1 < s.size(); ++i)
-            s[i].Text = s[i + 1].Text;
-        s.back().Text.clear();
+            s[i].text = s[i + 1].text;
+        s.back().text.clear();
     }
-    if (FRow == FRowCount - 1)
-        --FRow;
-    SetRowCount(FRowCount - 1);
+    if (currentRow_ == rowCount_ - 1)
+        --currentRow_;
+    setRowCount(rowCount_ - 1);
 }
 
-HeaderInfo CellGrid::HeaderCells(int I) const {
-    if (I < 0 || I >= HeaderCellsCount())
+HeaderCell CellGrid::headerCell(int index) const {
+    if (index < 0 || index >= headerCellCount())
         throw Error(kIndexError);
-    return FHeaderInfos[static_cast<size_t>(I)];
+    return headerCells_[static_cast<size_t>(index)];
 }
 
-MergedCell& CellGrid::MergeCells(int X1, int Y1, int X2, int Y2, const QString& ACaption) {
+MergedCell& CellGrid::mergeCells(int left, int top, int right, int bottom, const QString& caption) {
     auto m = std::make_unique<MergedCell>();
-    m->Rc = {std::min(X1, X2), std::min(Y1, Y2), std::max(X1, X2), std::max(Y1, Y2)};
-    m->Caption = ACaption;
-    m->Color = FColor;
-    m->Font = font();
+    m->cells = {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+    m->caption = caption;
+    m->color = color_;
+    m->font = font();
     MergedCell& added = *m;
-    Mergeds.push_back(std::move(m));
-    if (!FUpdating) {
-        RecalcLayout();
-        InvalidateAll();
+    mergedCells_.push_back(std::move(m));
+    if (!updating_) {
+        recalculateLayout();
+        invalidateAll();
     }
     return added;
 }
 
-void CellGrid::ClearMergeCells() {
-    for (auto& c : FColumns.FItems)
-        for (auto& e : c->FStrings)
-            e.Mark = 0;
-    Mergeds.clear();
+void CellGrid::clearMergedCells() {
+    for (auto& c : columns_.items_)
+        for (auto& e : c->cells_)
+            e.mark = 0;
+    mergedCells_.clear();
 }
 
-void CellGrid::ApplyMergeCells() {
-    for (const auto& m : Mergeds) {
-        for (int c = std::max(m->Rc.Left, 0); c <= m->Rc.Right && c < ColCount(); ++c) {
+void CellGrid::applyMergedCells() {
+    for (const auto& m : mergedCells_) {
+        for (int c = std::max(m->cells.left, 0); c <= m->cells.right && c < columnCount(); ++c) {
             // Rows beyond the grid are skipped like columns, so a shrunken grid still lays out.
-            for (int r = std::max(m->Rc.Top, 0); r <= m->Rc.Bottom && r < FRowCount; ++r) {
-                StoreCell(c, r, false, QString());
-                SetCellMark(c, r, -2);
+            for (int r = std::max(m->cells.top, 0); r <= m->cells.bottom && r < rowCount_; ++r) {
+                storeCell(c, r, false, QString());
+                setCellMark(c, r, kCoveredCellMark);
             }
         }
     }
@@ -622,104 +653,105 @@ void CellGrid::ApplyMergeCells() {
 
 // ---- Current cell, selection, offsets
 
-void CellGrid::SetCol(int Value) {
-    if (Value == FCol)
+void CellGrid::setCurrentColumn(int value) {
+    if (value == currentColumn_)
         return;
-    EndEditing();
-    FCol = Value;
-    FCol2 = Value;
-    FRow2 = FRow;
-    BuffString.clear();
-    SetSelectArea({FCol, FRow, FCol, FRow});
-    InvalidateRightOf(FixedWidth);
-    ColRowChanged();
+    endEditing();
+    currentColumn_ = value;
+    cornerColumn_ = value;
+    cornerRow_ = currentRow_;
+    typedText_.clear();
+    setSelection({currentColumn_, currentRow_, currentColumn_, currentRow_});
+    invalidateRightOf(fixedWidth_);
+    reportCurrentCell();
 }
 
-void CellGrid::SetRow(int Value) {
-    if (Value == FRow)
+void CellGrid::setCurrentRow(int value) {
+    if (value == currentRow_)
         return;
-    EndEditing();
-    FRow = Value;
-    FRow2 = Value;
-    FCol2 = FCol;
-    BuffString.clear();
-    SetSelectArea({FCol, FRow, FCol, FRow});
-    InvalidateBelow(FixedHeight);
-    ColRowChanged();
+    endEditing();
+    currentRow_ = value;
+    cornerRow_ = value;
+    cornerColumn_ = currentColumn_;
+    typedText_.clear();
+    setSelection({currentColumn_, currentRow_, currentColumn_, currentRow_});
+    invalidateBelow(fixedHeight_);
+    reportCurrentCell();
 }
 
-void CellGrid::SetSelectAreaEx(const GridRect& Value, bool Force) {
-    if (!Force && Value == FSelectArea)
+void CellGrid::changeSelection(const CellRange& value, bool force, FillHandlePlace place) {
+    if (!force && value == selection_)
         return;
-    EndEditing();
-    const GridRect before = FrameRect();
-    FSelectArea = Value;
-    const GridRect after = FrameRect();
-    GridRect u = after;
-    if (!before.IsEmpty()) {
-        if (after.IsEmpty())
+    endEditing();
+    fillHandlePlace_ = place;
+    const PixelRect before = selectionFrameRect();
+    selection_ = value;
+    const PixelRect after = selectionFrameRect();
+    PixelRect u = after;
+    if (!before.isEmpty()) {
+        if (after.isEmpty())
             u = before;
         else
-            u = {std::min(before.Left, after.Left), std::min(before.Top, after.Top),
-                 std::max(before.Right, after.Right), std::max(before.Bottom, after.Bottom)};
+            u = {std::min(before.left, after.left), std::min(before.top, after.top),
+                 std::max(before.right, after.right), std::max(before.bottom, after.bottom)};
     }
-    InvalidateRect(u.Adjusted(-3, -3, 3, 3));
-    if (FGutterKind == gkPointer)
-        InvalidateGutter();
+    invalidateRect(u.adjusted(-3, -3, 3, 3));
+    if (gutterContent_ == GutterContent::Pointer)
+        invalidateGutter();
 }
 
-void CellGrid::SetHorzOffset(int Value) {
-    if (Value == FHorzOffset)
+void CellGrid::setHorizontalOffset(int value) {
+    if (value == horizontalOffset_)
         return;
-    FHorzOffset = std::clamp(Value, 0, std::max(FMaxHScroll, 0));
-    SetHorzBar();
-    InvalidateRightOf(FixedWidth);
+    horizontalOffset_ = std::clamp(value, 0, std::max(maxHorizontalOffset_, 0));
+    updateHorizontalBar();
+    invalidateRightOf(fixedWidth_);
 }
 
-void CellGrid::SetVertOffset(int Value) {
-    if (Value == FVertOffset)
+void CellGrid::setVerticalOffset(int value) {
+    if (value == verticalOffset_)
         return;
-    Value = std::clamp(Value, 0, std::max(FMaxVScroll, 0));
-    FVertOffset = Value - Value % FDefRowHeight;
-    SetVertBar();
-    InvalidateBelow(FixedHeight);
+    value = std::clamp(value, 0, std::max(maxVerticalOffset_, 0));
+    verticalOffset_ = value - value % rowHeight_;
+    updateVerticalBar();
+    invalidateBelow(fixedHeight_);
 }
 
-void CellGrid::ColRowChanged() {
+void CellGrid::reportCurrentCell() {
     // The linked grid may have fewer rows (a program set this grid's count): its current row stays one of its
     // own rows.
-    if (Sync && !Sync->PassingRowChange)
-        Sync->SetRow(std::min(FRow, Sync->RowCount() - 1));
-    if (OnColRowChanged)
-        OnColRowChanged(this, FCol, FRow);
+    if (linkedGrid_ && !linkedGrid_->passingRowChange_)
+        linkedGrid_->setCurrentRow(std::min(currentRow_, linkedGrid_->rowCount() - 1));
+    emit currentCellChanged(currentColumn_, currentRow_);
     notifyGridCurrentCellChanged(*this);
 }
 
-void CellGrid::EndEditing() {
-    HideCaret();
-    if (IsEditing) {
-        IsEditing = false;
-        if (Inplace)
-            Inplace->hide();
+void CellGrid::endEditing() {
+    hideCaret();
+    if (editing_) {
+        editing_ = false;
+        if (editor_)
+            editor_->hide();
     }
 }
 
-QColor CellGrid::CellColor(int ACol, int ARow) const {
-    const CellColumn& c = FColumns[ACol];
-    QColor color = c.FColor;
-    if (ARow % 2 != 0 && c.FColor == FColor)
-        color = FAlternateColor;
-    if (FEnabled && FSelectArea.ContainsCell(ACol, ARow) && !(ACol == FCol && ARow == FRow))
-        color = FSelectionColor;
+QColor CellGrid::cellColor(int column, int row) const {
+    const CellColumn& c = columns_[column];
+    QColor color = c.color_;
+    if (row % 2 != 0 && c.color_ == color_)
+        color = alternateColor_;
+    if (cellsEnabled_ && selection_.contains(column, row) &&
+        !(column == currentColumn_ && row == currentRow_))
+        color = selectionColor_;
     return color;
 }
 
-QString CellGrid::GutterText(int ARow) const {
-    switch (FGutterKind) {
-    case gkNumber:
-        return QString::number(ARow + 1);
-    case gkString:
-        return ARow >= 0 && ARow < FGutterStrings.size() ? FGutterStrings[ARow] : QString();
+QString CellGrid::gutterText(int row) const {
+    switch (gutterContent_) {
+    case GutterContent::Numbers:
+        return QString::number(row + 1);
+    case GutterContent::Texts:
+        return row >= 0 && row < gutterTexts_.size() ? gutterTexts_[row] : QString();
     default:
         return QString();
     }
@@ -727,72 +759,72 @@ QString CellGrid::GutterText(int ARow) const {
 
 // ---- Repaint requests
 
-void CellGrid::InvalidateRect(const GridRect& R) {
-    if (!R.IsEmpty())
-        viewport()->update(R.ToQRect());
+void CellGrid::invalidateRect(const PixelRect& rect) {
+    if (!rect.isEmpty())
+        viewport()->update(rect.toQRect());
 }
 
-void CellGrid::InvalidateAll() {
+void CellGrid::invalidateAll() {
     viewport()->update();
 }
 
-void CellGrid::InvalidateBody() {
-    InvalidateRect({FixedWidth - 2, FixedHeight - 2, ClientWidth(), ClientHeight()});
+void CellGrid::invalidateBody() {
+    invalidateRect({fixedWidth_ - 2, fixedHeight_ - 2, clientWidth(), clientHeight()});
 }
 
-void CellGrid::InvalidateHeader() {
-    InvalidateRect({0, 0, ClientWidth(), FixedHeight});
+void CellGrid::invalidateHeader() {
+    invalidateRect({0, 0, clientWidth(), fixedHeight_});
 }
 
-void CellGrid::InvalidateGutter() {
-    InvalidateRect({0, FixedHeight, FixedWidth, ClientHeight()});
+void CellGrid::invalidateGutter() {
+    invalidateRect({0, fixedHeight_, fixedWidth_, clientHeight()});
 }
 
-void CellGrid::InvalidateRightOf(int X) {
-    InvalidateRect({X, 0, ClientWidth(), ClientHeight()});
+void CellGrid::invalidateRightOf(int x) {
+    invalidateRect({x, 0, clientWidth(), clientHeight()});
 }
 
-void CellGrid::InvalidateBelow(int Y) {
-    InvalidateRect({0, Y, ClientWidth(), ClientHeight()});
+void CellGrid::invalidateBelow(int y) {
+    invalidateRect({0, y, clientWidth(), clientHeight()});
 }
 
-void CellGrid::InvalidateColumn(int ACol) {
-    const int dx = FixedWidth - FHorzOffset;
-    const int w = FColumns[ACol].FVisible ? FColumns[ACol].FWidth : 0;
-    InvalidateRect({ColumnLeft(ACol) + dx - 3, 0, ColumnLeft(ACol) + w + dx + 3, ClientHeight()});
+void CellGrid::invalidateColumn(int column) {
+    const int dx = fixedWidth_ - horizontalOffset_;
+    const int w = columns_[column].visible_ ? columns_[column].width_ : 0;
+    invalidateRect({columnLeft(column) + dx - 3, 0, columnLeft(column) + w + dx + 3, clientHeight()});
 }
 
-void CellGrid::ColumnsChanged() {
-    BuildHeader();
-    InvalidateAll();
+void CellGrid::columnsChanged() {
+    buildHeader();
+    invalidateAll();
 }
 
-void CellGrid::ColumnChanged(int ACol) {
-    InvalidateColumn(ACol);
+void CellGrid::columnChanged(int column) {
+    invalidateColumn(column);
 }
 
 // ---- Window events
 
-void CellGrid::resizeEvent(QResizeEvent* Event) {
-    QAbstractScrollArea::resizeEvent(Event);
-    if (InLayout)
+void CellGrid::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    if (inLayout_)
         return;
-    RecalcLayout();
-    if (ColCount() > 0)
-        EnsureVisible(FCol, FRow);
+    recalculateLayout();
+    if (columnCount() > 0)
+        ensureVisible(currentColumn_, currentRow_);
 }
 
-void CellGrid::showEvent(QShowEvent* Event) {
-    QAbstractScrollArea::showEvent(Event);
-    RecalcLayout();
+void CellGrid::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    recalculateLayout();
 }
 
-void CellGrid::changeEvent(QEvent* Event) {
-    QAbstractScrollArea::changeEvent(Event);
-    if (Event->type() == QEvent::FontChange) {
-        for (auto& c : FColumns.FItems)
-            c->FFont = font();
-        InvalidateAll();
+void CellGrid::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        for (auto& c : columns_.items_)
+            c->font_ = font();
+        invalidateAll();
     }
 }
 
@@ -800,49 +832,49 @@ void CellGrid::scrollContentsBy(int, int) {
     // The offsets follow the bars through their value signals; the whole area is repainted, never scrolled.
 }
 
-void CellGrid::focusInEvent(QFocusEvent* Event) {
-    QAbstractScrollArea::focusInEvent(Event);
-    CreateCaret();
-    InvalidateBody();
+void CellGrid::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    createCaret();
+    invalidateBody();
 }
 
-void CellGrid::focusOutEvent(QFocusEvent* Event) {
-    QAbstractScrollArea::focusOutEvent(Event);
+void CellGrid::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
     QWidget* to = QApplication::focusWidget();
-    const bool toEditor = Inplace && to && (to == Inplace || Inplace->isAncestorOf(to));
+    const bool toEditor = editor_ && to && (to == editor_ || editor_->isAncestorOf(to));
     if (!toEditor)
-        EndEditing();
-    DestroyCaret();
-    if (!IsEditing)
-        InvalidateBody();
+        endEditing();
+    destroyCaret();
+    if (!editing_)
+        invalidateBody();
 }
 
 // ---- Caret
 
-void CellGrid::CreateCaret() {
-    CaretCreated = true;
-    CaretShown = false;
+void CellGrid::createCaret() {
+    caretCreated_ = true;
+    caretShown_ = false;
 }
 
-void CellGrid::DestroyCaret() {
-    HideCaret();
-    CaretCreated = false;
+void CellGrid::destroyCaret() {
+    hideCaret();
+    caretCreated_ = false;
 }
 
-void CellGrid::ShowCaretAt(QPoint Pos) {
-    if (!CaretCreated)
+void CellGrid::showCaretAt(QPoint position) {
+    if (!caretCreated_)
         return;
-    HideCaret();
-    CaretPos = Pos;
-    CaretShown = true;
-    InvalidateRect({Pos.x(), Pos.y(), Pos.x() + 1, Pos.y() + FDefRowHeight - 2});
+    hideCaret();
+    caretPos_ = position;
+    caretShown_ = true;
+    invalidateRect({position.x(), position.y(), position.x() + 1, position.y() + rowHeight_ - 2});
 }
 
-void CellGrid::HideCaret() {
-    if (!CaretShown)
+void CellGrid::hideCaret() {
+    if (!caretShown_)
         return;
-    CaretShown = false;
-    InvalidateRect({CaretPos.x(), CaretPos.y(), CaretPos.x() + 1, CaretPos.y() + FDefRowHeight - 2});
+    caretShown_ = false;
+    invalidateRect({caretPos_.x(), caretPos_.y(), caretPos_.x() + 1, caretPos_.y() + rowHeight_ - 2});
 }
 
 } // namespace trimerka

@@ -1,7 +1,5 @@
 #pragma once
-// Properties keep their Delphi-style names: the getter is Name() and the setter SetName(value).
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,6 +12,7 @@
 #include <QStringList>
 
 #include "widgets/CellGridHeader.h"
+#include "widgets/GridGeometry.h"
 
 class QPainter;
 class QRegion;
@@ -24,143 +23,145 @@ class CellGrid;
 class CellEditor;
 class Platform;
 
-enum HorizontalAlignment { haLeft, haCenter, haRight };
-enum VerticalAlignment { vaTop, vaCenter, vaBottom };
-enum GutterContent { gkNone, gkBlank, gkPointer, gkNumber, gkString };
-enum GridHitTest { gtNone, gtLeftTop, gtLeft, gtTop, gtCell, gtColSizing, gtSmallBox };
+enum class HorizontalAlignment { Left, Center, Right };
+enum class VerticalAlignment { Top, Center, Bottom };
+// What the gutter shows in each row: nothing (no gutter band), blank cells, a pointer at the current row,
+// row numbers from 1, or the gutter texts.
+enum class GutterContent { None, Blank, Pointer, Numbers, Texts };
+// The bands of cells around the body, for a delegate that draws them.
+enum class GridBand { Header, Gutter, Footer };
 
-// One body cell merged over a block of cells (Rc inclusive: columns Left..Right, rows Top..Bottom).
+// One body cell merged over a block of cells.
 struct MergedCell {
-    QString Caption;
-    GridRect Rc;
-    QColor Color;
-    QFont Font;
-    HorizontalAlignment HorzAlign = haCenter;
-    VerticalAlignment VertAlign = vaCenter;
+    QString caption;
+    CellRange cells;
+    QColor color;
+    QFont font;
+    HorizontalAlignment horizontalAlignment = HorizontalAlignment::Center;
+    VerticalAlignment verticalAlignment = VerticalAlignment::Center;
 };
 
-// One stored cell of a column: its text and the integer mark (-2 marks a cell covered by a merged cell).
+// One stored cell of a column: its text and the integer mark (kCoveredCellMark under a merged cell).
 struct CellEntry {
-    QString Text;
-    int Mark = 0;
+    QString text;
+    int mark = 0;
     friend bool operator==(const CellEntry&, const CellEntry&) = default;
 };
-using CellStrings = std::vector<CellEntry>;
+using CellEntries = std::vector<CellEntry>;
 
 class CellColumn {
 public:
-    explicit CellColumn(CellGrid* Grid);
+    explicit CellColumn(CellGrid* grid);
 
-    CellGrid* Grid() const { return FGrid; }
-    int Index() const;
+    CellGrid* grid() const { return grid_; }
+    int index() const;
     // The name design tools show: the title, or "Column N" when it is empty.
-    QString DisplayName() const;
+    QString displayName() const;
     // Copies every field but the grid, then reports a change of this column.
-    void Assign(const CellColumn& Source);
+    void assign(const CellColumn& source);
 
-    const QString& Title() const { return FTitle; }
-    void SetTitle(const QString& Value);
-    const QString& Footer() const { return FFooter; }
-    void SetFooter(const QString& Value);
-    int Width() const { return FWidth; }
-    void SetWidth(int Value);
-    const QFont& Font() const { return FFont; }
-    void SetFont(const QFont& Value);
-    const QColor& Color() const { return FColor; }
-    void SetColor(const QColor& Value);
-    HorizontalAlignment HorzAlign() const { return FHorzAlign; }
-    void SetHorzAlign(HorizontalAlignment Value);
-    VerticalAlignment VertAlign() const { return FVertAlign; }
-    void SetVertAlign(VerticalAlignment Value);
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool Value);
-    int Tag() const { return FTag; }
-    void SetTag(int Value) { FTag = Value; }
-    int Tag2() const { return FTag2; }
-    void SetTag2(int Value) { FTag2 = Value; }
-    const QString& Hint() const { return FHint; }
-    void SetHint(const QString& Value) { FHint = Value; }
-    const CellStrings& Strings() const { return FStrings; }
-    void SetStrings(const CellStrings& Value);
-    bool CanResize() const { return FCanResize; }
-    void SetCanResize(bool Value) { FCanResize = Value; }
-    bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool Value) { FReadOnly = Value; }
+    const QString& title() const { return title_; }
+    void setTitle(const QString& value);
+    const QString& footer() const { return footer_; }
+    void setFooter(const QString& value);
+    int width() const { return width_; }
+    void setWidth(int value);
+    const QFont& font() const { return font_; }
+    void setFont(const QFont& value);
+    const QColor& color() const { return color_; }
+    void setColor(const QColor& value);
+    HorizontalAlignment horizontalAlignment() const { return horizontalAlignment_; }
+    void setHorizontalAlignment(HorizontalAlignment value);
+    VerticalAlignment verticalAlignment() const { return verticalAlignment_; }
+    void setVerticalAlignment(VerticalAlignment value);
+    bool isVisible() const { return visible_; }
+    void setVisible(bool value);
+    int tag() const { return tag_; }
+    void setTag(int value) { tag_ = value; }
+    int tag2() const { return tag2_; }
+    void setTag2(int value) { tag2_ = value; }
+    const QString& hint() const { return hint_; }
+    void setHint(const QString& value) { hint_ = value; }
+    const CellEntries& cells() const { return cells_; }
+    void setCells(const CellEntries& value);
+    bool isResizable() const { return resizable_; }
+    void setResizable(bool value) { resizable_ = value; }
+    bool isReadOnly() const { return readOnly_; }
+    void setReadOnly(bool value) { readOnly_ = value; }
 
 private:
     friend class CellGrid;
     friend class CellColumns;
-    void AllColumnsChanged();
-    void ThisColumnChanged();
+    void allColumnsChanged();
+    void thisColumnChanged();
 
-    CellGrid* FGrid;
-    QString FTitle;
-    QString FFooter;
-    int FWidth;
-    QFont FFont;
-    QColor FColor;
-    HorizontalAlignment FHorzAlign = haLeft;
-    VerticalAlignment FVertAlign = vaCenter;
-    bool FVisible = true;
-    int FTag = 0;
-    int FTag2 = 0;
-    QString FHint;
-    CellStrings FStrings;
-    bool FCanResize = true;
-    bool FReadOnly = false;
+    CellGrid* grid_;
+    QString title_;
+    QString footer_;
+    int width_;
+    QFont font_;
+    QColor color_;
+    HorizontalAlignment horizontalAlignment_ = HorizontalAlignment::Left;
+    VerticalAlignment verticalAlignment_ = VerticalAlignment::Center;
+    bool visible_ = true;
+    int tag_ = 0;
+    int tag2_ = 0;
+    QString hint_;
+    CellEntries cells_;
+    bool resizable_ = true;
+    bool readOnly_ = false;
 };
 
 // The grid's columns in index order. Adding, removing or assigning columns is an all-columns change.
 class CellColumns {
 public:
-    explicit CellColumns(CellGrid* Grid) : FGrid(Grid) {}
+    explicit CellColumns(CellGrid* grid) : grid_(grid) {}
     CellColumns(const CellColumns&) = delete;
     CellColumns& operator=(const CellColumns&) = delete;
 
-    CellGrid* Grid() const { return FGrid; }
-    int Count() const { return static_cast<int>(FItems.size()); }
+    CellGrid* grid() const { return grid_; }
+    int count() const { return static_cast<int>(items_.size()); }
     // Checked access: an index outside the collection raises "Cell Index out of bound.".
-    CellColumn& operator[](int Index);
-    const CellColumn& operator[](int Index) const;
-    CellColumn& Add();
+    CellColumn& operator[](int index);
+    const CellColumn& operator[](int index) const;
+    CellColumn& add();
     // Places Item (a new column when null) at Index, or last when Index is negative.
-    CellColumn& AddItem(std::unique_ptr<CellColumn> Item, int Index);
-    CellColumn& Insert(int Index) { return AddItem(nullptr, Index); }
-    void Delete(int Index);
-    void Clear();
+    CellColumn& addItem(std::unique_ptr<CellColumn> item, int index);
+    CellColumn& insert(int index) { return addItem(nullptr, index); }
+    void remove(int index);
+    void clear();
     // Makes this collection a column-by-column copy of Source.
-    void Assign(const CellColumns& Source);
-    int IndexOf(const CellColumn* Column) const;
+    void assign(const CellColumns& source);
+    int indexOf(const CellColumn* column) const;
 
 private:
     friend class CellGrid;
-    CellGrid* FGrid;
-    std::vector<std::unique_ptr<CellColumn>> FItems;
+    CellGrid* grid_;
+    std::vector<std::unique_ptr<CellColumn>> items_;
 };
 
-// The grid's events. Parameters passed by reference are in-out (Handled, CanChange, Allowed, Str, Key).
-using DrawCellHandler =
-    std::function<void(CellGrid* Sender, QPainter& ACanvas, int X, int Y, const GridRect& Rc, bool& Handled)>;
-using DrawHeaderHandler = std::function<void(CellGrid* Sender, QPainter& ACanvas, const GridRect& Rc,
-                                             const QString& Str, bool& Handled)>;
-// The sender is the grid, or its in-place editor when the character is typed there.
-using FilterCharHandler = std::function<void(QWidget* Sender, int Col, int Row, QChar Chr, bool& Allowed)>;
-using HeaderClickHandler =
-    std::function<void(CellGrid* Sender, int Col, Qt::MouseButton Button, Qt::KeyboardModifiers Shift)>;
-using GutterClickHandler =
-    std::function<void(CellGrid* Sender, int Row, Qt::MouseButton Button, Qt::KeyboardModifiers Shift)>;
-using CellChangingHandler = std::function<void(CellGrid* Sender, int Col, int Row, bool& CanChange)>;
-using CellChangeHandler = std::function<void(CellGrid* Sender, int Col, int Row, QString& Str)>;
-using CellAssignmentHandler = std::function<void(CellGrid* Sender, int Col, int Row, QString& Str)>;
-using ColRowChangedHandler = std::function<void(CellGrid* Sender, int Col, int Row)>;
-using RowHandler = std::function<void(CellGrid* Sender, int ARow)>;
-// The ordinary notifications of a window.
-using NotifyHandler = std::function<void(CellGrid* Sender)>;
-using KeyHandler = std::function<void(CellGrid* Sender, int& Key, Qt::KeyboardModifiers Shift)>;
-using KeyPressHandler = std::function<void(CellGrid* Sender, QChar& Key)>;
-using MouseHandler =
-    std::function<void(CellGrid* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y)>;
-using MouseMoveHandler = std::function<void(CellGrid* Sender, Qt::KeyboardModifiers Shift, int X, int Y)>;
+// What the grid asks its owner. Every answer has a default that keeps the grid's own behaviour, so an owner
+// overrides only what it needs.
+class CellGridDelegate {
+public:
+    virtual ~CellGridDelegate() = default;
+    // Draws a body cell in place of the grid (true), or leaves it to the grid (false). The painter comes with
+    // the cell's font, the grid colour as pen and the cell's colour as brush.
+    virtual bool drawCell(CellGrid& grid, QPainter& painter, int column, int row, const PixelRect& rect);
+    // The same for a cell of a band; the painter comes with the band's font and colours.
+    virtual bool drawBandCell(CellGrid& grid, QPainter& painter, GridBand band, const PixelRect& rect,
+                              const QString& text);
+    // Whether a character typed into the cell may enter it; typedInto is the grid or its in-place editor.
+    virtual bool acceptsCharacter(QWidget& typedInto, int column, int row, QChar character);
+    // Whether the user may change the cell's text at all.
+    virtual bool allowsCellChange(CellGrid& grid, int column, int row);
+    // The text a change by the user stores in the cell.
+    virtual QString changedCellText(CellGrid& grid, int column, int row, const QString& text);
+    // The text Enter commits to the current cell.
+    virtual QString enteredCellText(CellGrid& grid, int column, int row, const QString& text);
+    // The character the grid takes from a key; a null character stops the typing of it.
+    virtual QChar typedCharacter(CellGrid& grid, QChar character);
+};
 
 // The self-drawn table: a header band of merged title cells, a gutter band, an optional footer line and a
 // body of text cells stored column by column. The viewport is the client area; all client coordinates are
@@ -170,380 +171,377 @@ class CellGrid : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
-    explicit CellGrid(Platform& APlatform, QWidget* Parent = nullptr);
+    explicit CellGrid(Platform& platform, QWidget* parent = nullptr);
     ~CellGrid() override;
 
     // Counts and sizes.
-    int ColCount() const { return FColumns.Count(); }
-    void SetColCount(int Value);
-    int RowCount() const { return FRowCount; }
-    void SetRowCount(int Value);
-    int DefRowHeight() const { return FDefRowHeight; }
-    void SetDefRowHeight(int Value);
-    int DefColWidth() const { return FDefColWidth; }
-    void SetDefColWidth(int Value);
-    int HeaderLine() const { return FHeaderLine; }
-    void SetHeaderLine(int Value);
+    int columnCount() const { return columns_.count(); }
+    void setColumnCount(int value);
+    int rowCount() const { return rowCount_; }
+    void setRowCount(int value);
+    int rowHeight() const { return rowHeight_; }
+    void setRowHeight(int value);
+    int defaultColumnWidth() const { return defaultColumnWidth_; }
+    void setDefaultColumnWidth(int value);
+    int headerLines() const { return headerLines_; }
+    void setHeaderLines(int value);
 
     // Bands.
-    GutterContent GutterKind() const { return FGutterKind; }
-    void SetGutterKind(GutterContent Value);
-    int GutterWidth() const { return FGutterWidth; }
-    void SetGutterWidth(int Value);
-    const QStringList& GutterStrings() const { return FGutterStrings; }
-    void SetGutterStrings(const QStringList& Value);
-    bool ShowFooter() const { return FShowFooter; }
-    void SetShowFooter(bool Value);
+    GutterContent gutterContent() const { return gutterContent_; }
+    void setGutterContent(GutterContent value);
+    int gutterWidth() const { return gutterWidth_; }
+    void setGutterWidth(int value);
+    const QStringList& gutterTexts() const { return gutterTexts_; }
+    void setGutterTexts(const QStringList& value);
+    bool showFooter() const { return showFooter_; }
+    void setShowFooter(bool value);
 
     // Look.
-    QColor Color() const { return FColor; }
-    void SetColor(const QColor& Value);
-    QColor AlternateColor() const { return FAlternateColor; }
-    void SetAlternateColor(const QColor& Value);
-    QColor GridColor() const { return FGridColor; }
-    void SetGridColor(const QColor& Value);
-    QColor SelectionColor() const { return FSelectionColor; }
-    void SetSelectionColor(const QColor& Value);
-    bool ShowGrid() const { return FShowGrid; }
-    void SetShowGrid(bool Value);
-    bool Flat() const { return FFlat; }
-    void SetFlat(bool Value);
-    QColor HeaderColor() const { return FHeaderColor; }
-    void SetHeaderColor(const QColor& Value);
-    QColor HeaderLightColor() const { return FHeaderLightColor; }
-    void SetHeaderLightColor(const QColor& Value);
-    QColor HeaderDarkColor() const { return FHeaderDarkColor; }
-    void SetHeaderDarkColor(const QColor& Value);
-    const QFont& HeaderFont() const { return FHeaderFont; }
-    void SetHeaderFont(const QFont& Value);
-    const QFont& GutterFont() const { return FGutterFont; }
-    void SetGutterFont(const QFont& Value);
-    const QFont& FooterFont() const { return FFooterFont; }
-    void SetFooterFont(const QFont& Value);
-    // The grid's own font (QWidget::font()); every column's font follows a change of it.
-    QFont Font() const { return font(); }
-    void SetFont(const QFont& Value) { setFont(Value); }
+    QColor color() const { return color_; }
+    void setColor(const QColor& value);
+    QColor alternateColor() const { return alternateColor_; }
+    void setAlternateColor(const QColor& value);
+    QColor gridColor() const { return gridColor_; }
+    void setGridColor(const QColor& value);
+    QColor selectionColor() const { return selectionColor_; }
+    void setSelectionColor(const QColor& value);
+    bool showGrid() const { return showGrid_; }
+    void setShowGrid(bool value);
+    bool isFlat() const { return flat_; }
+    void setFlat(bool value);
+    QColor headerColor() const { return headerColor_; }
+    void setHeaderColor(const QColor& value);
+    QColor headerLightColor() const { return headerLightColor_; }
+    void setHeaderLightColor(const QColor& value);
+    QColor headerDarkColor() const { return headerDarkColor_; }
+    void setHeaderDarkColor(const QColor& value);
+    const QFont& headerFont() const { return headerFont_; }
+    void setHeaderFont(const QFont& value);
+    const QFont& gutterFont() const { return gutterFont_; }
+    void setGutterFont(const QFont& value);
+    const QFont& footerFont() const { return footerFont_; }
+    void setFooterFont(const QFont& value);
 
     // Behaviour.
-    bool AutoColWidth() const { return FAutoColWidth; }
-    void SetAutoColWidth(bool Value);
-    bool FitToWidth() const { return FFitToWidth; }
-    void SetFitToWidth(bool Value);
-    bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool Value) { FReadOnly = Value; }
-    bool AutoAddRow() const { return FAutoAddRow; }
-    void SetAutoAddRow(bool Value) { FAutoAddRow = Value; }
-    bool AutoFillDown() const { return FAutoFillDown; }
-    void SetAutoFillDown(bool Value) { FAutoFillDown = Value; }
-    bool AutoFillRight() const { return FAutoFillRight; }
-    void SetAutoFillRight(bool Value) { FAutoFillRight = Value; }
+    bool autoColumnWidth() const { return autoColumnWidth_; }
+    void setAutoColumnWidth(bool value);
+    bool fitToWidth() const { return fitToWidth_; }
+    void setFitToWidth(bool value);
+    bool isReadOnly() const { return readOnly_; }
+    void setReadOnly(bool value) { readOnly_ = value; }
+    bool autoAddRow() const { return autoAddRow_; }
+    void setAutoAddRow(bool value) { autoAddRow_ = value; }
+    bool autoFillDown() const { return autoFillDown_; }
+    void setAutoFillDown(bool value) { autoFillDown_ = value; }
+    bool autoFillRight() const { return autoFillRight_; }
+    void setAutoFillRight(bool value) { autoFillRight_ = value; }
     // The grid's own flag, apart from QWidget::isEnabled(): off, it ignores input and paints greyed.
-    bool Enabled() const { return FEnabled; }
-    void SetEnabled(bool Value);
+    bool cellsEnabled() const { return cellsEnabled_; }
+    void setCellsEnabled(bool value);
 
-    CellColumns& Columns() { return FColumns; }
-    const CellColumns& Columns() const { return FColumns; }
-    void SetColumns(const CellColumns& Value) { FColumns.Assign(Value); }
+    CellColumns& columns() { return columns_; }
+    const CellColumns& columns() const { return columns_; }
+    void setColumns(const CellColumns& value) { columns_.assign(value); }
 
     // Cells. Reading and writing check the indexes and raise "Cell Index out of bound.".
-    QString CellText(int ACol, int ARow) const;
-    void SetCellText(int ACol, int ARow, const QString& Value) { StoreCell(ACol, ARow, false, Value); }
-    int CellMark(int ACol, int ARow) const;
-    void SetCellMark(int ACol, int ARow, int Value);
-    // The one path by which a cell's text changes; ByUser fires OnCellChanging/OnCellChange and honours the
-    // column's ReadOnly.
-    void StoreCell(int ACol, int ARow, bool ByUser, const QString& Value);
+    QString cellText(int column, int row) const;
+    void setCellText(int column, int row, const QString& value) { storeCell(column, row, false, value); }
+    int cellMark(int column, int row) const;
+    void setCellMark(int column, int row, int value);
+    // The one path by which a cell's text changes; byUser asks the delegate first and honours the
+    // column's readOnly.
+    void storeCell(int column, int row, bool byUser, const QString& value);
 
-    void BeginUpdate();
-    void EndUpdate();
-    bool Updating() const { return FUpdating; }
-    void Clear();
-    int AddRow();
-    void InsertRow(int ARow);
-    void DeleteRow(int ARow);
+    void beginUpdate();
+    void endUpdate();
+    bool isUpdating() const { return updating_; }
+    void clear();
+    int addRow();
+    void insertRow(int row);
+    void removeRow(int row);
 
-    int HeaderCellsCount() const { return static_cast<int>(FHeaderInfos.size()); }
-    HeaderInfo HeaderCells(int I) const;
-    MergedCell& MergeCells(int X1, int Y1, int X2, int Y2, const QString& ACaption);
-    void ClearMergeCells();
-    const std::vector<std::unique_ptr<MergedCell>>& MergedCells() const { return Mergeds; }
+    int headerCellCount() const { return static_cast<int>(headerCells_.size()); }
+    HeaderCell headerCell(int index) const;
+    MergedCell& mergeCells(int left, int top, int right, int bottom, const QString& caption);
+    void clearMergedCells();
+    const std::vector<std::unique_ptr<MergedCell>>& mergedCells() const { return mergedCells_; }
 
     // Current cell, selection and scroll offsets. The setters do not check their values.
-    int Col() const { return FCol; }
-    void SetCol(int Value);
-    int Row() const { return FRow; }
-    void SetRow(int Value);
-    const GridRect& SelectArea() const { return FSelectArea; }
-    void SetSelectArea(const GridRect& Value) { SetSelectAreaEx(Value, false); }
-    int HorzOffset() const { return FHorzOffset; }
-    void SetHorzOffset(int Value);
-    int VertOffset() const { return FVertOffset; }
-    void SetVertOffset(int Value);
-    void EnsureVisible(int X, int Y);
+    int currentColumn() const { return currentColumn_; }
+    void setCurrentColumn(int value);
+    int currentRow() const { return currentRow_; }
+    void setCurrentRow(int value);
+    const CellRange& selection() const { return selection_; }
+    void setSelection(const CellRange& value) { changeSelection(value, false); }
+    int horizontalOffset() const { return horizontalOffset_; }
+    void setHorizontalOffset(int value);
+    int verticalOffset() const { return verticalOffset_; }
+    void setVerticalOffset(int value);
+    void ensureVisible(int column, int row);
 
+    // The grid's geometry as the last layout pass left it, with the present columns and offsets. Painting
+    // and input ask it; the rectangles below are its answers.
+    GridGeometry geometry() const;
     // Geometry, in client (viewport) coordinates unless named otherwise; valid after the last layout pass.
-    int ColumnLeft(int N) const;
-    GridRect CellRect(int ACol, int ARow) const;
-    GridRect HeaderCellRect(const HeaderInfo& Info) const;
-    GridRect CornerRect() const { return {-1, -1, FixedWidth, FixedHeight}; }
-    GridRect GutterCellRect(int ARow) const;
-    GridRect MergedCellRect(const MergedCell& Cell) const;
-    GridRect FooterCellRect(int ACol) const;
-    // The rows whose cells can meet CellBox, from VertOffset; Last < First when there are none.
-    int FirstVisibleRow() const;
-    int LastVisibleRow() const;
-    // The rows whose client rectangles meet the band of client rows Top .. Bottom - 1, limited to the grid.
-    void RowsMeeting(int Top, int Bottom, int& First, int& Last) const;
-    QColor CellColor(int ACol, int ARow) const;
-    QString GutterText(int ARow) const;
-    // The client rectangle of the selection frame (from CellRect of SelectArea's corners).
-    GridRect FrameRect() const;
+    int columnLeft(int column) const;
+    PixelRect cellRect(int column, int row) const;
+    PixelRect headerCellRect(const HeaderCell& info) const;
+    PixelRect cornerRect() const { return {-1, -1, fixedWidth_, fixedHeight_}; }
+    PixelRect gutterCellRect(int row) const;
+    PixelRect mergedCellRect(const MergedCell& cell) const;
+    PixelRect footerCellRect(int column) const;
+    // The rows whose cells can meet the cell box; last < first when there are none.
+    int firstVisibleRow() const;
+    int lastVisibleRow() const;
+    QColor cellColor(int column, int row) const;
+    QString gutterText(int row) const;
+    // The client rectangle of the selection frame (from cellRect of selection's corners).
+    PixelRect selectionFrameRect() const;
+    // The fill handle's box on the selection frame; empty while the grid shows no frame.
+    PixelRect fillHandleRect() const;
 
     // Layout values of the last layout pass.
-    int GetFixedWidth() const { return FixedWidth; }
-    int GetFixedHeight() const { return FixedHeight; }
-    int GetBodyWidth() const { return BodyWidth; }
-    int GetBodyHeight() const { return BodyHeight; }
-    int GetAllWidth() const { return AllWidth; }
-    int GetAllHeight() const { return AllHeight; }
-    int GetFooterTop() const { return FooterTop; }
-    const GridRect& GetCellBox() const { return CellBox; }
-    int MaxHScroll() const { return FMaxHScroll; }
-    int MaxVScroll() const { return FMaxVScroll; }
-    const GridRect& GetSmallBox() const { return SmallBox; }
+    int fixedWidth() const { return fixedWidth_; }
+    int fixedHeight() const { return fixedHeight_; }
+    int bodyWidth() const { return bodyWidth_; }
+    int bodyHeight() const { return bodyHeight_; }
+    int allWidth() const { return allWidth_; }
+    int allHeight() const { return allHeight_; }
+    int footerTop() const { return footerTop_; }
+    const PixelRect& cellBox() const { return cellBox_; }
+    int maxHorizontalOffset() const { return maxHorizontalOffset_; }
+    int maxVerticalOffset() const { return maxVerticalOffset_; }
 
     // The header build: "|" splits a title into header lines; equal texts merge right and down.
-    void BuildHeader();
-    void RecalcLayout();
+    void buildHeader();
+    void recalculateLayout();
 
     // Immediate repaint of one cell's interior; returns the point after its text, (-1, -1) when skipped.
-    QPoint RepaintCell(int ACol, int ARow, bool KeepEnd = false);
+    QPoint repaintCell(int column, int row, bool keepEnd = false);
 
-    // Events.
-    DrawCellHandler OnDrawCell;
-    DrawHeaderHandler OnDrawHeader;
-    DrawHeaderHandler OnDrawGutter;
-    DrawHeaderHandler OnDrawFooter;
-    FilterCharHandler OnFilterChar;
-    HeaderClickHandler OnHeaderClick;
-    GutterClickHandler OnGutterClick;
-    CellChangingHandler OnCellChanging;
-    CellChangeHandler OnCellChange;
-    CellAssignmentHandler OnCellAssignment;
-    ColRowChangedHandler OnColRowChanged;
-    RowHandler OnInsertRow;
-    RowHandler OnDeleteRow;
-    NotifyHandler OnClick;
-    KeyHandler OnKeyDown;
-    KeyPressHandler OnKeyPress;
-    MouseHandler OnMouseDown;
-    MouseMoveHandler OnMouseMove;
-    MouseHandler OnMouseUp;
+    // The owner's answers to the grid's questions; none set, the grid keeps its own behaviour. The delegate
+    // must outlive the grid or be unset first.
+    CellGridDelegate* delegate() const { return delegate_; }
+    void setDelegate(CellGridDelegate* delegate) { delegate_ = delegate; }
 
-    // The pure part of the layout pass, kept apart from the widget so it can be tested on its own.
-    struct FitColumn {
-        int Width = 0;
-        bool Visible = true;
-        bool CanResize = true;
-    };
-    // Grows or shrinks the resizable columns one pixel at a time, round-robin, towards Available.
-    static void FitWidths(std::vector<FitColumn>& Columns, int Available, int ForcedColumn);
+signals:
+    // A left-button press and release inside the grid.
+    void clicked();
+    void headerClicked(int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void gutterClicked(int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void currentCellChanged(int column, int row);
+    // A row the user's keys inserted or removed, after the grid did it.
+    void rowInserted(int row);
+    void rowRemoved(int row);
+    // A key reached the grid; sent after the grid acted on it.
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
+    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void mouseMoved(Qt::KeyboardModifiers modifiers, QPoint position);
+    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 
 protected:
     // Painting (CellGridPaint.cpp).
-    void paintEvent(QPaintEvent* Event) override;
-    void PaintGrid(QPainter& P, const QRegion& Update);
-    void PaintBodyCell(QPainter& P, int ACol, int ARow);
-    void PaintMergedCell(QPainter& P, const MergedCell& Cell);
-    void PaintEmptyAreas(QPainter& P);
-    void PaintGutter(QPainter& P);
-    void PaintHeader(QPainter& P);
-    void PaintFooter(QPainter& P);
-    void PaintSelectionFrame(QPainter& P);
-    void PaintCaret(QPainter& P);
-    void DrawHeaderCell(QPainter& P, const GridRect& R, const QString& Str, const QFont& Font,
-                        const DrawHeaderHandler& Event);
+    void paintEvent(QPaintEvent* event) override;
+    void paintGrid(QPainter& painter, const QRegion& region);
+    void paintBodyCell(QPainter& painter, const GridGeometry& geometry, int column, int row);
+    void paintMergedCell(QPainter& painter, const GridGeometry& geometry, const MergedCell& cell);
+    void paintEmptyAreas(QPainter& painter);
+    void paintGutter(QPainter& painter);
+    void paintHeader(QPainter& painter);
+    void paintFooter(QPainter& painter);
+    void paintSelectionFrame(QPainter& painter);
+    void paintCaret(QPainter& painter);
+    void drawHeaderCell(QPainter& painter, const PixelRect& rect, const QString& text, const QFont& font,
+                        GridBand band);
     // Places one line of text; returns the caret point after it.
-    QPoint DrawCellText(QPainter& P, const GridRect& R, const QString& Text, HorizontalAlignment HA,
-                        VerticalAlignment VA, bool KeepEnd) const;
-    void DrawBandText(QPainter& P, const GridRect& R, const QString& Text) const;
+    QPoint drawCellText(QPainter& painter, const PixelRect& rect, const QString& text,
+                        HorizontalAlignment horizontal, VerticalAlignment vertical, bool keepEnd) const;
+    void drawBandText(QPainter& painter, const PixelRect& rect, const QString& text) const;
     // Pixel-exact primitives: a rectangle's border on columns L and R - 1, lines without their end point.
-    static void FrameRect(QPainter& P, const GridRect& R, const QColor& Pen);
-    static void FillRect(QPainter& P, const GridRect& R, const QColor& Brush);
-    static void Rectangle(QPainter& P, const GridRect& R, const QColor& Pen, const QColor& Brush);
-    static void LineTo(QPainter& P, QPoint From, QPoint To, const QColor& Pen);
+    static void drawFrame(QPainter& painter, const PixelRect& rect, const QColor& pen);
+    static void fillRect(QPainter& painter, const PixelRect& rect, const QColor& brush);
+    static void drawRectangle(QPainter& painter, const PixelRect& rect, const QColor& pen,
+                              const QColor& brush);
+    static void drawLine(QPainter& painter, QPoint from, QPoint to, const QColor& pen);
 
     // Window events of painting, size, scroll and focus.
-    void resizeEvent(QResizeEvent* Event) override;
-    void showEvent(QShowEvent* Event) override;
-    void wheelEvent(QWheelEvent* Event) override;
-    void focusInEvent(QFocusEvent* Event) override;
-    void focusOutEvent(QFocusEvent* Event) override;
-    void changeEvent(QEvent* Event) override;
-    void scrollContentsBy(int Dx, int Dy) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
     // Scroll bars: actions of the user and the bars' positions.
-    void VertBarValueChanged(int Value);
-    void HorzBarValueChanged(int Value);
-    void SetVertBar();
-    void SetHorzBar();
-    // Called on the companion (Sync) each time this grid sets its vertical bar; nothing in a plain grid.
-    virtual void FollowVertBar(int Max, int Pos);
+    void verticalBarMoved(int value);
+    void horizontalBarMoved(int value);
+    void updateVerticalBar();
+    void updateHorizontalBar();
+    // Called on the companion (the linked grid) each time this grid sets its vertical bar; nothing in a plain
+    // grid.
+    virtual void followVerticalBar(int maximum, int position);
     // The layout pass shows or hides the bars through this once it knows what overflows (a companion keeps
     // its own rule).
-    virtual void ShowScrollBars(bool Horz, bool Vert);
+    virtual void showScrollBars(bool horizontal, bool vertical);
+    // Steps of the layout pass: columns sized to their texts, or fitted to the client width.
+    void sizeColumnsToTexts();
+    int fitColumnsToWidth(int available);
 
     // Common steps shared with the pointer and key handling.
-    void EndEditing();
-    void ColRowChanged();
-    // Force repaints even when Value equals the current area.
-    void SetSelectAreaEx(const GridRect& Value, bool Force);
-    void InvalidateRect(const GridRect& R);
-    void InvalidateAll();
-    void InvalidateBody();
-    void InvalidateHeader();
-    void InvalidateGutter();
-    void InvalidateRightOf(int X);
-    void InvalidateBelow(int Y);
-    void InvalidateColumn(int ACol);
-    void ColumnsChanged();
-    void ColumnChanged(int ACol);
-    void ApplyMergeCells();
-    void CheckCell(int ACol, int ARow) const;
-    int ClientWidth() const;
-    int ClientHeight() const;
+    void endEditing();
+    void reportCurrentCell();
+    // Force repaints even when the value equals the current area; the fill handle goes to `place`.
+    void changeSelection(const CellRange& value, bool force,
+                         FillHandlePlace place = FillHandlePlace::BottomRight);
+    void invalidateRect(const PixelRect& rect);
+    void invalidateAll();
+    void invalidateBody();
+    void invalidateHeader();
+    void invalidateGutter();
+    void invalidateRightOf(int x);
+    void invalidateBelow(int y);
+    void invalidateColumn(int column);
+    void columnsChanged();
+    void columnChanged(int column);
+    void applyMergedCells();
+    void checkCell(int column, int row) const;
+    int clientWidth() const;
+    int clientHeight() const;
 
-    // The typing caret: 1 pixel wide, DefRowHeight - 2 tall, painted inverted while shown.
-    void CreateCaret();
-    void DestroyCaret();
-    void ShowCaretAt(QPoint Pos);
-    void HideCaret();
+    // The typing caret: 1 pixel wide, rowHeight - 2 tall, painted inverted while shown.
+    void createCaret();
+    void destroyCaret();
+    void showCaretAt(QPoint position);
+    void hideCaret();
 
     friend class CellColumn;
     friend class CellColumns;
 
     // Model.
-    CellColumns FColumns;
-    int FRowCount = 5;
-    int FDefRowHeight = 18;
-    int FDefColWidth = 80;
-    int FHeaderLine = 1;
-    GutterContent FGutterKind = gkBlank;
-    int FGutterWidth = 20;
-    QStringList FGutterStrings;
-    bool FShowFooter = false;
-    QColor FColor;
-    QColor FAlternateColor;
-    QColor FGridColor;
-    QColor FSelectionColor = QColor(255, 255, 202);
-    bool FShowGrid = true;
-    bool FFlat = true;
-    QColor FHeaderColor;
-    QColor FHeaderLightColor;
-    QColor FHeaderDarkColor;
-    QFont FHeaderFont;
-    QFont FGutterFont;
-    QFont FFooterFont;
-    bool FAutoColWidth = false;
-    bool FFitToWidth = false;
-    bool FReadOnly = false;
-    bool FAutoAddRow = false;
-    bool FAutoFillDown = false;
-    bool FAutoFillRight = false;
-    bool FEnabled = true;
-    std::vector<HeaderInfo> FHeaderInfos;
-    std::vector<std::unique_ptr<MergedCell>> Mergeds;
+    CellColumns columns_;
+    int rowCount_ = 5;
+    int rowHeight_ = 18;
+    int defaultColumnWidth_ = 80;
+    int headerLines_ = 1;
+    GutterContent gutterContent_ = GutterContent::Blank;
+    int gutterWidth_ = 20;
+    QStringList gutterTexts_;
+    bool showFooter_ = false;
+    QColor color_;
+    QColor alternateColor_;
+    QColor gridColor_;
+    QColor selectionColor_ = QColor(255, 255, 202);
+    bool showGrid_ = true;
+    bool flat_ = true;
+    QColor headerColor_;
+    QColor headerLightColor_;
+    QColor headerDarkColor_;
+    QFont headerFont_;
+    QFont gutterFont_;
+    QFont footerFont_;
+    bool autoColumnWidth_ = false;
+    bool fitToWidth_ = false;
+    bool readOnly_ = false;
+    bool autoAddRow_ = false;
+    bool autoFillDown_ = false;
+    bool autoFillRight_ = false;
+    bool cellsEnabled_ = true;
+    std::vector<HeaderCell> headerCells_;
+    std::vector<std::unique_ptr<MergedCell>> mergedCells_;
 
     // Layout values of the last layout pass.
-    int FixedWidth = 0;
-    int FixedHeight = 0;
-    int BodyWidth = 0;
-    int BodyHeight = 0;
-    int AllWidth = 0;
-    int AllHeight = 0;
-    int FooterTop = 0;
-    GridRect CellBox;
-    int FMaxHScroll = 0;
-    int FMaxVScroll = 0;
-    int FSmallChange = 18;
-    int FLargeChange = 90;
-    int ForcedColumn = -1;
+    int fixedWidth_ = 0;
+    int fixedHeight_ = 0;
+    int bodyWidth_ = 0;
+    int bodyHeight_ = 0;
+    int allWidth_ = 0;
+    int allHeight_ = 0;
+    int footerTop_ = 0;
+    PixelRect cellBox_;
+    int maxHorizontalOffset_ = 0;
+    int maxVerticalOffset_ = 0;
+    int lineStep_ = 18;
+    int pageStep_ = 90;
+    int forcedColumn_ = -1;
 
     // Scroll, current cell and selection.
-    int FHorzOffset = 0;
-    int FVertOffset = 0;
-    int FCol = 0;
-    int FRow = 0;
-    int FCol2 = 0;
-    int FRow2 = 0;
-    GridRect FSelectArea;
-    bool FUpdating = false;
+    int horizontalOffset_ = 0;
+    int verticalOffset_ = 0;
+    int currentColumn_ = 0;
+    int currentRow_ = 0;
+    int cornerColumn_ = 0;
+    int cornerRow_ = 0;
+    CellRange selection_;
+    bool updating_ = false;
 
     // State of typing, editing, the fill handle and column sizing.
-    QString BuffString;
-    bool IsEditing = false;
-    GridRect SmallBox{-1, -1, -1, -1};
-    GridRect SmallBoxArea{-1, -1, -1, -1};
-    int SmallBoxPos = 0;
-    int SizingCol = -1;
-    int SizingColX = 0;
-    int LastHover = -1;
+    QString typedText_;
+    bool editing_ = false;
+    CellRange fillSource_{-1, -1, -1, -1};
+    FillHandlePlace fillHandlePlace_ = FillHandlePlace::BottomRight;
+    int sizingColumn_ = -1;
+    int sizingColumnLeft_ = 0;
+    int lastHover_ = -1;
     // The scroll-sync companion that follows this grid, or the grid a companion follows.
-    CellGrid* Sync = nullptr;
-    // The in-place editor (a CellEditor child), created by the editing code; ending editing hides it.
-    QWidget* Inplace = nullptr;
+    CellGrid* linkedGrid_ = nullptr;
+    // The in-place editor, made the first time a cell is opened; ending editing hides it.
+    CellEditor* editor_ = nullptr;
+    // Pointer tracking and the cell cursor are set up at the first event.
+    bool inputReady_ = false;
 
     // Caret state; one caret exists only while the grid has the focus.
-    bool CaretCreated = false;
-    bool CaretShown = false;
-    QPoint CaretPos{-1, -1};
+    bool caretCreated_ = false;
+    bool caretShown_ = false;
+    QPoint caretPos_{-1, -1};
     // The bounding rectangle of the region being painted.
-    GridRect FUpdateRect;
+    PixelRect updateRect_;
     // The cell whose text keeps its end visible during an immediate repaint (typing).
-    int KeepEndCol = -1;
-    int KeepEndRow = -1;
+    int keepEndColumn_ = -1;
+    int keepEndRow_ = -1;
     // Guards against re-entry while the layout pass shows or hides the bars and while bars are set.
-    bool InLayout = false;
-    bool SettingBars = false;
+    bool inLayout_ = false;
+    bool settingBars_ = false;
     // Set while the linked grid repeats a row change of this grid's keys: its notifications must not move
     // this grid's current row, which the key has already set.
-    bool PassingRowChange = false;
+    bool passingRowChange_ = false;
 
     // Pointer, keys and editing
 public:
-    // The zone at a client point; also takes the column whose right edge is under the point as SizingCol.
-    GridHitTest GetHitTestInfo(int X, int Y);
+    // What lies under a client point, the fill handle included.
+    GridHit hitTest(int x, int y) const;
     // The zone whose cursor is showing: the one a press acts on.
-    GridHitTest CursorZone() const { return FCursorZone; }
-    int GetSizingCol() const { return SizingCol; }
+    GridZone cursorZone() const { return cursorHit_.zone; }
+    // The column whose edge a press took for sizing; -1 when none.
+    int sizingColumn() const { return sizingColumn_; }
     // Positions of a client point: -1 outside the body; the clamped cell always names a cell.
-    int RowAt(int Y) const;
-    int ColumnAt(int X) const;
-    QPoint ClampedCellAt(int X, int Y) const;
+    int rowAt(int y) const;
+    int columnAt(int x) const;
+    QPoint clampedCellAt(int x, int y) const;
 
-    void CopyToClipboard();
-    void CutToClipboard();
-    void PasteFromClipboard();
+    void copy();
+    void cut();
+    void paste();
 
-    CellEditor* InplaceEditor();
-    bool Editing() const { return IsEditing; }
-    const QString& TypedText() const { return BuffString; }
-    bool CaretVisible() const { return CaretShown; }
-    QPoint CaretPoint() const { return CaretPos; }
+    CellEditor* editor();
+    bool isEditing() const { return editing_; }
+    const QString& typedText() const { return typedText_; }
+    bool isCaretVisible() const { return caretShown_; }
+    QPoint caretPoint() const { return caretPos_; }
 
 protected:
-    void mousePressEvent(QMouseEvent* Event) override;
-    void mouseMoveEvent(QMouseEvent* Event) override;
-    void mouseReleaseEvent(QMouseEvent* Event) override;
-    void mouseDoubleClickEvent(QMouseEvent* Event) override;
-    void keyPressEvent(QKeyEvent* Event) override;
-    bool event(QEvent* Event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
-    // Called after the keyboard inserted or deleted a row, once OnInsertRow/OnDeleteRow have run: the linked
-    // grid (the companion, or the grid a companion follows) gets the same row change.
-    void KeyRowInserted(int ARow);
-    void KeyRowDeleted(int ARow);
+    // Called after the keyboard inserted or deleted a row, once rowInserted/rowRemoved have been sent: the
+    // linked grid (the companion, or the grid a companion follows) gets the same row change.
+    void passRowInsertion(int row);
+    void passRowRemoval(int row);
 
     friend class CellEditor;
     friend class CompanionGrid;
@@ -560,36 +558,67 @@ private:
         PressedOutside
     };
 
-    void InitInput();
-    void Press(QMouseEvent* Event);
-    void DragTo(int X, int Y);
-    void ResizeColumnTo(int X);
-    void FillFromSmallBox();
+    void initInput();
+    // A press, by the zone it falls in.
+    void press(QMouseEvent* event);
+    void pressCorner();
+    void pressGutter(int y, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void pressHeader(int x, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void pressCell(QPoint point);
+    bool hasCells() const;
+    void dragTo(int x, int y);
+    void resizeColumnTo(int x);
+    void fillFromHandle();
     // Takes (ACol, ARow) as the current cell without the setters' side effects, repainting both cells.
-    void PutCurrent(int ACol, int ARow);
-    bool HandleKey(int Key, Qt::KeyboardModifiers Shift);
-    void EnterKey();
-    void StepBackInSelection();
-    void StepForwardInSelection();
-    void MoveStep(int OldCol, int OldRow);
-    void ExtendStep();
-    void SelectAllRows();
-    void StepInsideSelection(int OldCol, int OldRow);
-    void TypeChar(QChar Chr);
-    void ShowBuffer();
-    QString SelectionText(bool ClearCells);
-    int FirstVisibleColumn() const;
-    int LastVisibleColumn() const;
-    int PrevVisibleColumn(int ACol) const;
-    int NextVisibleColumn(int ACol) const;
-    bool ColumnVisible(int ACol) const;
-    void ReportError(const char* What);
-    template <class Fn> void Guarded(Fn&& Body);
+    void putCurrent(int column, int row);
+    // The key table: what each key does, navigation apart from editing (CellGridInput.cpp).
+    bool handleKey(int key, Qt::KeyboardModifiers modifiers);
+    // Navigation: the current cell moves (and the view follows), or the selection's moving corner.
+    void goTo(int column, int row);
+    void goLeft();
+    void goRight();
+    void goUp();
+    void goDown();
+    void goToFirstColumn();
+    void goToLastColumn();
+    void goToFirstRow();
+    void goToLastRow();
+    void goToFirstCell();
+    void goToLastCell();
+    void extendLeft();
+    void extendRight();
+    void extendUp();
+    void extendDown();
+    void stepBack();
+    void enterKey();
+    // Editing by keys: rows inserted and removed, cells emptied.
+    void insertRowByKey();
+    void removeRowByKey();
+    void clearSelectedCells();
+    bool rowIsEmpty(int row) const;
+    void stepBackInSelection();
+    void stepForwardInSelection();
+    void moveStep(int oldColumn, int oldRow);
+    void extendStep();
+    void selectAllRows();
+    void stepInsideSelection(int oldColumn, int oldRow);
+    void typeChar(QChar chr);
+    void showTypedText();
+    QString selectionText(bool clearCells);
+    int firstVisibleColumn() const;
+    int lastVisibleColumn() const;
+    int previousVisibleColumn(int column) const;
+    int nextVisibleColumn(int column) const;
+    bool isColumnVisible(int column) const;
+    // The delegate, or the grid's own answers when there is none.
+    CellGridDelegate& owner() const;
 
-    GridInteraction FInteraction = GridInteraction::Idle;
-    GridHitTest FCursorZone = gtCell;
-    bool FLeftPressed = false;
-    Platform& FPlatform;
+    GridInteraction interaction_ = GridInteraction::Idle;
+    // What was under the pointer at its last move: the zone whose cursor shows and the column it names.
+    GridHit cursorHit_{GridZone::Cell, -1, -1};
+    bool leftPressed_ = false;
+    Platform& platform_;
+    CellGridDelegate* delegate_ = nullptr;
 };
 
 } // namespace trimerka

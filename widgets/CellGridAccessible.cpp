@@ -20,10 +20,10 @@ using Part = CellGridAccessible::Part;
 // The header cells over a column, from the top header line down.
 std::vector<int> headerCellsOver(const CellGrid& grid, int column) {
     std::vector<std::pair<int, int>> lines; // header line, header cell
-    for (int i = 0; i < grid.HeaderCellsCount(); ++i) {
-        const GridRect& span = grid.HeaderCells(i).Rc;
-        if (column >= span.Left && column <= span.Right) {
-            lines.emplace_back(span.Top, i);
+    for (int i = 0; i < grid.headerCellCount(); ++i) {
+        const CellRange& span = grid.headerCell(i).cells;
+        if (column >= span.left && column <= span.right) {
+            lines.emplace_back(span.top, i);
         }
     }
     std::stable_sort(lines.begin(), lines.end(),
@@ -36,18 +36,18 @@ std::vector<int> headerCellsOver(const CellGrid& grid, int column) {
 }
 
 int gutterColumns(const CellGrid& grid) {
-    return grid.GutterKind() == gkNone ? 0 : 1;
+    return grid.gutterContent() == GutterContent::None ? 0 : 1;
 }
 
 // The inclusive selection cut to the cells the grid has; empty (Right < Left) when there are none.
-GridRect selectedCellsOf(const CellGrid& grid) {
-    const GridRect& a = grid.SelectArea();
-    return {std::max(a.Left, 0), std::max(a.Top, 0), std::min(a.Right, grid.ColCount() - 1),
-            std::min(a.Bottom, grid.RowCount() - 1)};
+CellRange selectedCellsOf(const CellGrid& grid) {
+    const CellRange& a = grid.selection();
+    return {std::max(a.left, 0), std::max(a.top, 0), std::min(a.right, grid.columnCount() - 1),
+            std::min(a.bottom, grid.rowCount() - 1)};
 }
 
-QRect toScreen(const CellGrid& grid, const GridRect& r) {
-    const QRect local = r.ToQRect();
+QRect toScreen(const CellGrid& grid, const PixelRect& r) {
+    const QRect local = r.toQRect();
     return {grid.viewport()->mapToGlobal(local.topLeft()), local.size()};
 }
 
@@ -65,11 +65,11 @@ public:
         }
         switch (kind_) {
         case Part::Header:
-            return row_ >= 0 && row_ < grid_->HeaderCellsCount();
+            return row_ >= 0 && row_ < grid_->headerCellCount();
         case Part::Gutter:
-            return gutterColumns(*grid_) == 1 && row_ >= 0 && row_ < grid_->RowCount();
+            return gutterColumns(*grid_) == 1 && row_ >= 0 && row_ < grid_->rowCount();
         case Part::Body:
-            return row_ >= 0 && row_ < grid_->RowCount() && column_ >= 0 && column_ < grid_->ColCount();
+            return row_ >= 0 && row_ < grid_->rowCount() && column_ >= 0 && column_ < grid_->columnCount();
         }
         return false;
     }
@@ -90,9 +90,9 @@ public:
         }
         switch (kind_) {
         case Part::Header:
-            return grid_->HeaderCells(row_).Str;
+            return grid_->headerCell(row_).text;
         case Part::Gutter:
-            return grid_->GutterText(row_);
+            return grid_->gutterText(row_);
         case Part::Body:
             return bodyText();
         }
@@ -126,16 +126,16 @@ public:
             return s;
         }
         s.readOnly = true;
-        s.disabled = !grid_->Enabled() || !grid_->isEnabled();
-        s.offscreen = kind_ != Part::Header && !clientRect().Intersects(grid_->GetCellBox());
+        s.disabled = !grid_->cellsEnabled() || !grid_->isEnabled();
+        s.offscreen = kind_ != Part::Header && !clientRect().intersects(grid_->cellBox());
         if (kind_ == Part::Body) {
-            const CellColumn& column = grid_->Columns()[column_];
-            s.readOnly = grid_->ReadOnly() || column.ReadOnly();
-            s.invisible = !column.Visible();
+            const CellColumn& column = grid_->columns()[column_];
+            s.readOnly = grid_->isReadOnly() || column.isReadOnly();
+            s.invisible = !column.isVisible();
             s.selectable = true;
             s.focusable = true;
             s.selected = isSelected();
-            s.focused = grid_->hasFocus() && grid_->Col() == column_ && grid_->Row() == row_;
+            s.focused = grid_->hasFocus() && grid_->currentColumn() == column_ && grid_->currentRow() == row_;
         }
         return s;
     }
@@ -149,7 +149,7 @@ public:
 
     // QAccessibleTableCellInterface, for body cells.
     bool isSelected() const override {
-        return isValid() && kind_ == Part::Body && grid_->SelectArea().ContainsCell(column_, row_);
+        return isValid() && kind_ == Part::Body && grid_->selection().contains(column_, row_);
     }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
@@ -185,28 +185,28 @@ private:
         return isValid() ? dynamic_cast<const CellGridAccessible*>(parent()) : nullptr;
     }
 
-    GridRect clientRect() const {
+    PixelRect clientRect() const {
         switch (kind_) {
         case Part::Header:
-            return grid_->HeaderCellRect(grid_->HeaderCells(row_));
+            return grid_->headerCellRect(grid_->headerCell(row_));
         case Part::Gutter:
-            return grid_->GutterCellRect(row_);
+            return grid_->gutterCellRect(row_);
         case Part::Body:
-            return grid_->CellRect(column_, row_);
+            return grid_->cellRect(column_, row_);
         }
-        return GridRect();
+        return PixelRect();
     }
 
     // A cell covered by a merged cell shows the merged cell's caption.
     QString bodyText() const {
-        if (grid_->CellMark(column_, row_) == -2) {
-            for (const auto& merged : grid_->MergedCells()) {
-                if (merged->Rc.ContainsCell(column_, row_)) {
-                    return merged->Caption;
+        if (grid_->cellMark(column_, row_) == kCoveredCellMark) {
+            for (const auto& merged : grid_->mergedCells()) {
+                if (merged->cells.contains(column_, row_)) {
+                    return merged->caption;
                 }
             }
         }
-        return grid_->CellText(column_, row_);
+        return grid_->cellText(column_, row_);
     }
 
     QPointer<CellGrid> grid_;
@@ -262,7 +262,7 @@ void* CellGridAccessible::interface_cast(QAccessible::InterfaceType type) {
 
 int CellGridAccessible::childCount() const {
     const CellGrid* g = grid();
-    return g->HeaderCellsCount() + std::max(g->RowCount(), 0) * (g->ColCount() + gutterColumns(*g));
+    return g->headerCellCount() + std::max(g->rowCount(), 0) * (g->columnCount() + gutterColumns(*g));
 }
 
 QAccessibleInterface* CellGridAccessible::child(int index) const {
@@ -270,12 +270,12 @@ QAccessibleInterface* CellGridAccessible::child(int index) const {
     if (index < 0) {
         return nullptr;
     }
-    if (index < g->HeaderCellsCount()) {
+    if (index < g->headerCellCount()) {
         return part(Part::Header, index, 0);
     }
-    index -= g->HeaderCellsCount();
+    index -= g->headerCellCount();
     const int gutter = gutterColumns(*g);
-    const int stride = g->ColCount() + gutter;
+    const int stride = g->columnCount() + gutter;
     if (stride == 0) {
         return nullptr;
     }
@@ -293,9 +293,9 @@ int CellGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
         return -1;
     }
     const CellGrid* g = grid();
-    const int headers = g->HeaderCellsCount();
+    const int headers = g->headerCellCount();
     const int gutter = gutterColumns(*g);
-    const int stride = g->ColCount() + gutter;
+    const int stride = g->columnCount() + gutter;
     switch (cell->kind()) {
     case Part::Header:
         return cell->rowIndex();
@@ -310,26 +310,26 @@ int CellGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
 QAccessibleInterface* CellGridAccessible::childAt(int x, int y) const {
     const CellGrid* g = grid();
     const QPoint p = g->viewport()->mapFromGlobal(QPoint(x, y));
-    for (int i = 0; i < g->HeaderCellsCount(); ++i) {
-        if (g->HeaderCellRect(g->HeaderCells(i)).Contains(p)) {
+    for (int i = 0; i < g->headerCellCount(); ++i) {
+        if (g->headerCellRect(g->headerCell(i)).contains(p)) {
             return part(Part::Header, i, 0);
         }
     }
-    const int row = g->RowAt(p.y());
+    const int row = g->rowAt(p.y());
     if (row < 0) {
         return nullptr;
     }
-    if (gutterColumns(*g) && p.x() >= 0 && p.x() < g->GetFixedWidth()) {
+    if (gutterColumns(*g) && p.x() >= 0 && p.x() < g->fixedWidth()) {
         return part(Part::Gutter, row, 0);
     }
-    const int column = g->ColumnAt(p.x());
+    const int column = g->columnAt(p.x());
     return column >= 0 ? part(Part::Body, row, column) : nullptr;
 }
 
 QAccessibleInterface* CellGridAccessible::focusChild() const {
     const CellGrid* g = grid();
     if (g->hasFocus()) {
-        return cellAt(g->Row(), g->Col());
+        return cellAt(g->currentRow(), g->currentColumn());
     }
     return QAccessibleWidget::focusChild();
 }
@@ -339,15 +339,15 @@ QAccessibleInterface* CellGridAccessible::cellAt(int row, int column) const {
 }
 
 int CellGridAccessible::selectedCellCount() const {
-    const GridRect a = selectedCellsOf(*grid());
-    return a.Right < a.Left || a.Bottom < a.Top ? 0 : (a.Right - a.Left + 1) * (a.Bottom - a.Top + 1);
+    const CellRange a = selectedCellsOf(*grid());
+    return a.right < a.left || a.bottom < a.top ? 0 : (a.right - a.left + 1) * (a.bottom - a.top + 1);
 }
 
 QList<QAccessibleInterface*> CellGridAccessible::selectedCells() const {
     QList<QAccessibleInterface*> cells;
-    const GridRect a = selectedCellsOf(*grid());
-    for (int row = a.Top; row <= a.Bottom; ++row) {
-        for (int column = a.Left; column <= a.Right; ++column) {
+    const CellRange a = selectedCellsOf(*grid());
+    for (int row = a.top; row <= a.bottom; ++row) {
+        for (int column = a.left; column <= a.right; ++column) {
             cells << cellAt(row, column);
         }
     }
@@ -358,7 +358,7 @@ QString CellGridAccessible::columnDescription(int column) const {
     const CellGrid* g = grid();
     QStringList titles;
     for (int cell : headerCellsOver(*g, column)) {
-        const QString title = g->HeaderCells(cell).Str;
+        const QString title = g->headerCell(cell).text;
         if (!title.isEmpty()) {
             titles << title;
         }
@@ -368,15 +368,15 @@ QString CellGridAccessible::columnDescription(int column) const {
 
 QString CellGridAccessible::rowDescription(int row) const {
     const CellGrid* g = grid();
-    return row >= 0 && row < g->RowCount() ? g->GutterText(row) : QString();
+    return row >= 0 && row < g->rowCount() ? g->gutterText(row) : QString();
 }
 
 int CellGridAccessible::columnCount() const {
-    return grid()->ColCount();
+    return grid()->columnCount();
 }
 
 int CellGridAccessible::rowCount() const {
-    return std::max(grid()->RowCount(), 0);
+    return std::max(grid()->rowCount(), 0);
 }
 
 QList<int> CellGridAccessible::selectedColumns() const {
@@ -400,15 +400,15 @@ QList<int> CellGridAccessible::selectedRows() const {
 }
 
 bool CellGridAccessible::isColumnSelected(int column) const {
-    const GridRect& a = grid()->SelectArea();
-    return rowCount() > 0 && column >= 0 && column < columnCount() && a.Top <= 0 &&
-           a.Bottom >= rowCount() - 1 && column >= a.Left && column <= a.Right;
+    const CellRange& a = grid()->selection();
+    return rowCount() > 0 && column >= 0 && column < columnCount() && a.top <= 0 &&
+           a.bottom >= rowCount() - 1 && column >= a.left && column <= a.right;
 }
 
 bool CellGridAccessible::isRowSelected(int row) const {
-    const GridRect& a = grid()->SelectArea();
-    return columnCount() > 0 && row >= 0 && row < rowCount() && a.Left <= 0 && a.Right >= columnCount() - 1 &&
-           row >= a.Top && row <= a.Bottom;
+    const CellRange& a = grid()->selection();
+    return columnCount() > 0 && row >= 0 && row < rowCount() && a.left <= 0 && a.right >= columnCount() - 1 &&
+           row >= a.top && row <= a.bottom;
 }
 
 void CellGridAccessible::modelChange(QAccessibleTableModelChangeEvent*) {
@@ -435,7 +435,7 @@ void installCellGridAccessibility() {
 }
 
 void notifyGridRowCountChanged(CellGrid& grid, int before) {
-    const int after = std::max(grid.RowCount(), 0);
+    const int after = std::max(grid.rowCount(), 0);
     before = std::max(before, 0);
     if (!QAccessible::isActive() || after == before) {
         return;
@@ -446,7 +446,7 @@ void notifyGridRowCountChanged(CellGrid& grid, int before) {
     event.setFirstRow(std::min(before, after));
     event.setLastRow(std::max(before, after) - 1);
     event.setFirstColumn(0);
-    event.setLastColumn(std::max(grid.ColCount() - 1, 0));
+    event.setLastColumn(std::max(grid.columnCount() - 1, 0));
     QAccessible::updateAccessibility(&event);
 }
 
@@ -456,7 +456,8 @@ void notifyGridCurrentCellChanged(CellGrid& grid) {
         return;
     }
     const auto* table = dynamic_cast<CellGridAccessible*>(QAccessible::queryAccessibleInterface(&grid));
-    if (QAccessibleInterface* cell = table ? table->cellAt(grid.Row(), grid.Col()) : nullptr) {
+    if (QAccessibleInterface* cell =
+            table ? table->cellAt(grid.currentRow(), grid.currentColumn()) : nullptr) {
         QAccessibleEvent event(cell, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
     }

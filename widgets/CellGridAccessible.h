@@ -9,9 +9,9 @@ namespace trimerka {
 
 class CellGrid;
 
-// The grid as assistive technology sees it: a table of RowCount rows and ColCount columns of body cells.
+// The grid as assistive technology sees it: a table of rowCount rows and columnCount columns of body cells.
 // The header band's cells are the column headers (a merged title heads every column it spans; a cell lists
-// its column's own title first), the gutter's cells the row headers; the selection is SelectArea and the
+// its column's own title first), the gutter's cells the row headers; the selection is selection and the
 // current cell is the focused child while the grid has the keyboard focus. Children are numbered header
 // cells first, then row by row the gutter cell (when there is a gutter) and the body cells.
 class CellGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
@@ -70,7 +70,7 @@ private:
 
 // Registers the grid's accessibility with Qt; the grid calls it when it is created.
 void installCellGridAccessibility();
-// Tells assistive technology that rows were appended or removed (RowCount went from `before` to its value).
+// Tells assistive technology that rows were appended or removed (rowCount went from `before` to its value).
 void notifyGridRowCountChanged(CellGrid& grid, int before);
 // Tells assistive technology that the current cell moved, so a reader follows it while the grid has focus.
 void notifyGridCurrentCellChanged(CellGrid& grid);

@@ -5,10 +5,10 @@
 
 namespace trimerka {
 
-QStringList TitleLevels(const QString& Title, int HeaderLine) {
+QStringList titleLevels(const QString& title, int headerLines) {
     QStringList levels;
-    if (!Title.isEmpty()) {
-        QString t = Title;
+    if (!title.isEmpty()) {
+        QString t = title;
         t.replace(QLatin1Char('|'), QLatin1Char('\n'));
         // CR, LF or CR LF end a line; a break at the very end adds no level.
         qsizetype start = 0;
@@ -25,47 +25,47 @@ QStringList TitleLevels(const QString& Title, int HeaderLine) {
             levels << t.mid(start);
     }
     if (levels.isEmpty()) {
-        for (int i = 0; i < HeaderLine; ++i)
+        for (int i = 0; i < headerLines; ++i)
             levels << QString();
         return levels;
     }
-    while (levels.size() < HeaderLine)
+    while (levels.size() < headerLines)
         levels << levels.last();
-    while (levels.size() > std::max(HeaderLine, 0))
+    while (levels.size() > std::max(headerLines, 0))
         levels.removeLast();
     return levels;
 }
 
-std::vector<HeaderInfo> BuildHeaderCells(const std::vector<HeaderColumn>& Columns, int HeaderLine) {
-    std::vector<HeaderInfo> cells;
-    const int lines = std::max(HeaderLine, 0);
+std::vector<HeaderCell> buildHeaderCells(const std::vector<HeaderColumn>& columns, int headerLines) {
+    std::vector<HeaderCell> cells;
+    const int lines = std::max(headerLines, 0);
     // The cell each line may still grow to the right, and the cell just built above in the same column; none
     // at the start and after a hidden column. "None" is kept apart from every text, so that no title,
     // whatever it reads, is taken for it.
     using CellIndex = std::optional<size_t>;
     std::vector<CellIndex> open(static_cast<size_t>(lines));
     auto matches = [&](const CellIndex& cell, const QString& text) {
-        return cell && cells[*cell].Str == text;
+        return cell && cells[*cell].text == text;
     };
-    for (size_t c = 0; c < Columns.size(); ++c) {
-        if (!Columns[c].Visible) {
+    for (size_t c = 0; c < columns.size(); ++c) {
+        if (!columns[c].visible) {
             std::fill(open.begin(), open.end(), std::nullopt);
             continue;
         }
-        const QStringList levels = TitleLevels(Columns[c].Title, lines);
+        const QStringList levels = titleLevels(columns[c].title, lines);
         CellIndex above;
-        for (int L = 0; L < lines; ++L) {
-            const QString& t = levels[L];
-            CellIndex& openCell = open[static_cast<size_t>(L)];
+        for (int line = 0; line < lines; ++line) {
+            const QString& t = levels[line];
+            CellIndex& openCell = open[static_cast<size_t>(line)];
             if (matches(above, t)) {
-                HeaderInfo& a = cells[*above];
-                a.Rc.Bottom = std::min(std::max(a.Rc.Bottom, L), lines - 1);
+                HeaderCell& a = cells[*above];
+                a.cells.bottom = std::min(std::max(a.cells.bottom, line), lines - 1);
             } else if (matches(openCell, t)) {
                 above = openCell;
-                ++cells[*above].Rc.Right;
+                ++cells[*above].cells.right;
             } else {
                 const int col = static_cast<int>(c);
-                cells.push_back({t, {col, L, col, L}});
+                cells.push_back({t, {col, line, col, line}});
                 above = cells.size() - 1;
                 openCell = above;
             }

@@ -2,7 +2,6 @@
 // typing into a cell, the in-place editor and the clipboard.
 
 #include <algorithm>
-#include <exception>
 #include <map>
 
 #include <QCursor>
@@ -15,6 +14,7 @@
 #include "platform/Platform.h"
 #include "widgets/CellEditor.h"
 #include "widgets/CellGrid.h"
+#include "widgets/ScopedFlag.h"
 
 namespace trimerka {
 
@@ -28,385 +28,319 @@ namespace {
 #include "resources/cursors/cr_plus.xpm"
 #include "resources/cursors/cr_right.xpm"
 
-// The custom cursors by their numbers 101 to 105, with the hot spot where the shape points.
-const QCursor& customCursor(int Number) {
-    static std::map<int, QCursor> cursors;
-    auto it = cursors.find(Number);
+// The grid's own pointer shapes: a plus over cells, a cross over the fill handle, arrows pointing into the
+// row and column bands and into the corner.
+enum class CursorShape { Plus, Cross, RightArrow, DownArrow, CornerArrow };
+
+// A custom cursor, made once, with the hot spot where the shape points.
+const QCursor& customCursor(CursorShape shape) {
+    static std::map<CursorShape, QCursor> cursors;
+    auto it = cursors.find(shape);
     if (it != cursors.end())
         return it->second;
-    struct Shape {
-        int number;
+    struct Picture {
+        CursorShape shape;
         const char* const* xpm;
         int hotX;
         int hotY;
     };
-    static const Shape shapes[] = {
-        {101, cr_plus, 15, 15}, {102, cr_cross, 15, 15}, {103, cr_right, 17, 15},
-        {104, cr_down, 15, 17}, {105, cr_lefttop, 1, 1},
+    static const Picture pictures[] = {
+        {CursorShape::Plus, cr_plus, 15, 15},         {CursorShape::Cross, cr_cross, 15, 15},
+        {CursorShape::RightArrow, cr_right, 17, 15},  {CursorShape::DownArrow, cr_down, 15, 17},
+        {CursorShape::CornerArrow, cr_lefttop, 1, 1},
     };
     QCursor cursor(Qt::ArrowCursor);
-    for (const Shape& s : shapes) {
-        if (s.number == Number) {
-            const QPixmap pixmap(s.xpm);
+    for (const Picture& p : pictures) {
+        if (p.shape == shape) {
+            const QPixmap pixmap(p.xpm);
             if (!pixmap.isNull())
-                cursor = QCursor(pixmap, s.hotX, s.hotY);
+                cursor = QCursor(pixmap, p.hotX, p.hotY);
         }
     }
-    return cursors.emplace(Number, cursor).first->second;
+    return cursors.emplace(shape, cursor).first->second;
 }
 
-QCursor zoneCursor(GridHitTest Zone) {
-    switch (Zone) {
-    case gtLeftTop:
-        return customCursor(105);
-    case gtLeft:
-        return customCursor(103);
-    case gtTop:
-        return customCursor(104);
-    case gtCell:
-        return customCursor(101);
-    case gtColSizing:
+QCursor zoneCursor(GridZone zone) {
+    switch (zone) {
+    case GridZone::Corner:
+        return customCursor(CursorShape::CornerArrow);
+    case GridZone::Gutter:
+        return customCursor(CursorShape::RightArrow);
+    case GridZone::Header:
+        return customCursor(CursorShape::DownArrow);
+    case GridZone::Cell:
+        return customCursor(CursorShape::Plus);
+    case GridZone::ColumnEdge:
         return QCursor(Qt::SplitHCursor);
-    case gtSmallBox:
-        return customCursor(102);
-    case gtNone:
+    case GridZone::FillHandle:
+        return customCursor(CursorShape::Cross);
+    case GridZone::None:
         break;
     }
     return QCursor(Qt::ArrowCursor);
 }
 
 // A remainder that is never negative, for repeating a block in both directions from its own place.
-int positiveMod(int A, int B) {
-    const int m = A % B;
-    return m < 0 ? m + B : m;
+int positiveMod(int a, int b) {
+    const int m = a % b;
+    return m < 0 ? m + b : m;
 }
-
-bool isSingleCell(const GridRect& R) {
-    return R.Left == R.Right && R.Top == R.Bottom;
-}
-
-// Sets a flag for the span of an operation (a multi-cell change, a row change passed to the linked grid) and
-// clears it however the operation ends, so that an error raised by an event handler cannot leave it set.
-class UpdatingScope {
-public:
-    explicit UpdatingScope(bool& Flag) : FFlag(Flag) { FFlag = true; }
-    ~UpdatingScope() { FFlag = false; }
-    UpdatingScope(const UpdatingScope&) = delete;
-    UpdatingScope& operator=(const UpdatingScope&) = delete;
-
-private:
-    bool& FFlag;
-};
 
 } // namespace
 
-void CellGrid::InitInput() {
-    if (Inplace)
+void CellGrid::initInput() {
+    if (inputReady_)
         return;
+    inputReady_ = true;
     viewport()->setMouseTracking(true);
-    viewport()->setCursor(customCursor(101));
-    FCursorZone = gtCell;
-    Inplace = new CellEditor(this);
+    viewport()->setCursor(customCursor(CursorShape::Plus));
+    cursorHit_ = {GridZone::Cell, -1, -1};
 }
 
-CellEditor* CellGrid::InplaceEditor() {
-    if (!Inplace)
-        Inplace = new CellEditor(this);
-    return static_cast<CellEditor*>(Inplace);
-}
-
-template <class Fn> void CellGrid::Guarded(Fn&& Body) {
-    try {
-        Body();
-    } catch (const std::exception& e) {
-        ReportError(e.what());
-    }
-}
-
-// The general error report of the program. No error may leave a handler into Qt's event loop.
-void CellGrid::ReportError(const char* What) {
-    reportError(FPlatform, window(), QString::fromUtf8(What));
+// The editor is made the first time a cell is opened, so a read-only grid never makes one.
+CellEditor* CellGrid::editor() {
+    if (!editor_)
+        editor_ = new CellEditor(this);
+    return editor_;
 }
 
 // ---- Visible columns
 
-bool CellGrid::ColumnVisible(int ACol) const {
-    return ACol >= 0 && ACol < ColCount() && FColumns.FItems[static_cast<size_t>(ACol)]->FVisible;
+bool CellGrid::isColumnVisible(int column) const {
+    return column >= 0 && column < columnCount() && columns_.items_[static_cast<size_t>(column)]->visible_;
 }
 
-int CellGrid::FirstVisibleColumn() const {
-    for (int c = 0; c < ColCount(); ++c)
-        if (ColumnVisible(c))
+int CellGrid::firstVisibleColumn() const {
+    for (int c = 0; c < columnCount(); ++c)
+        if (isColumnVisible(c))
             return c;
     return 0;
 }
 
-int CellGrid::LastVisibleColumn() const {
-    for (int c = ColCount() - 1; c >= 0; --c)
-        if (ColumnVisible(c))
+int CellGrid::lastVisibleColumn() const {
+    for (int c = columnCount() - 1; c >= 0; --c)
+        if (isColumnVisible(c))
             return c;
-    return std::max(ColCount() - 1, 0);
+    return std::max(columnCount() - 1, 0);
 }
 
-int CellGrid::PrevVisibleColumn(int ACol) const {
-    for (int c = ACol - 1; c >= 0; --c)
-        if (ColumnVisible(c))
+int CellGrid::previousVisibleColumn(int column) const {
+    for (int c = column - 1; c >= 0; --c)
+        if (isColumnVisible(c))
             return c;
-    return ACol;
+    return column;
 }
 
-int CellGrid::NextVisibleColumn(int ACol) const {
-    for (int c = ACol + 1; c < ColCount(); ++c)
-        if (ColumnVisible(c))
+int CellGrid::nextVisibleColumn(int column) const {
+    for (int c = column + 1; c < columnCount(); ++c)
+        if (isColumnVisible(c))
             return c;
-    return ACol;
-}
-
-// ---- Hit test and positions
-
-GridHitTest CellGrid::GetHitTestInfo(int X, int Y) {
-    const int bx = X + FHorzOffset - FixedWidth;
-    const int by = Y + FVertOffset - FixedHeight;
-    bool onEdge = false;
-    SizingCol = -1;
-    if (!FAutoColWidth) {
-        for (int i = 0; i < ColCount(); ++i) {
-            if (std::abs(ColumnLeft(i + 1) - bx) < 2) {
-                SizingCol = i;
-                onEdge = FColumns.FItems[static_cast<size_t>(i)]->FCanResize;
-                break;
-            }
-        }
-    }
-    if (SmallBox.Contains(QPoint(X, Y)))
-        return gtSmallBox;
-    if (onEdge)
-        return gtColSizing;
-    if (X < FixedWidth && Y < FixedHeight)
-        return gtLeftTop;
-    if (X < FixedWidth && Y > FixedHeight && by < BodyHeight)
-        return gtLeft;
-    if (Y < FixedHeight && X > FixedWidth && bx < BodyWidth)
-        return gtTop;
-    if (X > FixedWidth && Y > FixedHeight && bx < BodyWidth && by < BodyHeight)
-        return gtCell;
-    return gtNone;
-}
-
-int CellGrid::RowAt(int Y) const {
-    if (Y < FixedHeight)
-        return -1;
-    const int r = (Y + FVertOffset - FixedHeight) / FDefRowHeight;
-    return r < FRowCount ? r : -1;
-}
-
-int CellGrid::ColumnAt(int X) const {
-    if (X < FixedWidth)
-        return -1;
-    const int bx = X + FHorzOffset - FixedWidth;
-    int found = -1;
-    for (int i = 0; i < ColCount(); ++i)
-        if (ColumnLeft(i) < bx)
-            found = i;
-    return found;
-}
-
-QPoint CellGrid::ClampedCellAt(int X, int Y) const {
-    const int c = std::clamp(ColumnAt(X), 0, std::max(ColCount() - 1, 0));
-    const int r = std::clamp((Y + FVertOffset - FixedHeight) / FDefRowHeight, 0, std::max(FRowCount - 1, 0));
-    return {c, r};
+    return column;
 }
 
 // ---- Pointer
 
-void CellGrid::PutCurrent(int ACol, int ARow) {
-    InvalidateRect(CellRect(FCol, FRow).Adjusted(-3, -3, 3, 3));
-    FCol = ACol;
-    FRow = ARow;
-    InvalidateRect(CellRect(FCol, FRow).Adjusted(-3, -3, 3, 3));
+void CellGrid::putCurrent(int column, int row) {
+    invalidateRect(cellRect(currentColumn_, currentRow_).adjusted(-3, -3, 3, 3));
+    currentColumn_ = column;
+    currentRow_ = row;
+    invalidateRect(cellRect(currentColumn_, currentRow_).adjusted(-3, -3, 3, 3));
 }
 
-void CellGrid::mousePressEvent(QMouseEvent* Event) {
-    Guarded([&] { Press(Event); });
-    if (OnMouseDown)
-        Guarded([&] {
-            OnMouseDown(this, Event->button(), Event->modifiers(), Event->position().toPoint().x(),
-                        Event->position().toPoint().y());
-        });
+void CellGrid::mousePressEvent(QMouseEvent* event) {
+    guarded(platform_, window(), [&] { press(event); });
+    guarded(platform_, window(),
+            [&] { emit mousePressed(event->button(), event->modifiers(), event->position().toPoint()); });
 }
 
 // A second press in quick succession is a press like any other: the second click on a cell opens the editor.
-void CellGrid::mouseDoubleClickEvent(QMouseEvent* Event) {
-    mousePressEvent(Event);
+void CellGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
 }
 
-void CellGrid::Press(QMouseEvent* Event) {
-    Event->accept();
-    if (Event->button() == Qt::LeftButton)
-        FLeftPressed = true;
-    if (!FEnabled) {
-        FInteraction = GridInteraction::Idle;
+// A press acts on the zone whose cursor shows, the one found at the last move.
+void CellGrid::press(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        leftPressed_ = true;
+    if (!cellsEnabled_) {
+        interaction_ = GridInteraction::Idle;
         return;
     }
-    const int X = Event->position().toPoint().x();
-    const int Y = Event->position().toPoint().y();
-    const bool hasCells = ColCount() > 0 && FRowCount > 0;
-    switch (FCursorZone) {
-    case gtColSizing:
-        FInteraction = GridInteraction::SizingColumn;
-        EndEditing();
-        SizingColX = ColumnLeft(SizingCol);
+    const QPoint point = event->position().toPoint();
+    switch (cursorHit_.zone) {
+    case GridZone::ColumnEdge:
+        interaction_ = GridInteraction::SizingColumn;
+        endEditing();
+        sizingColumn_ = cursorHit_.column;
+        sizingColumnLeft_ = columnLeft(sizingColumn_);
         break;
-    case gtSmallBox:
-        FInteraction = GridInteraction::DraggingFillHandle;
-        EndEditing();
-        SmallBoxArea = FSelectArea;
+    case GridZone::FillHandle:
+        interaction_ = GridInteraction::DraggingFillHandle;
+        endEditing();
+        fillSource_ = selection_;
         break;
-    case gtLeftTop:
-        FInteraction = GridInteraction::SelectingAll;
-        if (hasCells) {
-            PutCurrent(0, 0);
-            BuffString.clear();
-            EnsureVisible(0, 0);
-            FCol2 = ColCount() - 1;
-            FRow2 = FRowCount - 1;
-            SetSelectArea({0, 0, ColCount() - 1, FRowCount - 1});
-            ColRowChanged();
-        }
+    case GridZone::Corner:
+        interaction_ = GridInteraction::SelectingAll;
+        pressCorner();
         break;
-    case gtLeft: {
-        FInteraction = GridInteraction::SelectingRows;
-        const int r = RowAt(Y);
-        if (r < 0 || ColCount() == 0)
-            break;
-        PutCurrent(0, r);
-        LastHover = FRow;
-        BuffString.clear();
-        EnsureVisible(FCol, FRow);
-        FCol2 = ColCount() - 1;
-        FRow2 = FRow;
-        SmallBoxPos = 2;
-        SetSelectAreaEx({0, FRow, ColCount() - 1, FRow}, true);
-        ColRowChanged();
-        if (OnGutterClick)
-            OnGutterClick(this, FRow, Event->button(), Event->modifiers());
+    case GridZone::Gutter:
+        interaction_ = GridInteraction::SelectingRows;
+        pressGutter(point.y(), event->button(), event->modifiers());
         break;
-    }
-    case gtTop: {
-        FInteraction = GridInteraction::SelectingColumns;
-        const int c = ColumnAt(X);
-        if (c < 0)
-            break;
-        if (FRowCount > 0) {
-            PutCurrent(c, 0);
-            LastHover = FCol;
-            BuffString.clear();
-            EnsureVisible(FCol, FRow);
-            FCol2 = FCol;
-            FRow2 = FRowCount - 1;
-            SmallBoxPos = 1;
-            SetSelectAreaEx({FCol, 0, FCol, FRowCount - 1}, true);
-            ColRowChanged();
-        }
-        if (OnHeaderClick)
-            OnHeaderClick(this, c, Event->button(), Event->modifiers());
+    case GridZone::Header:
+        interaction_ = GridInteraction::SelectingColumns;
+        pressHeader(point.x(), event->button(), event->modifiers());
         break;
-    }
-    case gtCell: {
-        FInteraction = GridInteraction::SelectingCells;
-        if (!hasCells)
-            break;
-        BuffString.clear();
-        const QPoint cell = ClampedCellAt(X, Y);
-        if (cell.x() == FCol && cell.y() == FRow) {
-            EnsureVisible(FCol, FRow);
-            if (!FReadOnly && !FColumns[FCol].ReadOnly()) {
-                IsEditing = true;
-                InplaceEditor()->ShowEdit(FCol, FRow);
-            }
-            ColRowChanged();
-        } else {
-            EndEditing();
-            EnsureVisible(cell.x(), cell.y());
-            PutCurrent(cell.x(), cell.y());
-            FCol2 = FCol;
-            FRow2 = FRow;
-            SetSelectArea({FCol, FRow, FCol, FRow});
-            ColRowChanged();
-        }
+    case GridZone::Cell:
+        interaction_ = GridInteraction::SelectingCells;
+        pressCell(point);
         break;
-    }
-    case gtNone:
-        FInteraction = GridInteraction::PressedOutside;
+    case GridZone::None:
+        interaction_ = GridInteraction::PressedOutside;
         break;
     }
     // Qt holds the pointer for the widget that took the press until the release.
     setFocus(Qt::MouseFocusReason);
 }
 
-void CellGrid::mouseMoveEvent(QMouseEvent* Event) {
-    Event->accept();
-    const int X = Event->position().toPoint().x();
-    const int Y = Event->position().toPoint().y();
-    Guarded([&] {
-        if (!FEnabled) {
-            viewport()->setCursor(Qt::ArrowCursor);
-        } else if (!(Event->buttons() & Qt::LeftButton)) {
-            FCursorZone = GetHitTestInfo(X, Y);
-            viewport()->setCursor(zoneCursor(FCursorZone));
-        } else {
-            DragTo(X, Y);
-        }
-    });
-    if (OnMouseMove)
-        Guarded([&] { OnMouseMove(this, Event->modifiers(), X, Y); });
+bool CellGrid::hasCells() const {
+    return columnCount() > 0 && rowCount_ > 0;
 }
 
-void CellGrid::DragTo(int X, int Y) {
-    const bool hasCells = ColCount() > 0 && FRowCount > 0;
-    switch (FInteraction) {
+// The corner selects everything, from the first cell.
+void CellGrid::pressCorner() {
+    if (!hasCells())
+        return;
+    putCurrent(0, 0);
+    typedText_.clear();
+    ensureVisible(0, 0);
+    cornerColumn_ = columnCount() - 1;
+    cornerRow_ = rowCount_ - 1;
+    setSelection({0, 0, columnCount() - 1, rowCount_ - 1});
+    reportCurrentCell();
+}
+
+// A gutter cell selects its row; dragging on the gutter widens the selection by rows.
+void CellGrid::pressGutter(int y, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    const int r = rowAt(y);
+    if (r < 0 || columnCount() == 0)
+        return;
+    putCurrent(0, r);
+    lastHover_ = currentRow_;
+    typedText_.clear();
+    ensureVisible(currentColumn_, currentRow_);
+    cornerColumn_ = columnCount() - 1;
+    cornerRow_ = currentRow_;
+    changeSelection({0, currentRow_, columnCount() - 1, currentRow_}, true, FillHandlePlace::BottomLeft);
+    reportCurrentCell();
+    emit gutterClicked(currentRow_, button, modifiers);
+}
+
+// A header cell selects its column; the click is reported even without rows to select.
+void CellGrid::pressHeader(int x, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    const int c = columnAt(x);
+    if (c < 0)
+        return;
+    if (rowCount_ > 0) {
+        putCurrent(c, 0);
+        lastHover_ = currentColumn_;
+        typedText_.clear();
+        ensureVisible(currentColumn_, currentRow_);
+        cornerColumn_ = currentColumn_;
+        cornerRow_ = rowCount_ - 1;
+        changeSelection({currentColumn_, 0, currentColumn_, rowCount_ - 1}, true, FillHandlePlace::TopRight);
+        reportCurrentCell();
+    }
+    emit headerClicked(c, button, modifiers);
+}
+
+// A press on the current cell opens the editor where the grid allows it; elsewhere it makes that cell
+// current.
+void CellGrid::pressCell(QPoint point) {
+    if (!hasCells())
+        return;
+    typedText_.clear();
+    const QPoint cell = clampedCellAt(point.x(), point.y());
+    if (cell.x() == currentColumn_ && cell.y() == currentRow_) {
+        ensureVisible(currentColumn_, currentRow_);
+        if (!readOnly_ && !columns_[currentColumn_].isReadOnly()) {
+            editing_ = true;
+            editor()->openOver(currentColumn_, currentRow_);
+        }
+        reportCurrentCell();
+        return;
+    }
+    endEditing();
+    ensureVisible(cell.x(), cell.y());
+    putCurrent(cell.x(), cell.y());
+    cornerColumn_ = currentColumn_;
+    cornerRow_ = currentRow_;
+    setSelection({currentColumn_, currentRow_, currentColumn_, currentRow_});
+    reportCurrentCell();
+}
+
+void CellGrid::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    const int x = event->position().toPoint().x();
+    const int y = event->position().toPoint().y();
+    guarded(platform_, window(), [&] {
+        if (!cellsEnabled_) {
+            viewport()->setCursor(Qt::ArrowCursor);
+        } else if (!(event->buttons() & Qt::LeftButton)) {
+            cursorHit_ = hitTest(x, y);
+            viewport()->setCursor(zoneCursor(cursorHit_.zone));
+        } else {
+            dragTo(x, y);
+        }
+    });
+    guarded(platform_, window(), [&] { emit mouseMoved(event->modifiers(), QPoint(x, y)); });
+}
+
+void CellGrid::dragTo(int x, int y) {
+    switch (interaction_) {
     case GridInteraction::SelectingCells:
-        if (hasCells) {
-            const QPoint p = ClampedCellAt(X, Y);
-            SetSelectArea(
-                {std::min(p.x(), FCol), std::min(p.y(), FRow), std::max(p.x(), FCol), std::max(p.y(), FRow)});
-            FCol2 = p.x();
-            FRow2 = p.y();
-            EnsureVisible(p.x(), p.y());
+        if (hasCells()) {
+            const QPoint p = clampedCellAt(x, y);
+            setSelection({std::min(p.x(), currentColumn_), std::min(p.y(), currentRow_),
+                          std::max(p.x(), currentColumn_), std::max(p.y(), currentRow_)});
+            cornerColumn_ = p.x();
+            cornerRow_ = p.y();
+            ensureVisible(p.x(), p.y());
         }
         break;
     case GridInteraction::DraggingFillHandle:
-        if (hasCells) {
-            const QPoint p = ClampedCellAt(X, Y);
-            SetSelectArea({std::min(p.x(), SmallBoxArea.Left), std::min(p.y(), SmallBoxArea.Top),
-                           std::max(p.x(), SmallBoxArea.Right), std::max(p.y(), SmallBoxArea.Bottom)});
-            FCol2 = p.x();
-            FRow2 = p.y();
-            EnsureVisible(p.x(), p.y());
+        if (hasCells()) {
+            const QPoint p = clampedCellAt(x, y);
+            setSelection({std::min(p.x(), fillSource_.left), std::min(p.y(), fillSource_.top),
+                          std::max(p.x(), fillSource_.right), std::max(p.y(), fillSource_.bottom)});
+            cornerColumn_ = p.x();
+            cornerRow_ = p.y();
+            ensureVisible(p.x(), p.y());
         }
         break;
     case GridInteraction::SelectingRows: {
-        const int r = RowAt(Y);
-        if (r != -1 && r != LastHover && LastHover != -1) {
-            LastHover = r;
-            FRow2 = r;
-            SmallBoxPos = 2;
-            SetSelectAreaEx({0, std::min(r, FRow), ColCount() - 1, std::max(r, FRow)}, true);
+        const int r = rowAt(y);
+        if (r != -1 && r != lastHover_ && lastHover_ != -1) {
+            lastHover_ = r;
+            cornerRow_ = r;
+            changeSelection({0, std::min(r, currentRow_), columnCount() - 1, std::max(r, currentRow_)}, true,
+                            FillHandlePlace::BottomLeft);
         }
         break;
     }
     case GridInteraction::SelectingColumns: {
-        const int c = ColumnAt(X);
-        if (c != -1 && c != LastHover && LastHover != -1) {
-            LastHover = c;
-            FCol2 = c;
-            SmallBoxPos = 1;
-            SetSelectAreaEx({std::min(c, FCol), 0, std::max(c, FCol), FRowCount - 1}, true);
+        const int c = columnAt(x);
+        if (c != -1 && c != lastHover_ && lastHover_ != -1) {
+            lastHover_ = c;
+            cornerColumn_ = c;
+            changeSelection({std::min(c, currentColumn_), 0, std::max(c, currentColumn_), rowCount_ - 1},
+                            true, FillHandlePlace::TopRight);
         }
         break;
     }
     case GridInteraction::SizingColumn:
-        ResizeColumnTo(X);
+        resizeColumnTo(x);
         break;
     case GridInteraction::Idle:
     case GridInteraction::SelectingAll:
@@ -415,76 +349,78 @@ void CellGrid::DragTo(int X, int Y) {
     }
 }
 
-void CellGrid::ResizeColumnTo(int X) {
-    if (SizingCol < 0 || SizingCol >= ColCount())
+void CellGrid::resizeColumnTo(int x) {
+    if (sizingColumn_ < 0 || sizingColumn_ >= columnCount())
         return;
-    const int w = std::max(X + FHorzOffset - SizingColX - FixedWidth, 5);
-    auto width = [this](int c) -> int& { return FColumns.FItems[static_cast<size_t>(c)]->FWidth; };
-    if (!FFitToWidth) {
-        width(SizingCol) = w;
+    const int w = std::max(x + horizontalOffset_ - sizingColumnLeft_ - fixedWidth_, 5);
+    auto width = [this](int c) -> int& { return columns_.items_[static_cast<size_t>(c)]->width_; };
+    if (!fitToWidth_) {
+        width(sizingColumn_) = w;
     } else {
-        if (SizingCol == ColCount() - 1)
+        if (sizingColumn_ == columnCount() - 1)
             return;
         int visibleTotal = 0;
-        for (const auto& c : FColumns.FItems)
-            if (c->FVisible)
-                visibleTotal += c->FWidth;
-        const int s = ClientWidth() + width(SizingCol) + width(SizingCol + 1) - FixedWidth - visibleTotal;
+        for (const auto& c : columns_.items_)
+            if (c->visible_)
+                visibleTotal += c->width_;
+        const int s =
+            clientWidth() + width(sizingColumn_) + width(sizingColumn_ + 1) - fixedWidth_ - visibleTotal;
         if (s > 10) {
-            width(SizingCol) = w;
-            width(SizingCol + 1) = s - w;
+            width(sizingColumn_) = w;
+            width(sizingColumn_ + 1) = s - w;
         }
-        if (width(SizingCol + 1) < 5) {
-            width(SizingCol) = s - 5;
-            width(SizingCol + 1) = 5;
+        if (width(sizingColumn_ + 1) < 5) {
+            width(sizingColumn_) = s - 5;
+            width(sizingColumn_ + 1) = 5;
         }
     }
-    RecalcLayout();
-    InvalidateRightOf(FixedWidth);
+    recalculateLayout();
+    invalidateRightOf(fixedWidth_);
 }
 
-void CellGrid::mouseReleaseEvent(QMouseEvent* Event) {
-    Event->accept();
-    const int X = Event->position().toPoint().x();
-    const int Y = Event->position().toPoint().y();
-    const GridInteraction finished = FInteraction;
-    FInteraction = GridInteraction::Idle;
-    Guarded([&] {
+void CellGrid::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const int x = event->position().toPoint().x();
+    const int y = event->position().toPoint().y();
+    const GridInteraction finished = interaction_;
+    interaction_ = GridInteraction::Idle;
+    guarded(platform_, window(), [&] {
         if (finished == GridInteraction::DraggingFillHandle) {
-            if (FReadOnly)
-                SmallBoxArea = {-1, -1, -1, -1};
+            if (readOnly_)
+                fillSource_ = {-1, -1, -1, -1};
             else
-                FillFromSmallBox();
-            InvalidateBody();
+                fillFromHandle();
+            invalidateBody();
         }
     });
-    FCursorZone = GetHitTestInfo(X, Y);
-    viewport()->setCursor(zoneCursor(FCursorZone));
-    LastHover = -1;
-    const bool click = FLeftPressed && Event->button() == Qt::LeftButton && viewport()->rect().contains(X, Y);
-    if (Event->button() == Qt::LeftButton)
-        FLeftPressed = false;
-    if (OnMouseUp)
-        Guarded([&] { OnMouseUp(this, Event->button(), Event->modifiers(), X, Y); });
-    if (click && OnClick)
-        Guarded([&] { OnClick(this); });
+    cursorHit_ = hitTest(x, y);
+    sizingColumn_ = -1;
+    viewport()->setCursor(zoneCursor(cursorHit_.zone));
+    lastHover_ = -1;
+    const bool click = leftPressed_ && event->button() == Qt::LeftButton && viewport()->rect().contains(x, y);
+    if (event->button() == Qt::LeftButton)
+        leftPressed_ = false;
+    guarded(platform_, window(),
+            [&] { emit mouseReleased(event->button(), event->modifiers(), QPoint(x, y)); });
+    if (click)
+        guarded(platform_, window(), [&] { emit clicked(); });
 }
 
 // The source block (the selection at the press) is repeated over the new selection in both directions from
 // its own place, by visible column position and by row.
-void CellGrid::FillFromSmallBox() {
-    const GridRect source = SmallBoxArea;
-    const GridRect target = FSelectArea;
-    const int w = source.Right - source.Left + 1;
-    const int h = source.Bottom - source.Top + 1;
+void CellGrid::fillFromHandle() {
+    const CellRange source = fillSource_;
+    const CellRange target = selection_;
+    const int w = source.right - source.left + 1;
+    const int h = source.bottom - source.top + 1;
     {
-        UpdatingScope updating(FUpdating);
-        if (w > 0 && h > 0 && source.Left >= 0 && source.Top >= 0) {
+        ScopedFlag updating(updating_);
+        if (w > 0 && h > 0 && source.left >= 0 && source.top >= 0) {
             std::vector<int> visible;
-            for (int c = target.Left; c <= target.Right; ++c)
-                if (ColumnVisible(c))
+            for (int c = target.left; c <= target.right; ++c)
+                if (isColumnVisible(c))
                     visible.push_back(c);
-            const auto at = std::find(visible.begin(), visible.end(), source.Left);
+            const auto at = std::find(visible.begin(), visible.end(), source.left);
             const int p0 = at == visible.end() ? 0 : static_cast<int>(at - visible.begin());
             const int count = static_cast<int>(visible.size());
             for (int p = 0; p < count; ++p) {
@@ -492,29 +428,29 @@ void CellGrid::FillFromSmallBox() {
                 if (from >= count)
                     continue; // the source block holds hidden columns
                 const int fromCol = visible[static_cast<size_t>(from)];
-                for (int u = target.Top; u <= target.Bottom; ++u) {
-                    const int fromRow = source.Top + positiveMod(u - source.Top, h);
-                    StoreCell(visible[static_cast<size_t>(p)], u, true, CellText(fromCol, fromRow));
+                for (int u = target.top; u <= target.bottom; ++u) {
+                    const int fromRow = source.top + positiveMod(u - source.top, h);
+                    storeCell(visible[static_cast<size_t>(p)], u, true, cellText(fromCol, fromRow));
                 }
             }
         }
-        SmallBoxArea = {-1, -1, -1, -1};
-        BuffString.clear();
+        fillSource_ = {-1, -1, -1, -1};
+        typedText_.clear();
     }
 }
 
 // ---- Keys
 
 // The arrows belong to the grid: no shortcut and no focus chain may take them.
-bool CellGrid::event(QEvent* Event) {
-    // The pointer tracking, the cell cursor and the in-place editor are set up at the grid's first event.
-    if (!Inplace)
-        InitInput();
-    if (Event->type() == QEvent::ShortcutOverride || Event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(Event);
+bool CellGrid::event(QEvent* event) {
+    // The pointer tracking and the cell cursor are set up at the grid's first event.
+    if (!inputReady_)
+        initInput();
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
         // Ctrl+A selects the grid's rows even where a window binds the keys to a shortcut.
-        if (Event->type() == QEvent::ShortcutOverride && key->matches(QKeySequence::SelectAll)) {
-            Event->accept();
+        if (event->type() == QEvent::ShortcutOverride && key->matches(QKeySequence::SelectAll)) {
+            event->accept();
             return true;
         }
         switch (key->key()) {
@@ -522,8 +458,8 @@ bool CellGrid::event(QEvent* Event) {
         case Qt::Key_Right:
         case Qt::Key_Up:
         case Qt::Key_Down:
-            if (Event->type() == QEvent::ShortcutOverride) {
-                Event->accept();
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept();
                 return true;
             }
             keyPressEvent(key);
@@ -533,413 +469,458 @@ bool CellGrid::event(QEvent* Event) {
             break;
         }
     }
-    return QAbstractScrollArea::event(Event);
+    return QAbstractScrollArea::event(event);
 }
 
-void CellGrid::keyPressEvent(QKeyEvent* Event) {
-    const Qt::KeyboardModifiers shift = Event->modifiers();
-    if (FEnabled && ColCount() > 0 && FRowCount > 0) {
+void CellGrid::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers shift = event->modifiers();
+    if (cellsEnabled_ && columnCount() > 0 && rowCount_ > 0) {
         bool handled = false;
-        Guarded([&] { handled = HandleKey(Event->key(), shift); });
+        guarded(platform_, window(), [&] { handled = handleKey(event->key(), shift); });
         if (handled)
-            Event->accept();
+            event->accept();
         else
-            Event->ignore();
-        if (OnKeyDown) {
-            int key = Event->key();
-            Guarded([&] { OnKeyDown(this, key, shift); });
-        }
+            event->ignore();
+        guarded(platform_, window(), [&] { emit keyPressed(event->key(), shift); });
     } else {
-        Event->ignore();
+        event->ignore();
     }
 
     // The character a key produces, as the system delivers it after the key itself: Delete and keys held
     // with Ctrl produce none.
-    const QString text = Event->text();
-    if (text.isEmpty() || Event->key() == Qt::Key_Delete || (shift & Qt::ControlModifier))
+    const QString text = event->text();
+    if (text.isEmpty() || event->key() == Qt::Key_Delete || (shift & Qt::ControlModifier))
         return;
     for (QChar chr : text) {
         const ushort code = chr.unicode();
         if (code != 8 && code < 32)
             continue;
-        if (OnKeyPress)
-            Guarded([&] { OnKeyPress(this, chr); });
+        guarded(platform_, window(), [&] { chr = owner().typedCharacter(*this, chr); });
         if (chr.isNull())
             continue;
-        Event->accept();
-        Guarded([&] { TypeChar(chr); });
+        event->accept();
+        guarded(platform_, window(), [&] { typeChar(chr); });
     }
 }
 
-void CellGrid::MoveStep(int OldCol, int OldRow) {
-    EndEditing();
-    InvalidateRect(CellRect(OldCol, OldRow).Adjusted(-3, -3, 3, 3));
-    InvalidateRect(CellRect(FCol, FRow).Adjusted(-3, -3, 3, 3));
-    const bool updating = FUpdating;
-    FUpdating = true;
-    BuffString.clear();
-    FCol2 = FCol;
-    FRow2 = FRow;
-    try {
-        EnsureVisible(FCol, FRow);
-    } catch (...) {
-        FUpdating = updating;
-        throw;
+void CellGrid::moveStep(int oldColumn, int oldRow) {
+    endEditing();
+    invalidateRect(cellRect(oldColumn, oldRow).adjusted(-3, -3, 3, 3));
+    invalidateRect(cellRect(currentColumn_, currentRow_).adjusted(-3, -3, 3, 3));
+    typedText_.clear();
+    cornerColumn_ = currentColumn_;
+    cornerRow_ = currentRow_;
+    {
+        ScopedFlag updating(updating_);
+        ensureVisible(currentColumn_, currentRow_);
     }
-    FUpdating = updating;
-    SetSelectArea({FCol, FRow, FCol, FRow});
-    ColRowChanged();
+    setSelection({currentColumn_, currentRow_, currentColumn_, currentRow_});
+    reportCurrentCell();
 }
 
-void CellGrid::ExtendStep() {
-    SetSelectArea(
-        {std::min(FCol, FCol2), std::min(FRow, FRow2), std::max(FCol, FCol2), std::max(FRow, FRow2)});
-    EnsureVisible(FCol2, FRow2);
+void CellGrid::extendStep() {
+    setSelection({std::min(currentColumn_, cornerColumn_), std::min(currentRow_, cornerRow_),
+                  std::max(currentColumn_, cornerColumn_), std::max(currentRow_, cornerRow_)});
+    ensureVisible(cornerColumn_, cornerRow_);
 }
 
-void CellGrid::StepInsideSelection(int OldCol, int OldRow) {
-    EndEditing();
-    BuffString.clear();
-    EnsureVisible(FCol, FRow);
-    InvalidateRect(CellRect(OldCol, OldRow).Adjusted(-3, -3, 3, 3));
-    InvalidateBody();
-    ColRowChanged();
+void CellGrid::stepInsideSelection(int oldColumn, int oldRow) {
+    endEditing();
+    typedText_.clear();
+    ensureVisible(currentColumn_, currentRow_);
+    invalidateRect(cellRect(oldColumn, oldRow).adjusted(-3, -3, 3, 3));
+    invalidateBody();
+    reportCurrentCell();
 }
 
 // Every row, as a click on the first row and a Shift+click on the last would select them: the first cell
 // is the anchor and the last the moving corner, which the view follows.
-void CellGrid::SelectAllRows() {
-    EndEditing();
-    BuffString.clear();
-    PutCurrent(FirstVisibleColumn(), 0);
-    FCol2 = LastVisibleColumn();
-    FRow2 = FRowCount - 1;
-    SetSelectArea({0, 0, ColCount() - 1, FRowCount - 1});
-    EnsureVisible(FCol2, FRow2);
-    ColRowChanged();
+void CellGrid::selectAllRows() {
+    endEditing();
+    typedText_.clear();
+    putCurrent(firstVisibleColumn(), 0);
+    cornerColumn_ = lastVisibleColumn();
+    cornerRow_ = rowCount_ - 1;
+    setSelection({0, 0, columnCount() - 1, rowCount_ - 1});
+    ensureVisible(cornerColumn_, cornerRow_);
+    reportCurrentCell();
 }
 
 // Shift+Enter walks the selection backwards: bottom up, column by column from right to left, wrapping from
 // the top left corner to the bottom right one.
-void CellGrid::StepBackInSelection() {
-    const GridRect& a = FSelectArea;
-    if (FCol == a.Left && FRow == a.Top) {
-        FCol = a.Right;
-        FRow = a.Bottom;
-    } else if (FRow == a.Top) {
-        int c = FCol - 1;
-        while (c > a.Left && !ColumnVisible(c))
+void CellGrid::stepBackInSelection() {
+    const CellRange& a = selection_;
+    if (currentColumn_ == a.left && currentRow_ == a.top) {
+        currentColumn_ = a.right;
+        currentRow_ = a.bottom;
+    } else if (currentRow_ == a.top) {
+        int c = currentColumn_ - 1;
+        while (c > a.left && !isColumnVisible(c))
             --c;
-        FCol = c;
-        FRow = a.Bottom;
+        currentColumn_ = c;
+        currentRow_ = a.bottom;
     } else {
-        --FRow;
+        --currentRow_;
     }
 }
 
-void CellGrid::StepForwardInSelection() {
-    const GridRect& a = FSelectArea;
-    if (FCol == a.Right && FRow == a.Bottom) {
-        FCol = a.Left;
-        FRow = a.Top;
-    } else if (FRow == a.Bottom) {
-        int c = FCol + 1;
-        while (c < a.Right && !ColumnVisible(c))
+void CellGrid::stepForwardInSelection() {
+    const CellRange& a = selection_;
+    if (currentColumn_ == a.right && currentRow_ == a.bottom) {
+        currentColumn_ = a.left;
+        currentRow_ = a.top;
+    } else if (currentRow_ == a.bottom) {
+        int c = currentColumn_ + 1;
+        while (c < a.right && !isColumnVisible(c))
             ++c;
-        FCol = c;
-        FRow = a.Top;
+        currentColumn_ = c;
+        currentRow_ = a.top;
     } else {
-        ++FRow;
+        ++currentRow_;
     }
 }
 
-void CellGrid::EnterKey() {
-    const int oldCol = FCol;
-    const int oldRow = FRow;
-    const QString before = CellText(FCol, FRow);
-    QString s = before;
-    if (OnCellAssignment)
-        OnCellAssignment(this, FCol, FRow, s);
+void CellGrid::enterKey() {
+    const int oldCol = currentColumn_;
+    const int oldRow = currentRow_;
+    const QString before = cellText(currentColumn_, currentRow_);
+    QString s = owner().enteredCellText(*this, currentColumn_, currentRow_, before);
     if (s != before)
-        StoreCell(FCol, FRow, true, s);
-    const bool fillDown = FAutoFillDown && s.endsWith(QLatin1Char('*'));
-    const bool fillRight = !fillDown && FAutoFillRight && s.endsWith(QLatin1Char('>'));
-    const bool single = isSingleCell(FSelectArea);
+        storeCell(currentColumn_, currentRow_, true, s);
+    const bool fillDown = autoFillDown_ && s.endsWith(QLatin1Char('*'));
+    const bool fillRight = !fillDown && autoFillRight_ && s.endsWith(QLatin1Char('>'));
+    const bool single = selection_.isSingleCell();
     if (fillDown || fillRight) {
-        BuffString.clear();
-        EndEditing();
+        typedText_.clear();
+        endEditing();
         s.chop(1);
         if (fillDown) {
-            const int last = single ? FRowCount - 1 : FSelectArea.Bottom;
-            for (int r = FRow; r <= last; ++r)
-                SetCellText(FCol, r, s);
+            const int last = single ? rowCount_ - 1 : selection_.bottom;
+            for (int r = currentRow_; r <= last; ++r)
+                setCellText(currentColumn_, r, s);
         } else {
-            const int last = single ? ColCount() - 1 : FSelectArea.Right;
-            for (int c = FCol; c <= last; ++c)
-                SetCellText(c, FRow, s);
+            const int last = single ? columnCount() - 1 : selection_.right;
+            for (int c = currentColumn_; c <= last; ++c)
+                setCellText(c, currentRow_, s);
         }
         return;
     }
     if (single) {
-        FRow = std::min(FRowCount - 1, FRow + 1);
-        MoveStep(oldCol, oldRow);
+        currentRow_ = std::min(rowCount_ - 1, currentRow_ + 1);
+        moveStep(oldCol, oldRow);
     } else {
-        StepForwardInSelection();
-        StepInsideSelection(oldCol, oldRow);
+        stepForwardInSelection();
+        stepInsideSelection(oldCol, oldRow);
     }
 }
 
-bool CellGrid::HandleKey(int Key, Qt::KeyboardModifiers Shift) {
-    const int oldCol = FCol;
-    const int oldRow = FRow;
-    const bool enter = Key == Qt::Key_Return || Key == Qt::Key_Enter;
-    if (Shift & Qt::ControlModifier) {
-        switch (Key) {
-        case Qt::Key_End:
-            FCol = LastVisibleColumn();
-            FRow = FRowCount - 1;
-            MoveStep(oldCol, oldRow);
+namespace {
+
+// The modifier a key binding names: Ctrl wins over Shift, and the others (Alt, the keypad) do not count.
+Qt::KeyboardModifier bindingModifier(Qt::KeyboardModifiers modifiers) {
+    if (modifiers & Qt::ControlModifier)
+        return Qt::ControlModifier;
+    if (modifiers & Qt::ShiftModifier)
+        return Qt::ShiftModifier;
+    return Qt::NoModifier;
+}
+
+} // namespace
+
+bool CellGrid::handleKey(int key, Qt::KeyboardModifiers modifiers) {
+    struct Binding {
+        int key;
+        Qt::KeyboardModifier modifier;
+        void (CellGrid::*action)();
+    };
+    // Keys that move the current cell, the selection's moving corner or the whole selection. Enter commits
+    // the cell's text (the delegate has the last word on it) before it steps on.
+    static const Binding navigation[] = {
+        {Qt::Key_Left, Qt::NoModifier, &CellGrid::goLeft},
+        {Qt::Key_Right, Qt::NoModifier, &CellGrid::goRight},
+        {Qt::Key_Up, Qt::NoModifier, &CellGrid::goUp},
+        {Qt::Key_Down, Qt::NoModifier, &CellGrid::goDown},
+        {Qt::Key_Home, Qt::NoModifier, &CellGrid::goToFirstColumn},
+        {Qt::Key_End, Qt::NoModifier, &CellGrid::goToLastColumn},
+        {Qt::Key_PageUp, Qt::NoModifier, &CellGrid::goToFirstRow},
+        {Qt::Key_PageDown, Qt::NoModifier, &CellGrid::goToLastRow},
+        {Qt::Key_Home, Qt::ControlModifier, &CellGrid::goToFirstCell},
+        {Qt::Key_End, Qt::ControlModifier, &CellGrid::goToLastCell},
+        {Qt::Key_Left, Qt::ShiftModifier, &CellGrid::extendLeft},
+        {Qt::Key_Right, Qt::ShiftModifier, &CellGrid::extendRight},
+        {Qt::Key_Up, Qt::ShiftModifier, &CellGrid::extendUp},
+        {Qt::Key_Down, Qt::ShiftModifier, &CellGrid::extendDown},
+        {Qt::Key_A, Qt::ControlModifier, &CellGrid::selectAllRows},
+        {Qt::Key_Return, Qt::NoModifier, &CellGrid::enterKey},
+        {Qt::Key_Enter, Qt::NoModifier, &CellGrid::enterKey},
+        {Qt::Key_Return, Qt::ShiftModifier, &CellGrid::stepBack},
+        {Qt::Key_Enter, Qt::ShiftModifier, &CellGrid::stepBack},
+        {Qt::Key_C, Qt::ControlModifier, &CellGrid::copy},
+    };
+    // Keys that change cells or rows: a read-only grid takes them and does nothing.
+    static const Binding editing[] = {
+        {Qt::Key_V, Qt::ControlModifier, &CellGrid::paste},
+        {Qt::Key_X, Qt::ControlModifier, &CellGrid::cut},
+        {Qt::Key_Insert, Qt::NoModifier, &CellGrid::insertRowByKey},
+        {Qt::Key_Delete, Qt::ControlModifier, &CellGrid::removeRowByKey},
+        {Qt::Key_Delete, Qt::NoModifier, &CellGrid::clearSelectedCells},
+    };
+    const Qt::KeyboardModifier modifier = bindingModifier(modifiers);
+    auto bound = [&](const Binding& b) { return b.key == key && b.modifier == modifier; };
+    for (const Binding& b : navigation) {
+        if (bound(b)) {
+            (this->*b.action)();
             return true;
-        case Qt::Key_Home:
-            FCol = FirstVisibleColumn();
-            FRow = 0;
-            MoveStep(oldCol, oldRow);
+        }
+    }
+    for (const Binding& b : editing) {
+        if (bound(b)) {
+            if (!readOnly_)
+                (this->*b.action)();
             return true;
-        case Qt::Key_Delete:
-            if (!FReadOnly && FRowCount >= 2) {
-                const int deleted = FRow;
-                DeleteRow(deleted);
-                if (OnDeleteRow)
-                    OnDeleteRow(this, deleted);
-                KeyRowDeleted(deleted);
-                MoveStep(oldCol, oldRow);
-            }
-            return true;
-        case Qt::Key_A:
-            SelectAllRows();
-            return true;
-        case Qt::Key_C:
-            CopyToClipboard();
-            return true;
-        case Qt::Key_V:
-            if (!FReadOnly)
-                PasteFromClipboard();
-            return true;
-        case Qt::Key_X:
-            if (!FReadOnly)
-                CutToClipboard();
-            return true;
-        default:
+        }
+    }
+    return false;
+}
+
+void CellGrid::goTo(int column, int row) {
+    const int oldColumn = currentColumn_;
+    const int oldRow = currentRow_;
+    currentColumn_ = column;
+    currentRow_ = row;
+    moveStep(oldColumn, oldRow);
+}
+
+void CellGrid::goLeft() {
+    goTo(std::max(previousVisibleColumn(currentColumn_), firstVisibleColumn()), currentRow_);
+}
+
+void CellGrid::goRight() {
+    goTo(std::min(nextVisibleColumn(currentColumn_), lastVisibleColumn()), currentRow_);
+}
+
+void CellGrid::goToFirstColumn() {
+    goTo(firstVisibleColumn(), currentRow_);
+}
+
+void CellGrid::goToLastColumn() {
+    goTo(lastVisibleColumn(), currentRow_);
+}
+
+void CellGrid::goToFirstRow() {
+    goTo(currentColumn_, 0);
+}
+
+void CellGrid::goToLastRow() {
+    goTo(currentColumn_, rowCount_ - 1);
+}
+
+void CellGrid::goToFirstCell() {
+    goTo(firstVisibleColumn(), 0);
+}
+
+void CellGrid::goToLastCell() {
+    goTo(lastVisibleColumn(), rowCount_ - 1);
+}
+
+// With rows added by the keys, Up from an empty last row takes that row away again.
+void CellGrid::goUp() {
+    const int oldColumn = currentColumn_;
+    const int oldRow = currentRow_;
+    const bool last = currentRow_ == rowCount_ - 1 && currentRow_ != 0;
+    if (autoAddRow_ && !readOnly_ && last && rowIsEmpty(currentRow_)) {
+        const int dropped = currentRow_;
+        endEditing();
+        setRowCount(rowCount_ - 1);
+        currentRow_ = rowCount_ - 1;
+        emit rowRemoved(dropped);
+        passRowRemoval(dropped);
+    } else {
+        currentRow_ = std::max(0, currentRow_ - 1);
+    }
+    moveStep(oldColumn, oldRow);
+}
+
+// With rows added by the keys, Down from the last row adds an empty row.
+void CellGrid::goDown() {
+    const int oldColumn = currentColumn_;
+    const int oldRow = currentRow_;
+    if (autoAddRow_ && !readOnly_ && currentRow_ == rowCount_ - 1) {
+        // The new row starts empty even when texts of an earlier, longer grid are still stored there.
+        const int added = addRow();
+        currentRow_ = added;
+        emit rowInserted(added);
+        passRowInsertion(added);
+    } else {
+        currentRow_ = std::min(rowCount_ - 1, currentRow_ + 1);
+    }
+    moveStep(oldColumn, oldRow);
+}
+
+bool CellGrid::rowIsEmpty(int row) const {
+    for (int c = 0; c < columnCount(); ++c)
+        if (!cellText(c, row).isEmpty())
             return false;
-        }
-    }
-    if (Shift & Qt::ShiftModifier) {
-        if (enter) {
-            if (isSingleCell(FSelectArea)) {
-                FRow = std::max(0, FRow - 1);
-                MoveStep(oldCol, oldRow);
-            } else {
-                StepBackInSelection();
-                StepInsideSelection(oldCol, oldRow);
-            }
-            return true;
-        }
-        switch (Key) {
-        case Qt::Key_Left:
-            FCol2 = std::max(PrevVisibleColumn(FCol2), FirstVisibleColumn());
-            ExtendStep();
-            return true;
-        case Qt::Key_Right:
-            FCol2 = std::min(NextVisibleColumn(FCol2), LastVisibleColumn());
-            ExtendStep();
-            return true;
-        case Qt::Key_Up:
-            FRow2 = std::max(0, FRow2 - 1);
-            ExtendStep();
-            return true;
-        case Qt::Key_Down:
-            FRow2 = std::min(FRowCount - 1, FRow2 + 1);
-            ExtendStep();
-            return true;
-        default:
-            return false;
-        }
-    }
-    if (enter) {
-        EnterKey();
-        return true;
-    }
-    switch (Key) {
-    case Qt::Key_PageUp:
-        FRow = 0;
-        break;
-    case Qt::Key_PageDown:
-        FRow = FRowCount - 1;
-        break;
-    case Qt::Key_Home:
-        FCol = FirstVisibleColumn();
-        break;
-    case Qt::Key_End:
-        FCol = LastVisibleColumn();
-        break;
-    case Qt::Key_Left:
-        FCol = std::max(PrevVisibleColumn(FCol), FirstVisibleColumn());
-        break;
-    case Qt::Key_Right:
-        FCol = std::min(NextVisibleColumn(FCol), LastVisibleColumn());
-        break;
-    case Qt::Key_Up:
-        if (FAutoAddRow && !FReadOnly && FRow == FRowCount - 1 && FRow != 0) {
-            bool empty = true;
-            for (int c = 0; c < ColCount() && empty; ++c)
-                empty = CellText(c, FRow).isEmpty();
-            if (empty) {
-                const int dropped = FRow;
-                EndEditing();
-                SetRowCount(FRowCount - 1);
-                FRow = FRowCount - 1;
-                if (OnDeleteRow)
-                    OnDeleteRow(this, dropped);
-                KeyRowDeleted(dropped);
-            } else {
-                --FRow;
-            }
-        } else {
-            FRow = std::max(0, FRow - 1);
-        }
-        break;
-    case Qt::Key_Down:
-        if (FAutoAddRow && !FReadOnly && FRow == FRowCount - 1) {
-            // The new row starts empty even when texts of an earlier, longer grid are still stored there.
-            const int added = AddRow();
-            FRow = added;
-            if (OnInsertRow)
-                OnInsertRow(this, added);
-            KeyRowInserted(added);
-        } else {
-            FRow = std::min(FRowCount - 1, FRow + 1);
-        }
-        break;
-    case Qt::Key_Insert: {
-        if (FReadOnly)
-            return true;
-        if (FRow == -1)
-            FRow = 0;
-        InsertRow(FRow);
-        if (OnInsertRow)
-            OnInsertRow(this, FRow);
-        KeyRowInserted(FRow);
-        break;
-    }
-    case Qt::Key_Delete:
-        if (BuffString.isEmpty() && !FReadOnly) {
-            {
-                UpdatingScope updating(FUpdating);
-                for (int c = FSelectArea.Left; c <= FSelectArea.Right; ++c)
-                    for (int r = FSelectArea.Top; r <= FSelectArea.Bottom; ++r)
-                        StoreCell(c, r, true, QString());
-            }
-            InvalidateBody();
-        }
-        return true;
-    default:
-        return false;
-    }
-    MoveStep(oldCol, oldRow);
     return true;
 }
 
-void CellGrid::KeyRowInserted(int ARow) {
-    if (!Sync)
-        return;
-    UpdatingScope passing(PassingRowChange);
-    if (ARow == Sync->RowCount())
-        Sync->AddRow();
-    else
-        Sync->InsertRow(ARow);
+void CellGrid::extendLeft() {
+    cornerColumn_ = std::max(previousVisibleColumn(cornerColumn_), firstVisibleColumn());
+    extendStep();
 }
 
-void CellGrid::KeyRowDeleted(int ARow) {
-    if (!Sync)
+void CellGrid::extendRight() {
+    cornerColumn_ = std::min(nextVisibleColumn(cornerColumn_), lastVisibleColumn());
+    extendStep();
+}
+
+void CellGrid::extendUp() {
+    cornerRow_ = std::max(0, cornerRow_ - 1);
+    extendStep();
+}
+
+void CellGrid::extendDown() {
+    cornerRow_ = std::min(rowCount_ - 1, cornerRow_ + 1);
+    extendStep();
+}
+
+void CellGrid::stepBack() {
+    const int oldColumn = currentColumn_;
+    const int oldRow = currentRow_;
+    if (selection_.isSingleCell()) {
+        currentRow_ = std::max(0, currentRow_ - 1);
+        moveStep(oldColumn, oldRow);
+    } else {
+        stepBackInSelection();
+        stepInsideSelection(oldColumn, oldRow);
+    }
+}
+
+void CellGrid::insertRowByKey() {
+    const int oldColumn = currentColumn_;
+    const int oldRow = currentRow_;
+    if (currentRow_ == -1)
+        currentRow_ = 0;
+    insertRow(currentRow_);
+    emit rowInserted(currentRow_);
+    passRowInsertion(currentRow_);
+    moveStep(oldColumn, oldRow);
+}
+
+// The last row stays: Ctrl+Delete removes the current row only while there are two or more.
+void CellGrid::removeRowByKey() {
+    if (rowCount_ < 2)
         return;
-    UpdatingScope passing(PassingRowChange);
-    Sync->DeleteRow(ARow);
+    const int oldColumn = currentColumn_;
+    const int oldRow = currentRow_;
+    const int removed = currentRow_;
+    removeRow(removed);
+    emit rowRemoved(removed);
+    passRowRemoval(removed);
+    moveStep(oldColumn, oldRow);
+}
+
+// Delete empties the selected cells, unless it is taking back a typed character.
+void CellGrid::clearSelectedCells() {
+    if (!typedText_.isEmpty())
+        return;
+    {
+        ScopedFlag updating(updating_);
+        for (int c = selection_.left; c <= selection_.right; ++c)
+            for (int r = selection_.top; r <= selection_.bottom; ++r)
+                storeCell(c, r, true, QString());
+    }
+    invalidateBody();
+}
+
+void CellGrid::passRowInsertion(int row) {
+    if (!linkedGrid_)
+        return;
+    ScopedFlag passing(passingRowChange_);
+    if (row == linkedGrid_->rowCount())
+        linkedGrid_->addRow();
+    else
+        linkedGrid_->insertRow(row);
+}
+
+void CellGrid::passRowRemoval(int row) {
+    if (!linkedGrid_)
+        return;
+    ScopedFlag passing(passingRowChange_);
+    linkedGrid_->removeRow(row);
 }
 
 // ---- Typing
 
-void CellGrid::TypeChar(QChar Chr) {
-    if (!FEnabled || ColCount() == 0 || FRowCount == 0 || FReadOnly)
+void CellGrid::typeChar(QChar chr) {
+    if (!cellsEnabled_ || columnCount() == 0 || rowCount_ == 0 || readOnly_)
         return;
-    const ushort code = Chr.unicode();
+    const ushort code = chr.unicode();
     if (code == 8) {
-        EndEditing();
-        BuffString.chop(1);
-        ShowBuffer();
+        endEditing();
+        typedText_.chop(1);
+        showTypedText();
         return;
     }
     if (code < 32 || code > 255 || code == 127)
         return;
-    bool allowed = true;
-    if (OnFilterChar)
-        OnFilterChar(this, FCol, FRow, Chr, allowed);
-    if (!allowed)
+    if (!owner().acceptsCharacter(*this, currentColumn_, currentRow_, chr))
         return;
-    EndEditing();
-    BuffString += Chr;
-    ShowBuffer();
+    endEditing();
+    typedText_ += chr;
+    showTypedText();
 }
 
-void CellGrid::ShowBuffer() {
-    StoreCell(FCol, FRow, true, BuffString);
-    EnsureVisible(FCol, FRow);
-    const QPoint caret = RepaintCell(FCol, FRow, true);
+void CellGrid::showTypedText() {
+    storeCell(currentColumn_, currentRow_, true, typedText_);
+    ensureVisible(currentColumn_, currentRow_);
+    const QPoint caret = repaintCell(currentColumn_, currentRow_, true);
     if (caret.x() >= 0)
-        ShowCaretAt(caret);
+        showCaretAt(caret);
 }
 
 // ---- Clipboard
 
-QString CellGrid::SelectionText(bool ClearCells) {
+QString CellGrid::selectionText(bool clearCells) {
     QString text;
-    for (int r = FSelectArea.Top; r <= FSelectArea.Bottom; ++r) {
+    for (int r = selection_.top; r <= selection_.bottom; ++r) {
         bool first = true;
-        for (int c = FSelectArea.Left; c <= FSelectArea.Right; ++c) {
-            if (!ColumnVisible(c))
+        for (int c = selection_.left; c <= selection_.right; ++c) {
+            if (!isColumnVisible(c))
                 continue;
             if (!first)
                 text += QLatin1Char('\t');
             first = false;
-            text += CellText(c, r);
-            if (ClearCells)
-                StoreCell(c, r, true, QString());
+            text += cellText(c, r);
+            if (clearCells)
+                storeCell(c, r, true, QString());
         }
         text += QStringLiteral("\r\n");
     }
     return text;
 }
 
-void CellGrid::CopyToClipboard() {
-    FPlatform.setClipboardText(SelectionText(false));
+void CellGrid::copy() {
+    platform_.setClipboardText(selectionText(false));
 }
 
-void CellGrid::CutToClipboard() {
+void CellGrid::cut() {
     QString text;
     {
-        UpdatingScope updating(FUpdating);
-        text = SelectionText(true);
-        FPlatform.setClipboardText(text);
+        ScopedFlag updating(updating_);
+        text = selectionText(true);
+        platform_.setClipboardText(text);
     }
-    InvalidateBody();
+    invalidateBody();
 }
 
-void CellGrid::PasteFromClipboard() {
-    const QString text = FPlatform.clipboardText();
-    if (text.isEmpty() || ColCount() == 0 || FRowCount == 0)
+void CellGrid::paste() {
+    const QString text = platform_.clipboardText();
+    if (text.isEmpty() || columnCount() == 0 || rowCount_ == 0)
         return;
-    EndEditing();
+    endEditing();
     {
-        UpdatingScope updating(FUpdating);
+        ScopedFlag updating(updating_);
         // Lines end with CR LF; a lone CR or LF is taken as a line end too. A final break adds no line.
         QString normal = text;
         normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -957,36 +938,36 @@ void CellGrid::PasteFromClipboard() {
             while (row.size() < fields)
                 row << QString();
 
-        if (isSingleCell(FSelectArea)) {
+        if (selection_.isSingleCell()) {
             for (size_t i = 0; i < rows.size(); ++i) {
-                const int r = FRow + static_cast<int>(i);
-                if (r > FRowCount - 1)
+                const int r = currentRow_ + static_cast<int>(i);
+                if (r > rowCount_ - 1)
                     break;
-                int c = FCol;
+                int c = currentColumn_;
                 for (const QString& field : rows[i]) {
-                    while (c < ColCount() && !ColumnVisible(c))
+                    while (c < columnCount() && !isColumnVisible(c))
                         ++c;
-                    if (c >= ColCount())
+                    if (c >= columnCount())
                         break;
-                    StoreCell(c, r, true, field);
+                    storeCell(c, r, true, field);
                     ++c;
                 }
             }
         } else {
             const int count = static_cast<int>(rows.size());
-            for (int u = FSelectArea.Top; u <= FSelectArea.Bottom; ++u) {
-                const QStringList& row = rows[static_cast<size_t>(positiveMod(u - FSelectArea.Top, count))];
+            for (int u = selection_.top; u <= selection_.bottom; ++u) {
+                const QStringList& row = rows[static_cast<size_t>(positiveMod(u - selection_.top, count))];
                 qsizetype k = 0;
-                for (int c = FSelectArea.Left; c <= FSelectArea.Right; ++c) {
-                    if (!ColumnVisible(c))
+                for (int c = selection_.left; c <= selection_.right; ++c) {
+                    if (!isColumnVisible(c))
                         continue;
-                    StoreCell(c, u, true, row[k]);
+                    storeCell(c, u, true, row[k]);
                     k = (k + 1) % fields;
                 }
             }
         }
     }
-    InvalidateBody();
+    invalidateBody();
 }
 
 } // namespace trimerka

@@ -7,266 +7,210 @@
 #include <QScrollBar>
 
 #include "widgets/CellGrid.h"
+#include "widgets/ScopedFlag.h"
 
 namespace trimerka {
 
-namespace {
-
-// Restores a flag when the scope ends, so an error cannot leave the grid stuck.
-class FlagGuard {
-public:
-    explicit FlagGuard(bool& flag) : f(flag), old(flag) { f = true; }
-    ~FlagGuard() { f = old; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-private:
-    bool& f;
-    bool old;
-};
-
-} // namespace
-
 // ---- Header build and layout
 
-void CellGrid::BuildHeader() {
+void CellGrid::buildHeader() {
     std::vector<HeaderColumn> cols;
-    cols.reserve(FColumns.FItems.size());
-    for (const auto& c : FColumns.FItems)
-        cols.push_back({c->FTitle, c->FVisible});
-    FHeaderInfos = BuildHeaderCells(cols, FHeaderLine);
-    RecalcLayout();
+    cols.reserve(columns_.items_.size());
+    for (const auto& c : columns_.items_)
+        cols.push_back({c->title_, c->visible_});
+    headerCells_ = buildHeaderCells(cols, headerLines_);
+    recalculateLayout();
 }
 
-void CellGrid::FitWidths(std::vector<FitColumn>& Columns, int Available, int ForcedColumn) {
-    int body = 0;
-    for (const auto& c : Columns)
-        if (c.Visible)
-            body += c.Width;
-    const int start = body;
-    const int n = static_cast<int>(Columns.size());
-    if (n == 0)
-        return;
-    if (body < Available) {
-        for (int i = 0; body < Available;) {
-            FitColumn& c = Columns[static_cast<size_t>(i)];
-            if (c.Visible && c.CanResize) {
-                ++c.Width;
-                ++body;
-            }
-            if (++i == n) {
-                if (body == start)
-                    break;
-                i = 0;
-            }
-        }
-    } else if (body > Available) {
-        for (int i = 0; body > Available;) {
-            FitColumn& c = Columns[static_cast<size_t>(i)];
-            if (c.Visible && c.CanResize && i != ForcedColumn) {
-                --c.Width;
-                --body;
-            }
-            if (++i == n) {
-                if (body == start)
-                    break;
-                i = 0;
-            }
-        }
-    }
-}
-
-int CellGrid::ClientWidth() const {
+int CellGrid::clientWidth() const {
     int w = contentsRect().width();
     if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
         w -= verticalScrollBar()->sizeHint().width();
     return std::max(w, 0);
 }
 
-int CellGrid::ClientHeight() const {
+int CellGrid::clientHeight() const {
     int h = contentsRect().height();
     if (horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
         h -= horizontalScrollBar()->sizeHint().height();
     return std::max(h, 0);
 }
 
-void CellGrid::ShowScrollBars(bool Horz, bool Vert) {
-    setHorizontalScrollBarPolicy(Horz ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Vert ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+void CellGrid::showScrollBars(bool horizontal, bool vertical) {
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
-void CellGrid::RecalcLayout() {
-    if (InLayout)
-        return;
-    FlagGuard guard(InLayout);
-    const int H = FDefRowHeight;
-    ApplyMergeCells();
+// Every column as wide as its widest text, and never narrower than the default width.
+void CellGrid::sizeColumnsToTexts() {
+    const QFontMetrics fm(font());
+    for (auto& c : columns_.items_) {
+        int a = 20;
+        for (const auto& e : c->cells_)
+            a = std::max(a, fm.horizontalAdvance(e.text) + 7);
+        c->width_ = std::max(defaultColumnWidth_, a);
+    }
+}
 
-    const bool anyVisible = std::any_of(FColumns.FItems.begin(), FColumns.FItems.end(),
-                                        [](const auto& c) { return c->FVisible; });
+// The resizable columns share the available width; returns the body's new width.
+int CellGrid::fitColumnsToWidth(int available) {
+    std::vector<ColumnExtent> fit;
+    fit.reserve(columns_.items_.size());
+    for (const auto& c : columns_.items_)
+        fit.push_back({c->width_, c->visible_, c->resizable_});
+    GridGeometry::fitWidths(fit, available, forcedColumn_);
+    forcedColumn_ = -1;
+    int body = 0;
+    for (size_t i = 0; i < fit.size(); ++i) {
+        columns_.items_[i]->width_ = fit[i].width;
+        if (fit[i].visible)
+            body += fit[i].width;
+    }
+    return body;
+}
+
+void CellGrid::recalculateLayout() {
+    if (inLayout_)
+        return;
+    ScopedFlag layingOut(inLayout_);
+    const int lineHeight = rowHeight_;
+    applyMergedCells();
+
+    const bool anyVisible = std::any_of(columns_.items_.begin(), columns_.items_.end(),
+                                        [](const auto& c) { return c->visible_; });
     if (!anyVisible) {
-        FixedWidth = FixedHeight = BodyWidth = BodyHeight = 0;
-        ShowScrollBars(false, false);
+        fixedWidth_ = fixedHeight_ = bodyWidth_ = bodyHeight_ = 0;
+        showScrollBars(false, false);
         // Leave nothing stale behind for the painter: the whole client area is empty.
-        AllWidth = AllHeight = 0;
-        FMaxHScroll = FMaxVScroll = 0;
-        FHorzOffset = FVertOffset = 0;
-        FooterTop = 0;
-        CellBox = {0, 0, ClientWidth(), ClientHeight()};
+        allWidth_ = allHeight_ = 0;
+        maxHorizontalOffset_ = maxVerticalOffset_ = 0;
+        horizontalOffset_ = verticalOffset_ = 0;
+        footerTop_ = 0;
+        cellBox_ = {0, 0, clientWidth(), clientHeight()};
         return;
     }
 
-    if (FAutoColWidth) {
-        const QFontMetrics fm(font());
-        for (auto& c : FColumns.FItems) {
-            int a = 20;
-            for (const auto& e : c->FStrings)
-                a = std::max(a, fm.horizontalAdvance(e.Text) + 7);
-            c->FWidth = std::max(FDefColWidth, a);
-        }
-    }
+    if (autoColumnWidth_)
+        sizeColumnsToTexts();
 
-    FixedWidth = FGutterKind != gkNone ? FGutterWidth : 0;
-    FixedHeight = FHeaderLine * H;
-    BodyHeight = FRowCount * H;
+    fixedWidth_ = gutterContent_ != GutterContent::None ? gutterWidth_ : 0;
+    fixedHeight_ = headerLines_ * lineHeight;
+    bodyHeight_ = rowCount_ * lineHeight;
 
-    const int availWidth = ClientWidth() - FixedWidth;
-    const int availHeight = ClientHeight() - FixedHeight - (FShowFooter ? H : 0);
+    const int availWidth = clientWidth() - fixedWidth_;
+    const int availHeight = clientHeight() - fixedHeight_ - (showFooter_ ? lineHeight : 0);
 
-    BodyWidth = 0;
-    for (const auto& c : FColumns.FItems)
-        if (c->FVisible)
-            BodyWidth += c->FWidth;
+    bodyWidth_ = 0;
+    for (const auto& c : columns_.items_)
+        if (c->visible_)
+            bodyWidth_ += c->width_;
 
-    if (FFitToWidth) {
-        std::vector<FitColumn> fit;
-        fit.reserve(FColumns.FItems.size());
-        for (const auto& c : FColumns.FItems)
-            fit.push_back({c->FWidth, c->FVisible, c->FCanResize});
-        FitWidths(fit, availWidth, ForcedColumn);
-        BodyWidth = 0;
-        for (size_t i = 0; i < fit.size(); ++i) {
-            FColumns.FItems[i]->FWidth = fit[i].Width;
-            if (fit[i].Visible)
-                BodyWidth += fit[i].Width;
-        }
-        ForcedColumn = -1;
-    }
+    if (fitToWidth_)
+        bodyWidth_ = fitColumnsToWidth(availWidth);
 
-    if (BodyWidth < availWidth)
-        FHorzOffset = 0;
-    if (BodyHeight < availHeight)
-        FVertOffset = 0;
+    if (bodyWidth_ < availWidth)
+        horizontalOffset_ = 0;
+    if (bodyHeight_ < availHeight)
+        verticalOffset_ = 0;
 
-    ShowScrollBars(BodyWidth > availWidth, BodyHeight > availHeight);
-    const int cw = ClientWidth();
-    const int ch = ClientHeight();
+    showScrollBars(bodyWidth_ > availWidth, bodyHeight_ > availHeight);
+    const int cw = clientWidth();
+    const int ch = clientHeight();
 
-    FMaxHScroll = std::max(0, BodyWidth + FixedWidth - cw);
-    FMaxVScroll = std::max(0, BodyHeight + FixedHeight + (FShowFooter ? H : 0) - ch);
-    FMaxVScroll = (FMaxVScroll + H - 1) / H * H;
+    maxHorizontalOffset_ = std::max(0, bodyWidth_ + fixedWidth_ - cw);
+    maxVerticalOffset_ = std::max(0, bodyHeight_ + fixedHeight_ + (showFooter_ ? lineHeight : 0) - ch);
+    maxVerticalOffset_ = (maxVerticalOffset_ + lineHeight - 1) / lineHeight * lineHeight;
 
-    if (FShowFooter) {
+    if (showFooter_) {
         if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
-            FooterTop = (ch / H - 1) * H - 1;
+            footerTop_ = (ch / lineHeight - 1) * lineHeight - 1;
         else
-            FooterTop = (FHeaderLine + FRowCount) * H - 1;
+            footerTop_ = (headerLines_ + rowCount_) * lineHeight - 1;
     }
 
-    FHorzOffset = std::clamp(FHorzOffset, 0, FMaxHScroll);
-    FVertOffset = std::clamp(FVertOffset, 0, FMaxVScroll);
-    SetHorzBar();
-    SetVertBar();
+    horizontalOffset_ = std::clamp(horizontalOffset_, 0, maxHorizontalOffset_);
+    verticalOffset_ = std::clamp(verticalOffset_, 0, maxVerticalOffset_);
+    updateHorizontalBar();
+    updateVerticalBar();
 
-    AllWidth = std::min(cw, BodyWidth + FixedWidth);
-    AllHeight = std::min(ch, BodyHeight + FixedHeight + (FShowFooter ? H : 0));
-    CellBox = {FixedWidth, FixedHeight, cw, FShowFooter ? FooterTop : ch};
+    allWidth_ = std::min(cw, bodyWidth_ + fixedWidth_);
+    allHeight_ = std::min(ch, bodyHeight_ + fixedHeight_ + (showFooter_ ? lineHeight : 0));
+    cellBox_ = {fixedWidth_, fixedHeight_, cw, showFooter_ ? footerTop_ : ch};
 }
 
 // ---- Geometry
 
-int CellGrid::ColumnLeft(int N) const {
-    int x = 0;
-    const int n = std::min(N, ColCount());
-    for (int i = 0; i < n; ++i) {
-        const CellColumn& c = *FColumns.FItems[static_cast<size_t>(i)];
-        if (c.FVisible)
-            x += c.FWidth;
-    }
-    return x;
+GridGeometry CellGrid::geometry() const {
+    std::vector<ColumnExtent> extents;
+    extents.reserve(columns_.items_.size());
+    for (const auto& c : columns_.items_)
+        extents.push_back({c->width_, c->visible_, c->resizable_});
+    GridGeometry g(std::move(extents), rowCount_, rowHeight_);
+    g.setBands(fixedWidth_, fixedHeight_);
+    g.setBodySize(bodyWidth_, bodyHeight_);
+    g.setScrollOffsets(horizontalOffset_, verticalOffset_);
+    g.setCellBox(cellBox_);
+    g.setColumnSizing(!autoColumnWidth_);
+    g.setFooterTop(footerTop_);
+    return g;
 }
 
-GridRect CellGrid::CellRect(int ACol, int ARow) const {
-    if (ACol == -1 || ARow == -1)
+int CellGrid::columnLeft(int column) const {
+    return geometry().columnLeft(column);
+}
+
+PixelRect CellGrid::cellRect(int column, int row) const {
+    return geometry().cellRect(column, row);
+}
+
+PixelRect CellGrid::headerCellRect(const HeaderCell& info) const {
+    return geometry().headerCellRect(info.cells);
+}
+
+PixelRect CellGrid::gutterCellRect(int row) const {
+    return geometry().gutterCellRect(row, gutterWidth_);
+}
+
+PixelRect CellGrid::mergedCellRect(const MergedCell& cell) const {
+    return geometry().mergedCellRect(cell.cells);
+}
+
+PixelRect CellGrid::footerCellRect(int column) const {
+    return geometry().footerCellRect(column);
+}
+
+int CellGrid::firstVisibleRow() const {
+    return geometry().rowsMeeting(cellBox_.top, cellBox_.bottom).first;
+}
+
+int CellGrid::lastVisibleRow() const {
+    return geometry().rowsMeeting(cellBox_.top, cellBox_.bottom).last;
+}
+
+PixelRect CellGrid::selectionFrameRect() const {
+    return geometry().rangeRect(selection_);
+}
+
+PixelRect CellGrid::fillHandleRect() const {
+    if (!cellsEnabled_ || currentColumn_ == -1 || currentRow_ == -1 || columnCount() == 0 || rowCount_ <= 0)
         return {};
-    const int H = FDefRowHeight;
-    const int left = ColumnLeft(ACol);
-    int w = 0;
-    if (ACol >= 0 && ACol < ColCount() && FColumns.FItems[static_cast<size_t>(ACol)]->FVisible)
-        w = FColumns.FItems[static_cast<size_t>(ACol)]->FWidth;
-    const GridRect body{left - 1, ARow * H - 1, left + w, ARow * H + H};
-    return body.Translated(FixedWidth - FHorzOffset, FixedHeight - FVertOffset);
+    return geometry().fillHandleRect(selection_, fillHandlePlace_);
 }
 
-GridRect CellGrid::HeaderCellRect(const HeaderInfo& Info) const {
-    const int H = FDefRowHeight;
-    const GridRect r{ColumnLeft(Info.Rc.Left) - 1, Info.Rc.Top * H - 1, ColumnLeft(Info.Rc.Right + 1),
-                     (Info.Rc.Bottom + 1) * H};
-    return r.Translated(FixedWidth - FHorzOffset, 0);
+GridHit CellGrid::hitTest(int x, int y) const {
+    return geometry().hitTest({x, y}, fillHandleRect());
 }
 
-GridRect CellGrid::GutterCellRect(int ARow) const {
-    const int H = FDefRowHeight;
-    return GridRect{-1, ARow * H - 1, FGutterWidth, (ARow + 1) * H}.Translated(0, FixedHeight - FVertOffset);
+int CellGrid::rowAt(int y) const {
+    return geometry().rowAt(y);
 }
 
-GridRect CellGrid::MergedCellRect(const MergedCell& Cell) const {
-    const int H = FDefRowHeight;
-    const GridRect r{ColumnLeft(Cell.Rc.Left) - 1, Cell.Rc.Top * H - 1, ColumnLeft(Cell.Rc.Right + 1),
-                     Cell.Rc.Top * H + (Cell.Rc.Bottom - Cell.Rc.Top + 1) * H};
-    return r.Translated(FixedWidth - FHorzOffset, FixedHeight - FVertOffset);
+int CellGrid::columnAt(int x) const {
+    return geometry().columnAt(x);
 }
 
-GridRect CellGrid::FooterCellRect(int ACol) const {
-    const int B = FooterTop + FDefRowHeight + 1;
-    return GridRect{ColumnLeft(ACol) - 1, FooterTop, ColumnLeft(ACol + 1), B}.Translated(
-        FixedWidth - FHorzOffset, 0);
-}
-
-namespace {
-int floorDiv(int a, int b) {
-    return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
-}
-} // namespace
-
-void CellGrid::RowsMeeting(int Top, int Bottom, int& First, int& Last) const {
-    // Row r covers client rows r * H - 1 .. r * H + H - 1, moved by FixedHeight - VertOffset.
-    const int H = FDefRowHeight;
-    const int shift = FVertOffset - FixedHeight;
-    First = std::max(floorDiv(Top + shift, H), 0);
-    Last = std::min(-floorDiv(-(Bottom + shift + 1), H) - 1, FRowCount - 1);
-    if (Bottom <= Top)
-        Last = First - 1;
-}
-
-int CellGrid::FirstVisibleRow() const {
-    int first = 0;
-    int last = 0;
-    RowsMeeting(CellBox.Top, CellBox.Bottom, first, last);
-    return first;
-}
-
-int CellGrid::LastVisibleRow() const {
-    int first = 0;
-    int last = 0;
-    RowsMeeting(CellBox.Top, CellBox.Bottom, first, last);
-    return last;
-}
-
-GridRect CellGrid::FrameRect() const {
-    const GridRect a = CellRect(FSelectArea.Left, FSelectArea.Top);
-    const GridRect b = CellRect(FSelectArea.Right, FSelectArea.Bottom);
-    return {a.Left, a.Top, b.Right, b.Bottom};
+QPoint CellGrid::clampedCellAt(int x, int y) const {
+    return geometry().clampedCellAt(x, y);
 }
 
 } // namespace trimerka

@@ -13,45 +13,45 @@ namespace trimerka {
 namespace {
 
 struct TextPlace {
-    int X = 0;
-    int Y = 0;
-    int Width = 0;
-    int Height = 0;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
 };
 
-// Where one line of text goes in R; KeepEnd puts the end of a too-wide left-aligned text in view.
-TextPlace placeText(const QFontMetrics& fm, const GridRect& R, const QString& Text, HorizontalAlignment HA,
-                    VerticalAlignment VA, bool KeepEnd) {
+// Where one line of text goes in R; keepEnd puts the end of a too-wide left-aligned text in view.
+TextPlace placeText(const QFontMetrics& fm, const PixelRect& rect, const QString& text,
+                    HorizontalAlignment horizontal, VerticalAlignment vertical, bool keepEnd) {
     TextPlace p;
-    p.Width = fm.horizontalAdvance(Text);
-    p.Height = fm.height();
-    switch (HA) {
-    case haLeft:
-        p.X = KeepEnd && p.Width > R.Width() ? R.Right - p.Width : R.Left;
+    p.width = fm.horizontalAdvance(text);
+    p.height = fm.height();
+    switch (horizontal) {
+    case HorizontalAlignment::Left:
+        p.x = keepEnd && p.width > rect.width() ? rect.right - p.width : rect.left;
         break;
-    case haCenter:
-        p.X = R.Left + (R.Width() - p.Width) / 2;
+    case HorizontalAlignment::Center:
+        p.x = rect.left + (rect.width() - p.width) / 2;
         break;
-    case haRight:
-        p.X = R.Right - p.Width;
+    case HorizontalAlignment::Right:
+        p.x = rect.right - p.width;
         break;
     }
-    switch (VA) {
-    case vaTop:
-        p.Y = R.Top;
+    switch (vertical) {
+    case VerticalAlignment::Top:
+        p.y = rect.top;
         break;
-    case vaCenter:
-        p.Y = R.Top + (R.Height() - p.Height) / 2;
+    case VerticalAlignment::Center:
+        p.y = rect.top + (rect.height() - p.height) / 2;
         break;
-    case vaBottom:
-        p.Y = R.Bottom - p.Height;
+    case VerticalAlignment::Bottom:
+        p.y = rect.bottom - p.height;
         break;
     }
     return p;
 }
 
-QPoint caretAfter(const TextPlace& p, const GridRect& R) {
-    return {std::min(p.X + p.Width + 1, R.Right), R.Top - 1};
+QPoint caretAfter(const TextPlace& p, const PixelRect& rect) {
+    return {std::min(p.x + p.width + 1, rect.right), rect.top - 1};
 }
 
 } // namespace
@@ -59,37 +59,38 @@ QPoint caretAfter(const TextPlace& p, const GridRect& R) {
 // ---- Pixel-exact primitives. Filled rectangles are exact in Qt's raster engine, so borders and lines are
 // drawn as one-pixel fills: a rectangle's border lies on columns L and R - 1 and rows T and B - 1.
 
-void CellGrid::FillRect(QPainter& P, const GridRect& R, const QColor& Brush) {
-    if (!R.IsEmpty())
-        P.fillRect(R.ToQRect(), Brush);
+void CellGrid::fillRect(QPainter& painter, const PixelRect& rect, const QColor& brush) {
+    if (!rect.isEmpty())
+        painter.fillRect(rect.toQRect(), brush);
 }
 
-void CellGrid::FrameRect(QPainter& P, const GridRect& R, const QColor& Pen) {
-    if (R.IsEmpty())
+void CellGrid::drawFrame(QPainter& painter, const PixelRect& rect, const QColor& pen) {
+    if (rect.isEmpty())
         return;
-    FillRect(P, {R.Left, R.Top, R.Right, R.Top + 1}, Pen);
-    FillRect(P, {R.Left, R.Bottom - 1, R.Right, R.Bottom}, Pen);
-    FillRect(P, {R.Left, R.Top, R.Left + 1, R.Bottom}, Pen);
-    FillRect(P, {R.Right - 1, R.Top, R.Right, R.Bottom}, Pen);
+    fillRect(painter, {rect.left, rect.top, rect.right, rect.top + 1}, pen);
+    fillRect(painter, {rect.left, rect.bottom - 1, rect.right, rect.bottom}, pen);
+    fillRect(painter, {rect.left, rect.top, rect.left + 1, rect.bottom}, pen);
+    fillRect(painter, {rect.right - 1, rect.top, rect.right, rect.bottom}, pen);
 }
 
-void CellGrid::Rectangle(QPainter& P, const GridRect& R, const QColor& Pen, const QColor& Brush) {
-    FillRect(P, R.Adjusted(1, 1, -1, -1), Brush);
-    FrameRect(P, R, Pen);
+void CellGrid::drawRectangle(QPainter& painter, const PixelRect& rect, const QColor& pen,
+                             const QColor& brush) {
+    fillRect(painter, rect.adjusted(1, 1, -1, -1), brush);
+    drawFrame(painter, rect, pen);
 }
 
 // A line that leaves out its end point, so that joined segments paint each joint once.
-void CellGrid::LineTo(QPainter& P, QPoint From, QPoint To, const QColor& Pen) {
-    int x = From.x();
-    int y = From.y();
-    const int x1 = To.x();
-    const int y1 = To.y();
+void CellGrid::drawLine(QPainter& painter, QPoint from, QPoint to, const QColor& pen) {
+    int x = from.x();
+    int y = from.y();
+    const int x1 = to.x();
+    const int y1 = to.y();
     if (y == y1) {
-        FillRect(P, x < x1 ? GridRect{x, y, x1, y + 1} : GridRect{x1 + 1, y, x + 1, y + 1}, Pen);
+        fillRect(painter, x < x1 ? PixelRect{x, y, x1, y + 1} : PixelRect{x1 + 1, y, x + 1, y + 1}, pen);
         return;
     }
     if (x == x1) {
-        FillRect(P, y < y1 ? GridRect{x, y, x + 1, y1} : GridRect{x, y1 + 1, x + 1, y + 1}, Pen);
+        fillRect(painter, y < y1 ? PixelRect{x, y, x + 1, y1} : PixelRect{x, y1 + 1, x + 1, y + 1}, pen);
         return;
     }
     const int dx = std::abs(x1 - x);
@@ -98,7 +99,7 @@ void CellGrid::LineTo(QPainter& P, QPoint From, QPoint To, const QColor& Pen) {
     const int sy = y < y1 ? 1 : -1;
     int err = dx + dy;
     while (x != x1 || y != y1) {
-        P.fillRect(x, y, 1, 1, Pen);
+        painter.fillRect(x, y, 1, 1, pen);
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -113,311 +114,289 @@ void CellGrid::LineTo(QPainter& P, QPoint From, QPoint To, const QColor& Pen) {
 
 // ---- Text
 
-QPoint CellGrid::DrawCellText(QPainter& P, const GridRect& R, const QString& Text, HorizontalAlignment HA,
-                              VerticalAlignment VA, bool KeepEnd) const {
-    const QFontMetrics fm(P.font());
-    const TextPlace p = placeText(fm, R, Text, HA, VA, KeepEnd);
-    if (!Text.isEmpty() && !R.IsEmpty()) {
-        P.save();
-        P.setClipRect(R.ToQRect(), Qt::IntersectClip);
-        P.drawText(QPoint(p.X, p.Y + fm.ascent()), Text);
-        P.restore();
+QPoint CellGrid::drawCellText(QPainter& painter, const PixelRect& rect, const QString& text,
+                              HorizontalAlignment horizontal, VerticalAlignment vertical,
+                              bool keepEnd) const {
+    const QFontMetrics fm(painter.font());
+    const TextPlace p = placeText(fm, rect, text, horizontal, vertical, keepEnd);
+    if (!text.isEmpty() && !rect.isEmpty()) {
+        painter.save();
+        painter.setClipRect(rect.toQRect(), Qt::IntersectClip);
+        painter.drawText(QPoint(p.x, p.y + fm.ascent()), text);
+        painter.restore();
     }
-    return caretAfter(p, R);
+    return caretAfter(p, rect);
 }
 
 // Band texts are centred both ways; ";" breaks a text into lines, each centred by its own width.
-void CellGrid::DrawBandText(QPainter& P, const GridRect& R, const QString& Text) const {
-    if (!Text.contains(QLatin1Char(';'))) {
-        DrawCellText(P, R, Text, haCenter, vaCenter, false);
+void CellGrid::drawBandText(QPainter& painter, const PixelRect& rect, const QString& text) const {
+    if (!text.contains(QLatin1Char(';'))) {
+        drawCellText(painter, rect, text, HorizontalAlignment::Center, VerticalAlignment::Center, false);
         return;
     }
-    const QStringList lines = Text.split(QLatin1Char(';'));
-    const QFontMetrics fm(P.font());
+    const QStringList lines = text.split(QLatin1Char(';'));
+    const QFontMetrics fm(painter.font());
     const int th = fm.height();
     const int n = static_cast<int>(lines.size());
-    int y = R.Top + (R.Height() - n * th) / 2;
-    P.save();
-    P.setClipRect(R.ToQRect(), Qt::IntersectClip);
+    int y = rect.top + (rect.height() - n * th) / 2;
+    painter.save();
+    painter.setClipRect(rect.toQRect(), Qt::IntersectClip);
     for (const QString& line : lines) {
-        const int x = R.Left + (R.Width() - fm.horizontalAdvance(line)) / 2;
-        P.drawText(QPoint(x, y + fm.ascent()), line);
+        const int x = rect.left + (rect.width() - fm.horizontalAdvance(line)) / 2;
+        painter.drawText(QPoint(x, y + fm.ascent()), line);
         y += th;
     }
-    P.restore();
+    painter.restore();
 }
 
 // ---- Cells
 
-void CellGrid::PaintBodyCell(QPainter& P, int ACol, int ARow) {
-    const GridRect R = CellRect(ACol, ARow);
-    if (!R.Intersects(CellBox))
+void CellGrid::paintBodyCell(QPainter& painter, const GridGeometry& geometry, int column, int row) {
+    const PixelRect rect = geometry.cellRect(column, row);
+    if (!rect.intersects(cellBox_))
         return;
-    const CellColumn& col = *FColumns.FItems[static_cast<size_t>(ACol)];
-    const QColor color = CellColor(ACol, ARow);
-    P.setFont(col.FFont);
-    P.setPen(FGridColor);
-    P.setBrush(color);
-    if (OnDrawCell) {
-        bool handled = false;
-        OnDrawCell(this, P, ACol, ARow, R, handled);
-        if (handled)
-            return;
-    }
-    if (FShowGrid)
-        Rectangle(P, R, FGridColor, color);
+    const CellColumn& col = *columns_.items_[static_cast<size_t>(column)];
+    const QColor color = cellColor(column, row);
+    painter.setFont(col.font_);
+    painter.setPen(gridColor_);
+    painter.setBrush(color);
+    if (owner().drawCell(*this, painter, column, row, rect))
+        return;
+    if (showGrid_)
+        drawRectangle(painter, rect, gridColor_, color);
     else
-        FillRect(P, R, color);
-    const auto r = static_cast<size_t>(ARow);
-    const QString text = r < col.FStrings.size() ? col.FStrings[r].Text : QString();
+        fillRect(painter, rect, color);
+    const auto r = static_cast<size_t>(row);
+    const QString text = r < col.cells_.size() ? col.cells_[r].text : QString();
     if (!text.isEmpty()) {
-        P.setPen(FEnabled ? palette().color(QPalette::WindowText) : FGridColor);
-        DrawCellText(P, R.Adjusted(4, 2, -4, -2), text, col.FHorzAlign, col.FVertAlign,
-                     ACol == KeepEndCol && ARow == KeepEndRow);
+        painter.setPen(cellsEnabled_ ? palette().color(QPalette::WindowText) : gridColor_);
+        drawCellText(painter, rect.adjusted(4, 2, -4, -2), text, col.horizontalAlignment_,
+                     col.verticalAlignment_, column == keepEndColumn_ && row == keepEndRow_);
     }
 }
 
-void CellGrid::PaintMergedCell(QPainter& P, const MergedCell& Cell) {
-    const GridRect R = MergedCellRect(Cell);
-    if (!R.Intersects(CellBox))
+void CellGrid::paintMergedCell(QPainter& painter, const GridGeometry& geometry, const MergedCell& cell) {
+    const PixelRect rect = geometry.mergedCellRect(cell.cells);
+    if (!rect.intersects(cellBox_))
         return;
-    P.setFont(Cell.Font);
-    if (FShowGrid)
-        Rectangle(P, R, FGridColor, Cell.Color);
+    painter.setFont(cell.font);
+    if (showGrid_)
+        drawRectangle(painter, rect, gridColor_, cell.color);
     else
-        FillRect(P, R, Cell.Color);
-    P.setPen(FEnabled ? palette().color(QPalette::WindowText) : FGridColor);
-    DrawCellText(P, R.Adjusted(4, 2, -4, -2), Cell.Caption, Cell.HorzAlign, Cell.VertAlign, false);
+        fillRect(painter, rect, cell.color);
+    painter.setPen(cellsEnabled_ ? palette().color(QPalette::WindowText) : gridColor_);
+    drawCellText(painter, rect.adjusted(4, 2, -4, -2), cell.caption, cell.horizontalAlignment,
+                 cell.verticalAlignment, false);
 }
 
-void CellGrid::DrawHeaderCell(QPainter& P, const GridRect& R, const QString& Str, const QFont& Font,
-                              const DrawHeaderHandler& Event) {
-    const QColor pen = FFlat ? FHeaderDarkColor : QColor(Qt::black);
-    P.setPen(pen);
-    P.setBrush(FHeaderColor);
-    P.setFont(Font);
-    if (Event) {
-        bool handled = false;
-        Event(this, P, R, Str, handled);
-        if (handled)
-            return;
+void CellGrid::drawHeaderCell(QPainter& painter, const PixelRect& rect, const QString& text,
+                              const QFont& font, GridBand band) {
+    const QColor pen = flat_ ? headerDarkColor_ : QColor(Qt::black);
+    painter.setPen(pen);
+    painter.setBrush(headerColor_);
+    painter.setFont(font);
+    if (owner().drawBandCell(*this, painter, band, rect, text))
+        return;
+    drawRectangle(painter, rect, pen, headerColor_);
+    if (!text.isEmpty()) {
+        painter.setPen(cellsEnabled_ ? palette().color(QPalette::WindowText) : headerDarkColor_);
+        drawBandText(painter, rect.adjusted(2, 2, -3, -3), text);
     }
-    Rectangle(P, R, pen, FHeaderColor);
-    if (!Str.isEmpty()) {
-        P.setPen(FEnabled ? palette().color(QPalette::WindowText) : FHeaderDarkColor);
-        DrawBandText(P, R.Adjusted(2, 2, -3, -3), Str);
-    }
-    LineTo(P, {R.Left + 1, R.Bottom - 2}, {R.Left + 1, R.Top + 1}, FHeaderLightColor);
-    LineTo(P, {R.Left + 1, R.Top + 1}, {R.Right - 1, R.Top + 1}, FHeaderLightColor);
-    if (!FFlat) {
-        LineTo(P, {R.Right - 2, R.Top + 1}, {R.Right - 2, R.Bottom - 2}, FHeaderDarkColor);
-        LineTo(P, {R.Right - 2, R.Bottom - 2}, {R.Left, R.Bottom - 2}, FHeaderDarkColor);
+    drawLine(painter, {rect.left + 1, rect.bottom - 2}, {rect.left + 1, rect.top + 1}, headerLightColor_);
+    drawLine(painter, {rect.left + 1, rect.top + 1}, {rect.right - 1, rect.top + 1}, headerLightColor_);
+    if (!flat_) {
+        drawLine(painter, {rect.right - 2, rect.top + 1}, {rect.right - 2, rect.bottom - 2},
+                 headerDarkColor_);
+        drawLine(painter, {rect.right - 2, rect.bottom - 2}, {rect.left, rect.bottom - 2}, headerDarkColor_);
     }
 }
 
 // ---- Areas and bands
 
-void CellGrid::PaintEmptyAreas(QPainter& P) {
-    const int cw = ClientWidth();
-    const int ch = ClientHeight();
-    const int H = FDefRowHeight;
-    if (AllWidth < cw)
-        FillRect(P, {AllWidth, 0, cw, ch}, FColor);
-    if (!FShowFooter) {
-        if (AllHeight < ch)
-            FillRect(P, {0, AllHeight, cw, ch}, FColor);
+void CellGrid::paintEmptyAreas(QPainter& painter) {
+    const int cw = clientWidth();
+    const int ch = clientHeight();
+    const int lineHeight = rowHeight_;
+    if (allWidth_ < cw)
+        fillRect(painter, {allWidth_, 0, cw, ch}, color_);
+    if (!showFooter_) {
+        if (allHeight_ < ch)
+            fillRect(painter, {0, allHeight_, cw, ch}, color_);
         // Scrolled to the end, the partial row at the bottom is blanked.
-        if (FMaxVScroll - FVertOffset < H)
-            FillRect(P, {0, (ch - FixedHeight) / H * H + FixedHeight, cw, ch}, FColor);
+        if (maxVerticalOffset_ - verticalOffset_ < lineHeight)
+            fillRect(painter, {0, (ch - fixedHeight_) / lineHeight * lineHeight + fixedHeight_, cw, ch},
+                     color_);
     }
 }
 
-void CellGrid::PaintGutter(QPainter& P) {
-    const GridRect area{0, FixedHeight - 2, ClientWidth(), ClientHeight()};
-    const int H = FDefRowHeight;
-    int first = 0;
-    int last = -1;
-    RowsMeeting(std::max(area.Top, FUpdateRect.Top), std::min(area.Bottom, FUpdateRect.Bottom), first, last);
-    for (int r = first; r <= last; ++r) {
-        const GridRect R = GutterCellRect(r);
-        if (!R.Intersects(area) || !R.Intersects(FUpdateRect))
+void CellGrid::paintGutter(QPainter& painter) {
+    const PixelRect area{0, fixedHeight_ - 2, clientWidth(), clientHeight()};
+    const int lineHeight = rowHeight_;
+    const GridGeometry geometry = this->geometry();
+    const IndexSpan rows =
+        geometry.rowsMeeting(std::max(area.top, updateRect_.top), std::min(area.bottom, updateRect_.bottom));
+    for (int r = rows.first; r <= rows.last; ++r) {
+        const PixelRect rect = geometry.gutterCellRect(r, gutterWidth_);
+        if (!rect.intersects(area) || !rect.intersects(updateRect_))
             continue;
-        DrawHeaderCell(P, R, GutterText(r), FGutterFont, OnDrawGutter);
-        if (FGutterKind == gkPointer && r == FRow) {
-            const int x0 = (FGutterWidth - 8) / 2;
-            const int d = (H - 8) / 2;
-            const QPoint a{x0, R.Bottom - d};
-            const QPoint b{x0, R.Top + d};
-            const QPoint c{x0 + 8, R.Top + H / 2};
-            LineTo(P, a, b, FHeaderDarkColor);
-            LineTo(P, b, c, FHeaderDarkColor);
-            LineTo(P, c, a, FHeaderLightColor);
+        drawHeaderCell(painter, rect, gutterText(r), gutterFont_, GridBand::Gutter);
+        if (gutterContent_ == GutterContent::Pointer && r == currentRow_) {
+            const int x0 = (gutterWidth_ - 8) / 2;
+            const int d = (lineHeight - 8) / 2;
+            const QPoint a{x0, rect.bottom - d};
+            const QPoint b{x0, rect.top + d};
+            const QPoint c{x0 + 8, rect.top + lineHeight / 2};
+            drawLine(painter, a, b, headerDarkColor_);
+            drawLine(painter, b, c, headerDarkColor_);
+            drawLine(painter, c, a, headerLightColor_);
         }
     }
 }
 
-void CellGrid::PaintHeader(QPainter& P) {
-    const GridRect client{0, 0, ClientWidth(), ClientHeight()};
-    P.setFont(FHeaderFont);
-    for (const HeaderInfo& info : FHeaderInfos) {
-        const GridRect R = HeaderCellRect(info);
-        if (R.Intersects(client) && R.Intersects(FUpdateRect))
-            DrawHeaderCell(P, R, info.Str, FHeaderFont, OnDrawHeader);
+void CellGrid::paintHeader(QPainter& painter) {
+    const PixelRect client{0, 0, clientWidth(), clientHeight()};
+    painter.setFont(headerFont_);
+    for (const HeaderCell& info : headerCells_) {
+        const PixelRect rect = headerCellRect(info);
+        if (rect.intersects(client) && rect.intersects(updateRect_))
+            drawHeaderCell(painter, rect, info.text, headerFont_, GridBand::Header);
     }
-    DrawHeaderCell(P, CornerRect(), QString(), FHeaderFont, OnDrawHeader);
+    drawHeaderCell(painter, cornerRect(), QString(), headerFont_, GridBand::Header);
 }
 
-void CellGrid::PaintFooter(QPainter& P) {
-    const int cw = ClientWidth();
-    const GridRect client{0, 0, cw, ClientHeight()};
-    const int B = FooterTop + FDefRowHeight + 1;
-    for (int c = 0; c < ColCount(); ++c) {
-        const GridRect R = FooterCellRect(c);
-        if (R.Intersects(client) && R.Intersects(FUpdateRect))
-            DrawHeaderCell(P, R, FColumns[c].FFooter, FFooterFont, OnDrawFooter);
+void CellGrid::paintFooter(QPainter& painter) {
+    const int cw = clientWidth();
+    const PixelRect client{0, 0, cw, clientHeight()};
+    const int footerBottom = footerTop_ + rowHeight_ + 1;
+    for (int c = 0; c < columnCount(); ++c) {
+        const PixelRect rect = footerCellRect(c);
+        if (rect.intersects(client) && rect.intersects(updateRect_))
+            drawHeaderCell(painter, rect, columns_[c].footer_, footerFont_, GridBand::Footer);
     }
-    DrawHeaderCell(P, {-1, FooterTop, FixedWidth, B}, QString(), FFooterFont, OnDrawFooter);
-    DrawHeaderCell(P, {-1, B - 1, std::min(AllWidth, cw), ClientHeight()}, QString(), FFooterFont,
-                   OnDrawFooter);
+    drawHeaderCell(painter, {-1, footerTop_, fixedWidth_, footerBottom}, QString(), footerFont_,
+                   GridBand::Footer);
+    drawHeaderCell(painter, {-1, footerBottom - 1, std::min(allWidth_, cw), clientHeight()}, QString(),
+                   footerFont_, GridBand::Footer);
 }
 
-void CellGrid::PaintSelectionFrame(QPainter& P) {
-    if (!FEnabled || FCol == -1 || FRow == -1)
+void CellGrid::paintSelectionFrame(QPainter& painter) {
+    if (!cellsEnabled_ || currentColumn_ == -1 || currentRow_ == -1)
         return;
-    const GridRect F = FrameRect();
-    const QColor ink = hasFocus() ? QColor(Qt::black) : FGridColor;
+    const PixelRect frame = selectionFrameRect();
+    const QColor ink = hasFocus() ? QColor(Qt::black) : gridColor_;
     // A 3-pixel pen centred on the outline: columns L - 1 .. L + 1 and R - 2 .. R, the same for rows.
-    FillRect(P, {F.Left - 1, F.Top - 1, F.Right + 1, F.Top + 2}, ink);
-    FillRect(P, {F.Left - 1, F.Bottom - 2, F.Right + 1, F.Bottom + 1}, ink);
-    FillRect(P, {F.Left - 1, F.Top - 1, F.Left + 2, F.Bottom + 1}, ink);
-    FillRect(P, {F.Right - 2, F.Top - 1, F.Right + 1, F.Bottom + 1}, ink);
+    fillRect(painter, {frame.left - 1, frame.top - 1, frame.right + 1, frame.top + 2}, ink);
+    fillRect(painter, {frame.left - 1, frame.bottom - 2, frame.right + 1, frame.bottom + 1}, ink);
+    fillRect(painter, {frame.left - 1, frame.top - 1, frame.left + 2, frame.bottom + 1}, ink);
+    fillRect(painter, {frame.right - 2, frame.top - 1, frame.right + 1, frame.bottom + 1}, ink);
 
-    switch (SmallBoxPos) {
-    case 1:
-        SmallBox = {F.Right - 3, F.Top + 2, F.Right + 3, F.Top + 8};
-        break;
-    case 2:
-        SmallBox = {F.Left + 2, F.Bottom - 3, F.Left + 8, F.Bottom + 3};
-        break;
-    default:
-        SmallBox = {F.Right - 3, F.Bottom - 3, F.Right + 3, F.Bottom + 3};
-        break;
-    }
-    Rectangle(P, SmallBox, Qt::white, ink);
-    SmallBoxPos = 0;
+    drawRectangle(painter, geometry().fillHandleRect(selection_, fillHandlePlace_), Qt::white, ink);
 
-    if (SmallBoxArea.Left != -1) {
-        const GridRect a = CellRect(SmallBoxArea.Left, SmallBoxArea.Top);
-        const GridRect b = CellRect(SmallBoxArea.Right, SmallBoxArea.Bottom);
-        const GridRect S{a.Left, a.Top, b.Right, b.Bottom};
-        for (int x = S.Left; x < S.Right; x += 2) {
-            P.fillRect(x, S.Top, 1, 1, Qt::black);
-            P.fillRect(x, S.Bottom - 1, 1, 1, Qt::black);
+    if (fillSource_.left != -1) {
+        const PixelRect source = geometry().rangeRect(fillSource_);
+        for (int x = source.left; x < source.right; x += 2) {
+            painter.fillRect(x, source.top, 1, 1, Qt::black);
+            painter.fillRect(x, source.bottom - 1, 1, 1, Qt::black);
         }
-        for (int y = S.Top; y < S.Bottom; y += 2) {
-            P.fillRect(S.Left, y, 1, 1, Qt::black);
-            P.fillRect(S.Right - 1, y, 1, 1, Qt::black);
+        for (int y = source.top; y < source.bottom; y += 2) {
+            painter.fillRect(source.left, y, 1, 1, Qt::black);
+            painter.fillRect(source.right - 1, y, 1, 1, Qt::black);
         }
     }
 }
 
-void CellGrid::PaintCaret(QPainter& P) {
-    if (!CaretShown)
+void CellGrid::paintCaret(QPainter& painter) {
+    if (!caretShown_)
         return;
-    P.save();
-    P.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    P.fillRect(CaretPos.x(), CaretPos.y(), 1, FDefRowHeight - 2, Qt::white);
-    P.restore();
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.fillRect(caretPos_.x(), caretPos_.y(), 1, rowHeight_ - 2, Qt::white);
+    painter.restore();
 }
 
 // ---- The paint
 
-void CellGrid::paintEvent(QPaintEvent* Event) {
-    if (FUpdating)
+void CellGrid::paintEvent(QPaintEvent* event) {
+    if (updating_)
         return;
-    QPainter P(viewport());
-    P.setRenderHint(QPainter::Antialiasing, false);
-    P.setRenderHint(QPainter::TextAntialiasing, true);
-    PaintGrid(P, Event->region());
+    QPainter painter(viewport());
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    paintGrid(painter, event->region());
 }
 
-void CellGrid::PaintGrid(QPainter& P, const QRegion& Update) {
+void CellGrid::paintGrid(QPainter& painter, const QRegion& region) {
     // Cells outside the update rectangle are not visited at all: what they would draw is clipped anyway.
-    FUpdateRect = GridRect::FromQRect(Update.boundingRect());
-    const int cw = ClientWidth();
-    const int ch = ClientHeight();
+    updateRect_ = PixelRect::fromQRect(region.boundingRect());
+    const int cw = clientWidth();
+    const int ch = clientHeight();
     const QRegion client(0, 0, cw, ch);
-    if (ColCount() == 0) {
-        FillRect(P, {0, 0, cw, ch}, FColor);
+    if (columnCount() == 0) {
+        fillRect(painter, {0, 0, cw, ch}, color_);
         return;
     }
-    if (FRowCount <= 0) {
-        PaintEmptyAreas(P);
+    if (rowCount_ <= 0) {
+        paintEmptyAreas(painter);
     } else {
-        const GridRect F = FrameRect();
+        const GridGeometry geometry = this->geometry();
+        const PixelRect frame = geometry.rangeRect(selection_);
         QRegion ring;
-        if (FEnabled)
-            ring = QRegion(F.Adjusted(-1, -1, 1, 1).ToQRect())
-                       .subtracted(QRegion(F.Adjusted(2, 2, -2, -2).ToQRect()));
-        P.setClipRegion(QRegion(CellBox.ToQRect()).subtracted(ring));
+        if (cellsEnabled_)
+            ring = QRegion(frame.adjusted(-1, -1, 1, 1).toQRect())
+                       .subtracted(QRegion(frame.adjusted(2, 2, -2, -2).toQRect()));
+        painter.setClipRegion(QRegion(cellBox_.toQRect()).subtracted(ring));
 
-        const GridRect box{std::max(CellBox.Left, FUpdateRect.Left), std::max(CellBox.Top, FUpdateRect.Top),
-                           std::min(CellBox.Right, FUpdateRect.Right),
-                           std::min(CellBox.Bottom, FUpdateRect.Bottom)};
-        int first = 0;
-        int last = -1;
-        RowsMeeting(box.Top, box.Bottom, first, last);
-        const int dx = FixedWidth - FHorzOffset;
-        int left = 0;
-        for (int c = 0; c < ColCount(); ++c) {
-            const CellColumn& col = *FColumns.FItems[static_cast<size_t>(c)];
-            if (!col.FVisible)
+        const PixelRect box{
+            std::max(cellBox_.left, updateRect_.left), std::max(cellBox_.top, updateRect_.top),
+            std::min(cellBox_.right, updateRect_.right), std::min(cellBox_.bottom, updateRect_.bottom)};
+        // Only the cells meeting the update rectangle are painted; merged cells are painted over their block.
+        const IndexSpan rows = geometry.rowsMeeting(box.top, box.bottom);
+        const IndexSpan columns = geometry.columnsMeeting(box.left, box.right);
+        for (int c = columns.first; c <= columns.last; ++c) {
+            const CellColumn& col = *columns_.items_[static_cast<size_t>(c)];
+            if (!col.visible_)
                 continue;
-            const int x0 = left + dx - 1;
-            const int x1 = left + col.FWidth + dx;
-            left += col.FWidth;
-            if (x1 <= box.Left || x0 >= box.Right)
-                continue;
-            for (int r = first; r <= last; ++r) {
+            for (int r = rows.first; r <= rows.last; ++r) {
                 const auto ri = static_cast<size_t>(r);
-                if (ri < col.FStrings.size() && col.FStrings[ri].Mark == -2)
+                if (ri < col.cells_.size() && col.cells_[ri].mark == kCoveredCellMark)
                     continue;
-                PaintBodyCell(P, c, r);
+                paintBodyCell(painter, geometry, c, r);
             }
         }
-        for (const auto& m : Mergeds)
-            PaintMergedCell(P, *m);
+        for (const auto& m : mergedCells_)
+            paintMergedCell(painter, geometry, *m);
 
-        P.setClipRegion(client.subtracted(ring));
-        PaintEmptyAreas(P);
+        painter.setClipRegion(client.subtracted(ring));
+        paintEmptyAreas(painter);
 
-        P.setClipRect(CellBox.ToQRect());
-        PaintSelectionFrame(P);
-        P.setClipping(false);
+        painter.setClipRect(cellBox_.toQRect());
+        paintSelectionFrame(painter);
+        painter.setClipping(false);
     }
-    P.setClipping(false);
-    if (FGutterKind != gkNone)
-        PaintGutter(P);
-    PaintHeader(P);
-    if (FShowFooter)
-        PaintFooter(P);
-    PaintCaret(P);
+    painter.setClipping(false);
+    if (gutterContent_ != GutterContent::None)
+        paintGutter(painter);
+    paintHeader(painter);
+    if (showFooter_)
+        paintFooter(painter);
+    paintCaret(painter);
 }
 
-QPoint CellGrid::RepaintCell(int ACol, int ARow, bool KeepEnd) {
-    const GridRect R = CellRect(ACol, ARow);
-    if (!R.Intersects(CellBox))
+QPoint CellGrid::repaintCell(int column, int row, bool keepEnd) {
+    const PixelRect rect = cellRect(column, row);
+    if (!rect.intersects(cellBox_))
         return {-1, -1};
-    const GridRect inner = R.Adjusted(4, 2, -4, -2);
-    const CellColumn& col = FColumns[ACol];
-    const QFontMetrics fm(col.FFont);
-    const TextPlace p = placeText(fm, inner, CellText(ACol, ARow), col.FHorzAlign, col.FVertAlign, KeepEnd);
+    const PixelRect inner = rect.adjusted(4, 2, -4, -2);
+    const CellColumn& col = columns_[column];
+    const QFontMetrics fm(col.font_);
+    const TextPlace p = placeText(fm, inner, cellText(column, row), col.horizontalAlignment_,
+                                  col.verticalAlignment_, keepEnd);
     // The paint of the interior alone: the border and the selection frame lie outside it and stay.
     if (viewport()->isVisible()) {
-        KeepEndCol = KeepEnd ? ACol : -1;
-        KeepEndRow = KeepEnd ? ARow : -1;
-        viewport()->repaint(inner.ToQRect());
-        KeepEndCol = KeepEndRow = -1;
+        keepEndColumn_ = keepEnd ? column : -1;
+        keepEndRow_ = keepEnd ? row : -1;
+        viewport()->repaint(inner.toQRect());
+        keepEndColumn_ = keepEndRow_ = -1;
     }
     return caretAfter(p, inner);
 }

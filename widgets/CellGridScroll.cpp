@@ -4,121 +4,118 @@
 #include <QWheelEvent>
 
 #include "widgets/CellGrid.h"
+#include "widgets/ScopedFlag.h"
 
 namespace trimerka {
 
-void CellGrid::SetVertBar() {
+void CellGrid::updateVerticalBar() {
     {
-        const bool old = SettingBars;
-        SettingBars = true;
-        verticalScrollBar()->setRange(0, FMaxVScroll);
-        verticalScrollBar()->setValue(FVertOffset);
-        SettingBars = old;
+        ScopedFlag setting(settingBars_);
+        verticalScrollBar()->setRange(0, maxVerticalOffset_);
+        verticalScrollBar()->setValue(verticalOffset_);
     }
-    if (Sync)
-        Sync->FollowVertBar(FMaxVScroll, FVertOffset);
+    if (linkedGrid_)
+        linkedGrid_->followVerticalBar(maxVerticalOffset_, verticalOffset_);
 }
 
-void CellGrid::SetHorzBar() {
-    const bool old = SettingBars;
-    SettingBars = true;
-    horizontalScrollBar()->setRange(0, FMaxHScroll);
-    horizontalScrollBar()->setValue(FHorzOffset);
-    SettingBars = old;
+void CellGrid::updateHorizontalBar() {
+    ScopedFlag setting(settingBars_);
+    horizontalScrollBar()->setRange(0, maxHorizontalOffset_);
+    horizontalScrollBar()->setValue(horizontalOffset_);
 }
 
-void CellGrid::FollowVertBar(int, int) {}
+void CellGrid::followVerticalBar(int, int) {}
 
 // The bar has already applied its step (line = H, page = 5 H) or the thumb position; the grid limits the
 // result, snaps it to a row boundary and puts the bar back on the offset it took.
-void CellGrid::VertBarValueChanged(int Value) {
-    if (SettingBars)
+void CellGrid::verticalBarMoved(int value) {
+    if (settingBars_)
         return;
-    EndEditing();
-    int v = std::clamp(Value, 0, std::max(FMaxVScroll, 0));
-    v -= v % FDefRowHeight;
-    const bool changed = v != FVertOffset;
-    FVertOffset = v;
+    endEditing();
+    int v = std::clamp(value, 0, std::max(maxVerticalOffset_, 0));
+    v -= v % rowHeight_;
+    const bool changed = v != verticalOffset_;
+    verticalOffset_ = v;
     if (verticalScrollBar()->value() != v || changed)
-        SetVertBar();
+        updateVerticalBar();
     if (changed)
-        InvalidateBelow(FixedHeight);
+        invalidateBelow(fixedHeight_);
 }
 
-void CellGrid::HorzBarValueChanged(int Value) {
-    if (SettingBars)
+void CellGrid::horizontalBarMoved(int value) {
+    if (settingBars_)
         return;
-    EndEditing();
-    const int v = std::clamp(Value, 0, std::max(FMaxHScroll, 0));
-    const bool changed = v != FHorzOffset;
-    FHorzOffset = v;
+    endEditing();
+    const int v = std::clamp(value, 0, std::max(maxHorizontalOffset_, 0));
+    const bool changed = v != horizontalOffset_;
+    horizontalOffset_ = v;
     if (horizontalScrollBar()->value() != v)
-        SetHorzBar();
+        updateHorizontalBar();
     if (changed)
-        InvalidateRightOf(FixedWidth);
+        invalidateRightOf(fixedWidth_);
 }
 
 // A wheel turn moves by its delta in pixels, not snapped to rows: one notch of 120 moves 120 pixels.
-void CellGrid::wheelEvent(QWheelEvent* Event) {
-    Event->accept();
-    const int delta = Event->angleDelta().y();
+void CellGrid::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    const int delta = event->angleDelta().y();
     if (delta == 0)
         return;
-    const int v = std::clamp(FVertOffset - delta, 0, std::max(FMaxVScroll, 0));
-    if (v == FVertOffset)
+    const int v = std::clamp(verticalOffset_ - delta, 0, std::max(maxVerticalOffset_, 0));
+    if (v == verticalOffset_)
         return;
-    EndEditing();
-    FVertOffset = v;
-    SetVertBar();
-    InvalidateAll();
+    endEditing();
+    verticalOffset_ = v;
+    updateVerticalBar();
+    invalidateAll();
 }
 
-void CellGrid::EnsureVisible(int X, int Y) {
-    if (X == -1 || Y == -1)
+void CellGrid::ensureVisible(int column, int row) {
+    if (column == -1 || row == -1)
         return;
-    const int cw = ClientWidth();
-    const int ch = ClientHeight();
-    if (AllWidth < cw && AllHeight < ch)
+    const int cw = clientWidth();
+    const int ch = clientHeight();
+    if (allWidth_ < cw && allHeight_ < ch)
         return;
-    const int H = FDefRowHeight;
+    const int lineHeight = rowHeight_;
 
-    const int top = FVertOffset / H;
-    const int span = (ch - FixedHeight) / H - 1 - (FShowFooter ? 1 : 0);
+    const int top = verticalOffset_ / lineHeight;
+    const int span = (ch - fixedHeight_) / lineHeight - 1 - (showFooter_ ? 1 : 0);
     bool rowOut = false;
-    int vert = FVertOffset;
-    if (Y < top) {
+    int vert = verticalOffset_;
+    if (row < top) {
         rowOut = true;
-        vert = Y * H;
-    } else if (Y > top + span) {
+        vert = row * lineHeight;
+    } else if (row > top + span) {
         rowOut = true;
-        vert = (Y - span) * H;
+        vert = (row - span) * lineHeight;
     }
 
     bool colOut = false;
-    int horz = FHorzOffset;
-    if (X >= 0 && X < ColCount()) {
-        const int x = FixedWidth + ColumnLeft(X) - FHorzOffset;
-        const int right = x + Columns()[X].Width();
-        if (x < FixedWidth) {
+    int horz = horizontalOffset_;
+    if (column >= 0 && column < columnCount()) {
+        const int x = fixedWidth_ + columnLeft(column) - horizontalOffset_;
+        const int right = x + columns()[column].width();
+        if (x < fixedWidth_) {
             colOut = true;
-            horz = std::max(0, horz + x - FixedWidth);
+            horz = std::max(0, horz + x - fixedWidth_);
         }
         if (right > cw) {
             colOut = true;
-            horz = std::min(FMaxHScroll, horz + right - cw + 1);
+            horz = std::min(maxHorizontalOffset_, horz + right - cw + 1);
         }
     }
 
     if (rowOut && !colOut) {
-        SetVertOffset(vert);
+        setVerticalOffset(vert);
     } else if (colOut && !rowOut) {
-        SetHorzOffset(horz);
+        setHorizontalOffset(horz);
     } else if (rowOut && colOut) {
-        FVertOffset = vert;
-        FHorzOffset = horz;
-        SetHorzBar();
-        SetVertBar();
-        InvalidateAll();
+        verticalOffset_ = vert;
+        horizontalOffset_ = horz;
+        updateHorizontalBar();
+        updateVerticalBar();
+        invalidateAll();
     }
 }
 

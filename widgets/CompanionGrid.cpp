@@ -4,55 +4,55 @@
 
 namespace trimerka {
 
-CompanionGrid::CompanionGrid(Platform& APlatform, QWidget* Parent) : CellGrid(APlatform, Parent) {
+CompanionGrid::CompanionGrid(Platform& platform, QWidget* parent) : CellGrid(platform, parent) {
     // The base constructor laid out with the base bars; lay out again with this grid's own.
-    RecalcLayout();
+    recalculateLayout();
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CompanionGrid::ownVertBarChanged);
 }
 
 CompanionGrid::~CompanionGrid() {
-    if (FGrid && FGrid->Sync == this)
-        FGrid->Sync = nullptr;
+    if (grid_ && grid_->linkedGrid_ == this)
+        grid_->linkedGrid_ = nullptr;
 }
 
-void CompanionGrid::SetGrid(CellGrid* Value) {
-    if (Value == FGrid)
+void CompanionGrid::setGrid(CellGrid* value) {
+    if (value == grid_)
         return;
-    if (FGrid) {
-        disconnect(FGrid, &QObject::destroyed, this, &CompanionGrid::gridDestroyed);
-        if (FGrid->Sync == this)
-            FGrid->Sync = nullptr;
+    if (grid_) {
+        disconnect(grid_, &QObject::destroyed, this, &CompanionGrid::gridDestroyed);
+        if (grid_->linkedGrid_ == this)
+            grid_->linkedGrid_ = nullptr;
     }
-    FGrid = Value;
-    Sync = Value;
-    if (!FGrid)
+    grid_ = value;
+    linkedGrid_ = value;
+    if (!grid_)
         return;
-    connect(FGrid, &QObject::destroyed, this, &CompanionGrid::gridDestroyed);
-    FGrid->Sync = this;
-    FGrid->SetRowCount(RowCount());
+    connect(grid_, &QObject::destroyed, this, &CompanionGrid::gridDestroyed);
+    grid_->linkedGrid_ = this;
+    grid_->setRowCount(rowCount());
 }
 
-void CompanionGrid::ShowScrollBars(bool, bool) {
+void CompanionGrid::showScrollBars(bool, bool) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     horizontalScrollBar()->setEnabled(false);
 }
 
 // The followed grid set its vertical bar: take its range and its position.
-void CompanionGrid::FollowVertBar(int Max, int Pos) {
-    FMaxVScroll = Max;
-    SetVertOffset(Pos);
+void CompanionGrid::followVerticalBar(int maximum, int position) {
+    maxVerticalOffset_ = maximum;
+    setVerticalOffset(position);
 }
 
 // This grid scrolled by itself (wheel, keys): the followed grid goes along.
 void CompanionGrid::ownVertBarChanged() {
-    if (FGrid)
-        FGrid->SetVertOffset(VertOffset());
+    if (grid_)
+        grid_->setVerticalOffset(verticalOffset());
 }
 
 void CompanionGrid::gridDestroyed() {
-    FGrid = nullptr;
-    Sync = nullptr;
+    grid_ = nullptr;
+    linkedGrid_ = nullptr;
 }
 
 } // namespace trimerka

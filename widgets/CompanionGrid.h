@@ -13,22 +13,22 @@ class CompanionGrid : public CellGrid {
     Q_OBJECT
 
 public:
-    explicit CompanionGrid(Platform& APlatform, QWidget* Parent = nullptr);
+    explicit CompanionGrid(Platform& platform, QWidget* parent = nullptr);
     ~CompanionGrid() override;
 
-    CellGrid* Grid() const { return FGrid; }
+    CellGrid* grid() const { return grid_; }
     // Links both ways and gives the followed grid this grid's row count; nullptr unlinks.
-    void SetGrid(CellGrid* Value);
+    void setGrid(CellGrid* value);
 
 protected:
-    void ShowScrollBars(bool Horz, bool Vert) override;
-    void FollowVertBar(int Max, int Pos) override;
+    void showScrollBars(bool horizontal, bool vertical) override;
+    void followVerticalBar(int maximum, int position) override;
 
 private:
     void ownVertBarChanged();
     void gridDestroyed();
 
-    QPointer<CellGrid> FGrid;
+    QPointer<CellGrid> grid_;
 };
 
 } // namespace trimerka

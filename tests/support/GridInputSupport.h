@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QApplication>
@@ -12,16 +13,39 @@
 
 namespace trimerka::testing {
 
+// A delegate whose answers a test sets as functions; an answer left unset keeps the grid's own behaviour.
+struct ScriptedDelegate : CellGridDelegate {
+    std::function<bool(QWidget& typedInto, int column, int row, QChar character)> accepts;
+    std::function<bool(int column, int row)> allowsChange;
+    std::function<QString(int column, int row, const QString& text)> changed;
+    std::function<QString(int column, int row, const QString& text)> entered;
+    std::function<QChar(QChar character)> typed;
+
+    bool acceptsCharacter(QWidget& typedInto, int column, int row, QChar character) override {
+        return accepts ? accepts(typedInto, column, row, character) : true;
+    }
+    bool allowsCellChange(CellGrid&, int column, int row) override {
+        return allowsChange ? allowsChange(column, row) : true;
+    }
+    QString changedCellText(CellGrid&, int column, int row, const QString& text) override {
+        return changed ? changed(column, row, text) : text;
+    }
+    QString enteredCellText(CellGrid&, int column, int row, const QString& text) override {
+        return entered ? entered(column, row, text) : text;
+    }
+    QChar typedCharacter(CellGrid&, QChar character) override { return typed ? typed(character) : character; }
+};
+
 // An editable grid of four columns of 80 pixels and fifteen rows, cell (c, r) holding "c:r".
 inline std::unique_ptr<CellGrid> makeSheet(Platform& platform, int cols = 4, int rows = 15) {
     auto g = std::make_unique<CellGrid>(platform);
     g->resize(420, 200);
-    g->SetColCount(cols);
-    g->SetRowCount(rows);
-    g->SetGutterKind(gkNumber);
+    g->setColumnCount(cols);
+    g->setRowCount(rows);
+    g->setGutterContent(GutterContent::Numbers);
     for (int c = 0; c < cols; ++c)
         for (int r = 0; r < rows; ++r)
-            g->SetCellText(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
+            g->setCellText(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
     return g;
 }
 
@@ -61,7 +85,7 @@ inline void drag(CellGrid& g, QPoint from, QPoint to) {
 }
 
 inline QPoint cellCentre(const CellGrid& g, int c, int r) {
-    return g.CellRect(c, r).ToQRect().center();
+    return g.cellRect(c, r).toQRect().center();
 }
 
 inline void typeText(QWidget& w, const QString& text) {
@@ -74,7 +98,7 @@ inline void typeText(QWidget& w, const QString& text) {
     }
 }
 
-inline GridRect area(int l, int t, int r, int b) {
+inline CellRange area(int l, int t, int r, int b) {
     return {l, t, r, b};
 }
 

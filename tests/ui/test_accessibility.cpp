@@ -86,7 +86,7 @@ TEST_F(MainWindowAccessibility, StepLogIsATableOfTheSession) {
 
     // The header band: "Команда" over two lines, the common title merged over the three vessel columns.
     QStringList headers;
-    for (int i = 0; i < grid()->HeaderCellsCount(); ++i) {
+    for (int i = 0; i < grid()->headerCellCount(); ++i) {
         QAccessibleInterface* header = log->child(i);
         ASSERT_NE(header, nullptr);
         EXPECT_EQ(header->role(), QAccessible::ColumnHeader);
@@ -119,16 +119,16 @@ TEST_F(MainWindowAccessibility, StepLogIsATableOfTheSession) {
         }
     }
     // Header cells first, then per row the gutter cell and four body cells.
-    ASSERT_EQ(log->childCount(), grid()->HeaderCellsCount() + 7 * 5);
+    ASSERT_EQ(log->childCount(), grid()->headerCellCount() + 7 * 5);
     for (int i = 0; i < log->childCount(); ++i) {
         EXPECT_EQ(log->indexOfChild(log->child(i)), i) << i;
         EXPECT_EQ(log->child(i)->parent(), log) << i;
     }
-    EXPECT_EQ(log->child(grid()->HeaderCellsCount())->role(), QAccessible::RowHeader);
+    EXPECT_EQ(log->child(grid()->headerCellCount())->role(), QAccessible::RowHeader);
     EXPECT_EQ(log->child(log->childCount()), nullptr);
 
     // A screen position finds the cell drawn there.
-    QAccessibleInterface* shown = table->cellAt(grid()->FirstVisibleRow(), 1);
+    QAccessibleInterface* shown = table->cellAt(grid()->firstVisibleRow(), 1);
     EXPECT_EQ(log->childAt(shown->rect().center().x(), shown->rect().center().y()), shown);
 }
 
@@ -139,8 +139,8 @@ TEST_F(MainWindowAccessibility, SelectionAndCurrentCellAreTheGrids) {
     QAccessibleTableInterface* table = log->tableInterface();
 
     // A click selects the whole row; the clicked cell becomes current.
-    const int row = grid()->FirstVisibleRow() + 1;
-    const QRect cell = grid()->CellRect(2, row).ToQRect();
+    const int row = grid()->firstVisibleRow() + 1;
+    const QRect cell = grid()->cellRect(2, row).toQRect();
     QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
     ASSERT_TRUE(grid()->hasFocus());
     EXPECT_EQ(table->selectedRows(), QList<int>{row});

@@ -75,7 +75,7 @@ TEST_F(ProgramAssembly, CreatesTheFiveWindowsInTheProgramsOrderThenTheProgramWin
 
 // The completed window counts the steps in the main window's step log.
 TEST_F(ProgramAssembly, CompletedWindowCountsTheMainWindowsSteps) {
-    windows.main->stepLog()->SetRowCount(5);
+    windows.main->stepLog()->setRowCount(5);
     platform.showModal(*windows.completed);
     EXPECT_EQ(windows.completed->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
               QStringLiteral("Количество шагов:  5"));

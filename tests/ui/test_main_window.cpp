@@ -169,28 +169,28 @@ TEST_F(MainWindowTest, ClientAreaShowsItsColours) {
 
 TEST_F(MainWindowTest, StepLogIsConfiguredAsTheLog) {
     CellGrid* ng = grid();
-    ASSERT_EQ(ng->ColCount(), 4);
-    EXPECT_EQ(ng->RowCount(), 0);
-    EXPECT_EQ(ng->HeaderLine(), 2);
-    EXPECT_EQ(ng->GutterKind(), gkNumber);
-    EXPECT_FALSE(ng->ShowFooter());
-    EXPECT_TRUE(ng->ReadOnly());
-    EXPECT_EQ(ng->Color(), QColor(217, 233, 255));
-    EXPECT_EQ(ng->AlternateColor(), QColor(255, 234, 213));
-    EXPECT_EQ(ng->GridColor(), QColor(64, 0, 0));
-    EXPECT_EQ(ng->SelectionColor(), QColor(186, 254, 189));
-    EXPECT_TRUE(ng->Font().bold());
-    EXPECT_FALSE(ng->HeaderFont().bold());
+    ASSERT_EQ(ng->columnCount(), 4);
+    EXPECT_EQ(ng->rowCount(), 0);
+    EXPECT_EQ(ng->headerLines(), 2);
+    EXPECT_EQ(ng->gutterContent(), GutterContent::Numbers);
+    EXPECT_FALSE(ng->showFooter());
+    EXPECT_TRUE(ng->isReadOnly());
+    EXPECT_EQ(ng->color(), QColor(217, 233, 255));
+    EXPECT_EQ(ng->alternateColor(), QColor(255, 234, 213));
+    EXPECT_EQ(ng->gridColor(), QColor(64, 0, 0));
+    EXPECT_EQ(ng->selectionColor(), QColor(186, 254, 189));
+    EXPECT_TRUE(ng->font().bold());
+    EXPECT_FALSE(ng->headerFont().bold());
     EXPECT_FALSE(ng->focusPolicy() & Qt::TabFocus);
-    EXPECT_EQ(ng->Columns()[0].Title(), QStringLiteral("Команда"));
+    EXPECT_EQ(ng->columns()[0].title(), QStringLiteral("Команда"));
     for (int c = 0; c < 4; ++c) {
         SCOPED_TRACE(c);
-        const CellColumn& column = ng->Columns()[c];
-        EXPECT_EQ(column.Width(), 160);
-        EXPECT_EQ(column.HorzAlign(), haCenter);
-        EXPECT_FALSE(column.CanResize());
-        EXPECT_TRUE(column.ReadOnly());
-        EXPECT_EQ(column.Color(), QColor(217, 233, 255));
+        const CellColumn& column = ng->columns()[c];
+        EXPECT_EQ(column.width(), 160);
+        EXPECT_EQ(column.horizontalAlignment(), HorizontalAlignment::Center);
+        EXPECT_FALSE(column.isResizable());
+        EXPECT_TRUE(column.isReadOnly());
+        EXPECT_EQ(column.color(), QColor(217, 233, 255));
     }
 }
 
@@ -325,7 +325,7 @@ TEST_F(MainWindowTest, EveryMenuItemActsThroughItsButtonOrShowsItsWindow) {
     const Row table[] = {
         {"N6", false, {}, [this] { EXPECT_EQ(platform.openRequests.size(), 1u); }},
         {"N5", true, {}, [&] { modal("Form3"); }},
-        {"N11", true, [this] { step(VesselA, VesselB); }, [this] { EXPECT_EQ(grid()->RowCount(), 0); }},
+        {"N11", true, [this] { step(VesselA, VesselB); }, [this] { EXPECT_EQ(grid()->rowCount(), 0); }},
         {"N10", true, {}, [this] { EXPECT_EQ(path(), QString()); }},
         {"N12", true, {}, [&] { EXPECT_EQ(form->textPoints(), pointsBefore + 1); }},
         {"N13", true, [this] { find<QToolButton>("SpeedButton2")->click(); },
@@ -469,10 +469,10 @@ TEST_F(MainWindowTest, PupilSolvesTheClassicTaskInSevenSteps) {
         click(step.destination);
         ASSERT_TRUE(executeEnabled());
         execute();
-        ASSERT_EQ(grid()->RowCount(), number);
-        EXPECT_EQ(grid()->Row(), number - 1);
+        ASSERT_EQ(grid()->rowCount(), number);
+        EXPECT_EQ(grid()->currentRow(), number - 1);
         for (int c = 0; c < 4; ++c) {
-            EXPECT_EQ(grid()->CellText(c, number - 1), QString::fromUtf8(step.cells[c])) << c;
+            EXPECT_EQ(grid()->cellText(c, number - 1), QString::fromUtf8(step.cells[c])) << c;
         }
         const char* captionNames[] = {"esa", "esb", "esv"};
         for (int v = 0; v < 3; ++v) {
@@ -493,7 +493,7 @@ TEST_F(MainWindowTest, PupilSolvesTheClassicTaskInSevenSteps) {
     click(VesselV);
     click(VesselA);
     execute();
-    EXPECT_EQ(grid()->CellText(1, 7), QStringLiteral("4 ( 4 + 0 )"));
+    EXPECT_EQ(grid()->cellText(1, 7), QStringLiteral("4 ( 4 + 0 )"));
     EXPECT_EQ(countsShown,
               (QStringList{QStringLiteral("Количество шагов:  7"), QStringLiteral("Количество шагов:  8")}));
 }
@@ -506,17 +506,17 @@ TEST_F(MainWindowTest, ClickOrArrowSelectsTheWholeRow) {
         execute();
     }
     CellGrid* ng = grid();
-    const QRect cell = ng->CellRect(2, 1).ToQRect();
+    const QRect cell = ng->cellRect(2, 1).toQRect();
     QTest::mouseClick(ng->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-    EXPECT_EQ(ng->Row(), 1);
-    EXPECT_EQ(ng->SelectArea(), (GridRect{0, 1, 3, 1}));
+    EXPECT_EQ(ng->currentRow(), 1);
+    EXPECT_EQ(ng->selection(), (CellRange{0, 1, 3, 1}));
 
     QTest::keyClick(ng, Qt::Key_Down);
-    EXPECT_EQ(ng->Row(), 2);
-    EXPECT_EQ(ng->SelectArea(), (GridRect{0, 2, 3, 2}));
+    EXPECT_EQ(ng->currentRow(), 2);
+    EXPECT_EQ(ng->selection(), (CellRange{0, 2, 3, 2}));
 
     QTest::keyClick(ng, Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(ng->SelectArea(), (GridRect{0, ng->Row(), 3, ng->Row()}));
+    EXPECT_EQ(ng->selection(), (CellRange{0, ng->currentRow(), 3, ng->currentRow()}));
 }
 
 } // namespace

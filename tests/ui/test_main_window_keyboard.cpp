@@ -159,10 +159,10 @@ TEST_F(KeyboardTest, PupilSolvesTheClassicTaskByKeysAlone) {
         type(i % 2 == 0 ? kEnter : kKeypadEnter);
     }
 
-    ASSERT_EQ(grid()->RowCount(), 7);
+    ASSERT_EQ(grid()->rowCount(), 7);
     for (int row = 0; row < 7; ++row) {
         for (int column = 0; column < 4; ++column) {
-            EXPECT_EQ(grid()->CellText(column, row), QString::fromUtf8(solution[row].cells[column]))
+            EXPECT_EQ(grid()->cellText(column, row), QString::fromUtf8(solution[row].cells[column]))
                 << row << ", " << column;
         }
     }
@@ -230,7 +230,7 @@ TEST_P(VesselKeys, ActAsTheButtonsDo) {
     type(row.strokes);
     EXPECT_EQ(panel(), QString::fromUtf8(row.panel));
     EXPECT_EQ(pressed(), row.pressed);
-    EXPECT_EQ(grid()->RowCount(), row.rows);
+    EXPECT_EQ(grid()->rowCount(), row.rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(Strokes, VesselKeys, ::testing::ValuesIn(kVesselKeyRows),
@@ -240,7 +240,7 @@ TEST_F(KeyboardTest, VesselKeysDoNothingWithoutATask) {
     type({kOne, kTwo, kEnter, kBackspace, kEscape});
     EXPECT_EQ(panel(), QStringLiteral("- - -"));
     EXPECT_EQ(pressed(), (std::array<bool, 3>{false, false, false}));
-    EXPECT_EQ(grid()->RowCount(), 0);
+    EXPECT_EQ(grid()->rowCount(), 0);
 }
 
 struct ShortcutRow {
@@ -326,7 +326,7 @@ TEST_P(Shortcuts, FollowTheirMenuItems) {
     EXPECT_EQ(platform.modalShown, row.modal);
     EXPECT_EQ(static_cast<int>(platform.openRequests.size() - dialogsBefore), row.openDialogs);
     EXPECT_EQ(form->textPoints(), row.textPoints);
-    EXPECT_EQ(grid()->RowCount(), row.rows);
+    EXPECT_EQ(grid()->rowCount(), row.rows);
     EXPECT_EQ(shown("cnz"), row.taskOpenAfter);
     EXPECT_EQ(form->isVisible(), row.windowOpenAfter);
     EXPECT_EQ(errorMessages(), QStringList());
@@ -443,17 +443,17 @@ TEST_F(KeyboardTest, StepLogKeepsItsOwnKeysAndF6ReachesIt) {
 
     type({Qt::Key_F6, kNone, ""});
     ASSERT_EQ(QApplication::focusWidget(), grid());
-    EXPECT_EQ(grid()->SelectArea(), (GridRect{0, 2, 3, 2})) << "the current row is selected whole";
+    EXPECT_EQ(grid()->selection(), (CellRange{0, 2, 3, 2})) << "the current row is selected whole";
 
     type({Qt::Key_Up, kNone, ""});
-    EXPECT_EQ(grid()->Row(), 1);
-    EXPECT_EQ(grid()->SelectArea(), (GridRect{0, 1, 3, 1}));
+    EXPECT_EQ(grid()->currentRow(), 1);
+    EXPECT_EQ(grid()->selection(), (CellRange{0, 1, 3, 1}));
     EXPECT_EQ(panel(), QStringLiteral("А - Б")) << "arrows belong to the step log";
 
     // Enter walks through the selected row, as the step log does with it.
     type(kEnter);
-    EXPECT_EQ(grid()->Col(), 1);
-    EXPECT_EQ(grid()->RowCount(), 3) << "Enter ran no command";
+    EXPECT_EQ(grid()->currentColumn(), 1);
+    EXPECT_EQ(grid()->rowCount(), 3) << "Enter ran no command";
 
     // The read-only log takes no typing, so the vessel keys and Escape work there.
     type(kThree);
@@ -531,7 +531,7 @@ TEST_F(KeyboardTest, WindowKeysShowTheMarkToo) {
     QTest::mouseClick(vesselButton(VesselA), Qt::LeftButton);
     QTest::mouseClick(vesselButton(VesselB), Qt::LeftButton);
     QTest::mouseClick(execute, Qt::LeftButton);
-    ASSERT_EQ(grid()->RowCount(), 1);
+    ASSERT_EQ(grid()->rowCount(), 1);
     // The executed command disabled "Выполнить", and the focus went on to the next control.
     auto* focused = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
     ASSERT_NE(focused, nullptr);

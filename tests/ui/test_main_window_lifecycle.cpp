@@ -58,7 +58,7 @@ protected:
         EXPECT_EQ(path(), QString());
         EXPECT_EQ(statement(), kPlaceholder);
         EXPECT_EQ(panel(), QStringLiteral("- - -"));
-        EXPECT_EQ(grid()->RowCount(), 0);
+        EXPECT_EQ(grid()->rowCount(), 0);
         for (int v = 0; v < kVesselCount; ++v) {
             SCOPED_TRACE(v);
             EXPECT_EQ(caption(v), QStringLiteral("-/-"));
@@ -71,10 +71,10 @@ protected:
             EXPECT_EQ(view->barHeight(), 185);
             EXPECT_EQ(view->fillColor(), QColor(186, 254, 189));
             EXPECT_EQ(view->emptyColor(), QColor(230, 230, 230));
-            EXPECT_EQ(grid()->Columns()[v + 1].Title(),
+            EXPECT_EQ(grid()->columns()[v + 1].title(),
                       QStringLiteral("Общее название столбиков|Название столбика %1").arg(v + 1));
         }
-        EXPECT_EQ(grid()->Columns()[0].Title(), QStringLiteral("Команда"));
+        EXPECT_EQ(grid()->columns()[0].title(), QStringLiteral("Команда"));
         for (const char* name : {"cnz", "sz", "zz", "isaef", "isasl"}) {
             EXPECT_FALSE(shown(name)) << name;
         }
@@ -107,8 +107,8 @@ TEST_F(LifecycleTest, OpeningAppliesTheFile) {
     EXPECT_EQ(path(), file);
     EXPECT_EQ(find<QLabel>("put_tmk")->textFormat(), Qt::PlainText);
     EXPECT_EQ(statement(), QStringLiteral(" Разделите 8 литров поровну, пользуясь сосудами 5 и 3 литра."));
-    EXPECT_EQ(grid()->Columns()[1].Title(), QStringLiteral("Литры|8 л"));
-    EXPECT_EQ(grid()->Columns()[3].Title(), QStringLiteral("Литры|3 л"));
+    EXPECT_EQ(grid()->columns()[1].title(), QStringLiteral("Литры|8 л"));
+    EXPECT_EQ(grid()->columns()[3].title(), QStringLiteral("Литры|3 л"));
     EXPECT_EQ(form->solutionControl(), 1);
     EXPECT_EQ(form->unlimitedSource(), 0);
     const int capacities[] = {8, 5, 3};
@@ -166,8 +166,8 @@ TEST_F(LifecycleTest, CancellingTheDialogLeavesTheOpenTaskUntouched) {
     EXPECT_EQ(platform.openRequests.size(), 2u);
     EXPECT_TRUE(platform.errors.empty());
     EXPECT_EQ(path(), file);
-    EXPECT_EQ(grid()->RowCount(), 2);
-    EXPECT_EQ(grid()->CellText(2, 1), QStringLiteral("2 ( 5 - 3 )"));
+    EXPECT_EQ(grid()->rowCount(), 2);
+    EXPECT_EQ(grid()->cellText(2, 1), QStringLiteral("2 ( 5 - 3 )"));
     EXPECT_EQ(panel(), QStringLiteral("А - -"));
     EXPECT_TRUE(vesselButton(VesselA)->isChecked());
     EXPECT_EQ(caption(VesselB), QStringLiteral("2 / 5"));
@@ -310,7 +310,7 @@ TEST_F(LifecycleTest, FilesAreReadKeyByKey) {
         } else {
             EXPECT_EQ(errorMessages(), QStringList());
             EXPECT_EQ(path(), file);
-            EXPECT_EQ(grid()->RowCount(), 0);
+            EXPECT_EQ(grid()->rowCount(), 0);
             EXPECT_TRUE(shown("cnz"));
             row.check(*form);
         }
@@ -329,7 +329,7 @@ TEST_F(LifecycleTest, OldFilesInTheWindowsCodePageKeepTheirCyrillic) {
     open(testing::writeFile(QDir(folder.path()), QStringLiteral("old.tmk"), all));
     EXPECT_EQ(errorMessages(), QStringList());
     EXPECT_EQ(statement(), QStringLiteral(" Налейте воды"));
-    EXPECT_EQ(grid()->Columns()[1].Title(), QStringLiteral("Ёмкости|Бочка"));
+    EXPECT_EQ(grid()->columns()[1].title(), QStringLiteral("Ёмкости|Бочка"));
 }
 
 struct Session {
@@ -391,9 +391,9 @@ TEST_F(LifecycleTest, PupilPlaysTasksFromFiles) {
         for (const auto& played : session.steps) {
             SCOPED_TRACE(++number);
             step(played.source, played.destination);
-            ASSERT_EQ(grid()->RowCount(), number);
+            ASSERT_EQ(grid()->rowCount(), number);
             for (int c = 0; c < 4; ++c) {
-                EXPECT_EQ(grid()->CellText(c, number - 1), QString::fromUtf8(played.cells[c])) << c;
+                EXPECT_EQ(grid()->cellText(c, number - 1), QString::fromUtf8(played.cells[c])) << c;
             }
             for (int v = 0; v < kVesselCount; ++v) {
                 EXPECT_EQ(caption(v), QString::fromUtf8(played.captions[v])) << v;
@@ -417,7 +417,7 @@ TEST_F(LifecycleTest, RestartRereadsTheFileAndKeepsTheTextSize) {
     find<QToolButton>("sz")->click();
     EXPECT_EQ(errorMessages(), QStringList());
     EXPECT_EQ(path(), file);
-    EXPECT_EQ(grid()->RowCount(), 0);
+    EXPECT_EQ(grid()->rowCount(), 0);
     EXPECT_EQ(panel(), QStringLiteral("- - -"));
     EXPECT_FALSE(find("vipolnit")->isEnabled());
     const char* captions[] = {"8/8", "0/5", "0/3"};
@@ -474,7 +474,7 @@ TEST_F(LifecycleTest, TargetStateWindowShowsTheTargets) {
     EXPECT_EQ(targetCaption, QStringLiteral("4/8"));
     EXPECT_EQ(targetAmount, 4);
     // The main window keeps its own state.
-    EXPECT_EQ(grid()->RowCount(), 1);
+    EXPECT_EQ(grid()->rowCount(), 1);
     EXPECT_EQ(form->vesselView(VesselB)->amount(), 8);
 }
 
@@ -509,7 +509,7 @@ TEST_F(LifecycleTest, EveryExampleTaskCanBeSolvedInTheWindow) {
         for (const PourCommand& command : result.solution) {
             step(command.source, command.destination);
         }
-        EXPECT_EQ(grid()->RowCount(), result.minimalSteps);
+        EXPECT_EQ(grid()->rowCount(), result.minimalSteps);
         EXPECT_EQ(announced, QStringList{QStringLiteral("Количество шагов:  %1").arg(result.minimalSteps)});
     }
 }

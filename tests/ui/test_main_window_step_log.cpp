@@ -27,11 +27,11 @@ protected:
     // The header cells as "text (left,top,right,bottom)".
     std::vector<std::string> headerCells() const {
         std::vector<std::string> cells;
-        for (int i = 0; i < grid()->HeaderCellsCount(); ++i) {
-            const HeaderInfo cell = grid()->HeaderCells(i);
-            cells.push_back(cell.Str.toStdString() + " (" + std::to_string(cell.Rc.Left) + "," +
-                            std::to_string(cell.Rc.Top) + "," + std::to_string(cell.Rc.Right) + "," +
-                            std::to_string(cell.Rc.Bottom) + ")");
+        for (int i = 0; i < grid()->headerCellCount(); ++i) {
+            const HeaderCell cell = grid()->headerCell(i);
+            cells.push_back(cell.text.toStdString() + " (" + std::to_string(cell.cells.left) + "," +
+                            std::to_string(cell.cells.top) + "," + std::to_string(cell.cells.right) + "," +
+                            std::to_string(cell.cells.bottom) + ")");
         }
         return cells;
     }
@@ -43,8 +43,8 @@ protected:
     }
     // The row lies wholly in the body area of the grid's client area, below the header band.
     bool rowInView(int row) const {
-        const GridRect r = grid()->CellRect(0, row);
-        return r.Top >= grid()->GetFixedHeight() - 1 && r.Bottom <= grid()->viewport()->height();
+        const PixelRect r = grid()->cellRect(0, row);
+        return r.top >= grid()->fixedHeight() - 1 && r.bottom <= grid()->viewport()->height();
     }
 };
 
@@ -88,8 +88,8 @@ TEST_F(StepLogInWindow, CtrlCCopiesTheSelectedRows) {
     const QString row2 = QStringLiteral("Б - В\t3\t2 ( 5 - 3 )\t3 ( 0 + 3 )\r\n");
 
     QTest::mouseClick(log->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      log->CellRect(2, 0).ToQRect().center());
-    ASSERT_EQ(log->SelectArea(), (GridRect{0, 0, 3, 0}));
+                      log->cellRect(2, 0).toQRect().center());
+    ASSERT_EQ(log->selection(), (CellRange{0, 0, 3, 0}));
     QTest::keyClick(log, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(platform.clipboard, row1);
 
@@ -100,13 +100,13 @@ TEST_F(StepLogInWindow, CtrlCCopiesTheSelectedRows) {
     EXPECT_EQ(platform.clipboard, row1);
 
     // A drag down the row numbers that ends outside the grid keeps both rows selected.
-    const QPoint number1 = log->GutterCellRect(0).ToQRect().center();
-    const QPoint number2 = log->GutterCellRect(1).ToQRect().center();
+    const QPoint number1 = log->gutterCellRect(0).toQRect().center();
+    const QPoint number2 = log->gutterCellRect(1).toQRect().center();
     testing::hover(*log, number1);
     QTest::mousePress(log->viewport(), Qt::LeftButton, Qt::NoModifier, number1);
     testing::dragMove(*log, number2);
     QTest::mouseRelease(log->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(number2.x(), -20));
-    ASSERT_EQ(log->SelectArea(), (GridRect{0, 0, 3, 1}));
+    ASSERT_EQ(log->selection(), (CellRange{0, 0, 3, 1}));
     QTest::keyClick(log, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(platform.clipboard, row1 + row2);
     EXPECT_EQ(errorMessages(), QStringList());
@@ -119,7 +119,7 @@ TEST_F(StepLogInWindow, EachStepBringsItsRowWhollyIntoView) {
     for (int i = 0; i < 12; ++i) {
         SCOPED_TRACE(i + 1);
         step(i % 2 == 0 ? VesselA : VesselB, i % 2 == 0 ? VesselB : VesselA);
-        ASSERT_EQ(grid()->RowCount(), i + 1);
+        ASSERT_EQ(grid()->rowCount(), i + 1);
         EXPECT_TRUE(rowInView(i));
     }
 }
@@ -136,15 +136,15 @@ TEST_F(StepLogInWindow, TheWinningRowIsInViewWhenTheCompletedWindowShows) {
     playClassicSteps(7);
     ASSERT_EQ(platform.modalShown.size(), 1u);
     EXPECT_TRUE(inView);
-    EXPECT_EQ(grid()->Row(), 6);
-    const GridRect frame = grid()->FrameRect();
-    const QColor pen = grid()->hasFocus() ? QColor(Qt::black) : grid()->GridColor();
-    ASSERT_LT(frame.Bottom, shown.height());
+    EXPECT_EQ(grid()->currentRow(), 6);
+    const PixelRect frame = grid()->selectionFrameRect();
+    const QColor pen = grid()->hasFocus() ? QColor(Qt::black) : grid()->gridColor();
+    ASSERT_LT(frame.bottom, shown.height());
     testing::expectPixels(shown,
                           {
-                              {"frame above row 7", frame.Left + 40, frame.Top, pen},
-                              {"frame below row 7", frame.Left + 40, frame.Bottom - 1, pen},
-                              {"row 7 inside the frame", frame.Left + 40, frame.Top + 4, grid()->Color()},
+                              {"frame above row 7", frame.left + 40, frame.top, pen},
+                              {"frame below row 7", frame.left + 40, frame.bottom - 1, pen},
+                              {"row 7 inside the frame", frame.left + 40, frame.top + 4, grid()->color()},
                           });
 }
 

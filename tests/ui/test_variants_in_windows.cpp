@@ -32,12 +32,12 @@ TEST_F(StepLogCopy, CtrlAThenCtrlCCopiesTheWholeLogWhichChecksAsSolved) {
     for (const auto& played : testing::classicSolution()) {
         step(played.source, played.destination);
     }
-    ASSERT_EQ(grid()->RowCount(), 7);
+    ASSERT_EQ(grid()->rowCount(), 7);
     // A click on a row selects that row; Ctrl+A then selects them all, and the main window keeps it so.
     testing::click(*grid(), testing::cellCentre(*grid(), 1, 2));
-    ASSERT_EQ(grid()->SelectArea(), (GridRect{0, 2, 3, 2}));
+    ASSERT_EQ(grid()->selection(), (CellRange{0, 2, 3, 2}));
     QTest::keyClick(grid(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(grid()->SelectArea(), (GridRect{0, 0, 3, 6}));
+    EXPECT_EQ(grid()->selection(), (CellRange{0, 0, 3, 6}));
     QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
 
     QString expected;
@@ -62,7 +62,7 @@ TEST_F(StepLogCopy, CtrlAOnAnEmptyLogChangesNothing) {
     platform.clipboard = QStringLiteral("kept");
     QTest::keyClick(grid(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(grid()->RowCount(), 0);
+    EXPECT_EQ(grid()->rowCount(), 0);
     EXPECT_EQ(platform.clipboard, QStringLiteral("kept"));
     EXPECT_TRUE(platform.errors.empty());
 }
@@ -84,7 +84,7 @@ TEST_F(VariantInMainWindow, AGeneratedVariantOpensAndTheKeysSolutionSolvesIt) {
         EXPECT_TRUE(platform.modalShown.isEmpty()); // not solved before the last step
         step(command.source, command.destination);
     }
-    EXPECT_EQ(grid()->RowCount(), 6);
+    EXPECT_EQ(grid()->rowCount(), 6);
     EXPECT_EQ(platform.modalShown, QStringList{completed->objectName()});
 }
 

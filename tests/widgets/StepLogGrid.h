@@ -21,41 +21,41 @@ inline std::unique_ptr<CellGrid> makeStepLog(Platform& platform, int rows) {
     auto g = std::make_unique<CellGrid>(platform);
     g->setObjectName(QStringLiteral("ng"));
     g->resize(696, 133);
-    g->BeginUpdate();
-    g->SetColor(kLogColor);
-    g->SetColCount(4);
+    g->beginUpdate();
+    g->setColor(kLogColor);
+    g->setColumnCount(4);
     const QString titles[] = {QStringLiteral("Команда"), QStringLiteral("Емкость|12 литров"),
                               QStringLiteral("Емкость|8 литров"), QStringLiteral("Емкость|4 литра")};
     for (int c = 0; c < 4; ++c) {
-        CellColumn& col = g->Columns()[c];
-        col.SetWidth(160);
-        col.SetHorzAlign(haCenter);
-        col.SetCanResize(false);
-        col.SetReadOnly(true);
-        col.SetColor(kLogColor);
-        col.SetTitle(titles[c]);
+        CellColumn& col = g->columns()[c];
+        col.setWidth(160);
+        col.setHorizontalAlignment(HorizontalAlignment::Center);
+        col.setResizable(false);
+        col.setReadOnly(true);
+        col.setColor(kLogColor);
+        col.setTitle(titles[c]);
     }
-    g->SetHeaderLine(2);
-    g->SetGutterKind(gkNumber);
-    g->SetShowFooter(false);
-    g->SetAlternateColor(kLogAlternate);
-    g->SetGridColor(kLogGridColor);
-    g->SetSelectionColor(kLogSelection);
-    g->SetReadOnly(true);
-    g->SetFont(tahoma(11, true));
-    g->SetHeaderFont(tahoma(11));
-    g->SetGutterFont(tahoma(11));
-    g->SetFooterFont(tahoma(11));
+    g->setHeaderLines(2);
+    g->setGutterContent(GutterContent::Numbers);
+    g->setShowFooter(false);
+    g->setAlternateColor(kLogAlternate);
+    g->setGridColor(kLogGridColor);
+    g->setSelectionColor(kLogSelection);
+    g->setReadOnly(true);
+    g->setFont(tahoma(11, true));
+    g->setHeaderFont(tahoma(11));
+    g->setGutterFont(tahoma(11));
+    g->setFooterFont(tahoma(11));
     g->setFocusPolicy(Qt::ClickFocus);
-    g->SetRowCount(0);
-    g->EndUpdate();
+    g->setRowCount(0);
+    g->endUpdate();
     for (int r = 0; r < rows; ++r) {
-        const int row = g->AddRow();
-        g->SetCellText(0, row, QStringLiteral("А -> Б"));
-        g->SetCellText(1, row, QString::number(12 - r));
-        g->SetCellText(2, row, QString::number(r));
-        g->SetCellText(3, row, QStringLiteral("0"));
-        g->SetRow(row);
+        const int row = g->addRow();
+        g->setCellText(0, row, QStringLiteral("А -> Б"));
+        g->setCellText(1, row, QString::number(12 - r));
+        g->setCellText(2, row, QString::number(r));
+        g->setCellText(3, row, QStringLiteral("0"));
+        g->setCurrentRow(row);
     }
     return g;
 }

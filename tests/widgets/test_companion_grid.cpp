@@ -19,9 +19,9 @@ protected:
         sheet = makeSheet(platform, 4, 10);
         companion = std::make_unique<CompanionGrid>(platform);
         companion->resize(120, 200);
-        companion->SetColCount(1);
-        companion->SetRowCount(30);
-        companion->SetGrid(sheet.get());
+        companion->setColumnCount(1);
+        companion->setRowCount(30);
+        companion->setGrid(sheet.get());
         sheet->show();
         companion->show();
     }
@@ -32,8 +32,8 @@ protected:
 };
 
 TEST_F(GridSync, LinkingGivesTheFollowedGridTheCompanionsRowCount) {
-    EXPECT_EQ(sheet->RowCount(), 30);
-    EXPECT_EQ(companion->Grid(), sheet.get());
+    EXPECT_EQ(sheet->rowCount(), 30);
+    EXPECT_EQ(companion->grid(), sheet.get());
 }
 
 TEST_F(GridSync, RowsFollowBothWays) {
@@ -49,31 +49,31 @@ TEST_F(GridSync, RowsFollowBothWays) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        (c.fromCompanion ? static_cast<CellGrid*>(companion.get()) : sheet.get())->SetRow(c.row);
-        EXPECT_EQ(sheet->Row(), c.row);
-        EXPECT_EQ(companion->Row(), c.row);
+        (c.fromCompanion ? static_cast<CellGrid*>(companion.get()) : sheet.get())->setCurrentRow(c.row);
+        EXPECT_EQ(sheet->currentRow(), c.row);
+        EXPECT_EQ(companion->currentRow(), c.row);
     }
     QTest::keyClick(sheet.get(), Qt::Key_PageDown);
-    EXPECT_EQ(companion->Row(), 29);
+    EXPECT_EQ(companion->currentRow(), 29);
     QTest::keyClick(companion.get(), Qt::Key_PageUp);
-    EXPECT_EQ(sheet->Row(), 0);
+    EXPECT_EQ(sheet->currentRow(), 0);
 }
 
 TEST_F(GridSync, ScrollingFollowsBothWays) {
-    ASSERT_GT(sheet->MaxVScroll(), 0);
-    sheet->SetVertOffset(5 * 18);
-    EXPECT_EQ(companion->VertOffset(), 5 * 18);
-    EXPECT_EQ(companion->MaxVScroll(), sheet->MaxVScroll());
+    ASSERT_GT(sheet->maxVerticalOffset(), 0);
+    sheet->setVerticalOffset(5 * 18);
+    EXPECT_EQ(companion->verticalOffset(), 5 * 18);
+    EXPECT_EQ(companion->maxVerticalOffset(), sheet->maxVerticalOffset());
 
     QWheelEvent wheel(QPointF(20, 60), companion->viewport()->mapToGlobal(QPointF(20, 60)), QPoint(),
                       QPoint(0, -36), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(companion->viewport(), &wheel);
-    EXPECT_EQ(companion->VertOffset(), 7 * 18);
-    EXPECT_EQ(sheet->VertOffset(), 7 * 18);
+    EXPECT_EQ(companion->verticalOffset(), 7 * 18);
+    EXPECT_EQ(sheet->verticalOffset(), 7 * 18);
 
     sheet->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(sheet->VertOffset(), 8 * 18);
-    EXPECT_EQ(companion->VertOffset(), 8 * 18);
+    EXPECT_EQ(sheet->verticalOffset(), 8 * 18);
+    EXPECT_EQ(companion->verticalOffset(), 8 * 18);
 }
 
 TEST_F(GridSync, TheCompanionShowsOnlyADisabledHorizontalBar) {
@@ -99,12 +99,12 @@ TEST_F(GridSync, RowsTheCompanionsKeysAddOrRemoveFollow) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
-        companion->SetAutoAddRow(true);
-        companion->SetRow(c.startRow);
+        companion->setAutoAddRow(true);
+        companion->setCurrentRow(c.startRow);
         QTest::keyClick(companion.get(), static_cast<Qt::Key>(c.key), c.mods);
-        EXPECT_EQ(companion->RowCount(), c.rowCount);
-        EXPECT_EQ(sheet->RowCount(), c.rowCount);
-        EXPECT_EQ(sheet->CellText(0, 5), c.sheetRow5);
+        EXPECT_EQ(companion->rowCount(), c.rowCount);
+        EXPECT_EQ(sheet->rowCount(), c.rowCount);
+        EXPECT_EQ(sheet->cellText(0, 5), c.sheetRow5);
     }
 }
 
@@ -135,47 +135,47 @@ TEST_F(GridSync, RowsEitherGridsKeysAddOrRemoveFollowWithTheCurrentRow) {
         platform.errors.clear();
         CellGrid& typed = c.fromCompanion ? *companion : *sheet;
         CellGrid& other = c.fromCompanion ? *sheet : *companion;
-        typed.SetAutoAddRow(true);
+        typed.setAutoAddRow(true);
         if (c.startRow < 0) {
             // An empty last row, as Down on the last row leaves it.
-            typed.SetRow(29);
+            typed.setCurrentRow(29);
             QTest::keyClick(&typed, Qt::Key_Down);
         } else {
-            typed.SetRow(c.startRow);
+            typed.setCurrentRow(c.startRow);
         }
         QTest::keyClick(&typed, static_cast<Qt::Key>(c.key), c.mods);
-        EXPECT_EQ(typed.RowCount(), c.rowCount);
-        EXPECT_EQ(other.RowCount(), c.rowCount);
-        EXPECT_EQ(typed.Row(), c.row);
-        EXPECT_EQ(other.Row(), c.row);
+        EXPECT_EQ(typed.rowCount(), c.rowCount);
+        EXPECT_EQ(other.rowCount(), c.rowCount);
+        EXPECT_EQ(typed.currentRow(), c.row);
+        EXPECT_EQ(other.currentRow(), c.row);
         QTest::keyClick(&other, Qt::Key_Return);
         EXPECT_TRUE(platform.errors.empty());
-        EXPECT_LT(other.Row(), other.RowCount());
+        EXPECT_LT(other.currentRow(), other.rowCount());
     }
 }
 
 // A sheet the program gave more rows than the companion has does not take the companion past its last row.
 TEST_F(GridSync, TheCompanionsRowStaysInsideItsRows) {
-    sheet->SetRowCount(40);
-    sheet->SetRow(35);
-    EXPECT_EQ(companion->Row(), 29);
+    sheet->setRowCount(40);
+    sheet->setCurrentRow(35);
+    EXPECT_EQ(companion->currentRow(), 29);
     QTest::keyClick(companion.get(), Qt::Key_Return);
     EXPECT_TRUE(platform.errors.empty());
 }
 
 TEST_F(GridSync, EitherForgetsTheOtherWhenItGoes) {
     sheet.reset();
-    EXPECT_EQ(companion->Grid(), nullptr);
-    companion->SetRow(3);
-    companion->SetVertOffset(36);
+    EXPECT_EQ(companion->grid(), nullptr);
+    companion->setCurrentRow(3);
+    companion->setVerticalOffset(36);
 
     auto other = makeSheet(platform);
     auto follower = std::make_unique<CompanionGrid>(platform);
-    follower->SetGrid(other.get());
+    follower->setGrid(other.get());
     follower.reset();
-    other->SetRow(4);
-    other->SetVertOffset(18);
-    EXPECT_EQ(other->Row(), 4);
+    other->setCurrentRow(4);
+    other->setVerticalOffset(18);
+    EXPECT_EQ(other->currentRow(), 4);
 }
 
 } // namespace

@@ -34,13 +34,13 @@ QAccessibleTableInterface* tableOf(CellGrid& grid) {
 std::unique_ptr<CellGrid> plainGrid() {
     auto grid = std::make_unique<CellGrid>(platform());
     grid->resize(300, 200);
-    grid->SetGutterKind(gkNone);
-    grid->SetColCount(3);
-    grid->SetRowCount(4);
+    grid->setGutterContent(GutterContent::None);
+    grid->setColumnCount(3);
+    grid->setRowCount(4);
     for (int c = 0; c < 3; ++c) {
-        grid->Columns()[c].SetTitle(QStringLiteral("T%1").arg(c));
+        grid->columns()[c].setTitle(QStringLiteral("T%1").arg(c));
         for (int r = 0; r < 4; ++r) {
-            grid->SetCellText(c, r, QStringLiteral("c%1r%2").arg(c).arg(r));
+            grid->setCellText(c, r, QStringLiteral("c%1r%2").arg(c).arg(r));
         }
     }
     grid->show();
@@ -67,9 +67,9 @@ TEST(GridAccessible, WithoutAGutterChildrenAreHeadersThenCellsRowByRow) {
 // the top line down, and its cells name their own title first.
 TEST(GridAccessible, AColumnsHeadersReadFromTheTopLineDown) {
     auto grid = plainGrid();
-    grid->Columns()[0].SetTitle(QStringLiteral("X|Итого"));
-    grid->Columns()[1].SetTitle(QStringLiteral("Z|Итого"));
-    grid->SetHeaderLine(2);
+    grid->columns()[0].setTitle(QStringLiteral("X|Итого"));
+    grid->columns()[1].setTitle(QStringLiteral("Z|Итого"));
+    grid->setHeaderLines(2);
     QAccessibleTableInterface* table = tableOf(*grid);
     EXPECT_EQ(table->columnDescription(0), QStringLiteral("X, Итого"));
     EXPECT_EQ(table->columnDescription(1), QStringLiteral("Z, Итого"));
@@ -83,16 +83,16 @@ TEST(GridAccessible, AColumnsHeadersReadFromTheTopLineDown) {
 TEST(GridAccessible, SelectionReportsWholeRowsAndWholeColumns) {
     auto grid = plainGrid();
     QAccessibleTableInterface* table = tableOf(*grid);
-    grid->SetSelectArea(GridRect{1, 0, 1, 3});
+    grid->setSelection(CellRange{1, 0, 1, 3});
     EXPECT_EQ(table->selectedColumns(), QList<int>{1});
     EXPECT_EQ(table->selectedRows(), QList<int>());
     EXPECT_EQ(table->selectedCellCount(), 4);
-    grid->SetSelectArea(GridRect{0, 1, 2, 2});
+    grid->setSelection(CellRange{0, 1, 2, 2});
     EXPECT_EQ(table->selectedRows(), QList<int>({1, 2}));
     EXPECT_EQ(table->selectedColumns(), QList<int>());
     EXPECT_EQ(table->selectedCellCount(), 6);
     // An area reaching past the grid counts only the cells the grid has.
-    grid->SetSelectArea(GridRect{2, 3, 5, 9});
+    grid->setSelection(CellRange{2, 3, 5, 9});
     EXPECT_EQ(table->selectedCellCount(), 1);
     EXPECT_FALSE(table->selectRow(0)) << "the selection is the grid's own";
 }
@@ -103,22 +103,22 @@ TEST(GridAccessible, CellsFollowTheGridsContent) {
     QAccessibleInterface* last = table->cellAt(3, 0);
     ASSERT_NE(last, nullptr);
 
-    grid->Columns()[2].SetVisible(false);
+    grid->columns()[2].setVisible(false);
     EXPECT_TRUE(table->cellAt(0, 2)->state().invisible);
     EXPECT_FALSE(table->cellAt(0, 1)->state().invisible);
 
-    grid->MergeCells(0, 0, 1, 1, QStringLiteral("merged"));
+    grid->mergeCells(0, 0, 1, 1, QStringLiteral("merged"));
     EXPECT_EQ(nameOf(table->cellAt(1, 1)), QStringLiteral("merged"));
 
-    grid->SetRowCount(2);
+    grid->setRowCount(2);
     EXPECT_EQ(table->cellAt(3, 0), nullptr);
-    grid->SetRowCount(4);
+    grid->setRowCount(4);
     EXPECT_EQ(nameOf(table->cellAt(3, 0)), QStringLiteral("c0r3"));
     EXPECT_EQ(table->rowCount(), 4);
 
-    grid->SetRowCount(0);
+    grid->setRowCount(0);
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(grid.get());
-    EXPECT_EQ(iface->childCount(), grid->HeaderCellsCount()) << "only the headers are left";
+    EXPECT_EQ(iface->childCount(), grid->headerCellCount()) << "only the headers are left";
     EXPECT_EQ(iface->focusChild(), nullptr);
 }
 
@@ -126,10 +126,10 @@ TEST(GridAccessible, RowCountChangesAreReportedOnlyWhenTheyHappen) {
     testing::AccessibilityEvents recorder;
     auto grid = makeStepLog(platform(), 0);
     recorder.events.clear();
-    grid->AddRow();
-    grid->AddRow();
-    grid->SetRowCount(2);
-    grid->SetRowCount(0);
+    grid->addRow();
+    grid->addRow();
+    grid->setRowCount(2);
+    grid->setRowCount(0);
     const auto changes = recorder.ofType(QAccessible::TableModelChanged);
     ASSERT_EQ(changes.size(), 3u);
     EXPECT_EQ(changes[0].change, QAccessibleTableModelChangeEvent::RowsInserted);

@@ -24,6 +24,7 @@ using testing::FakePlatform;
 using testing::hover;
 using testing::makeSheet;
 using testing::makeStepLog;
+using testing::ScriptedDelegate;
 using testing::showFocused;
 using testing::typeText;
 
@@ -34,23 +35,24 @@ protected:
     void SetUp() override {
         grid = makeStepLog(platform, 15);
         // The main window widens every click and key to the whole current row.
-        grid->OnClick = [this](CellGrid* g) {
-            clicks.push_back({g->Col(), g->Row(), g->SelectArea()});
-            g->SetSelectArea({0, g->Row(), g->ColCount() - 1, g->Row()});
-        };
-        grid->OnKeyDown = [this](CellGrid* g, int&, Qt::KeyboardModifiers) {
-            ++keyDowns;
-            g->SetSelectArea({0, g->Row(), g->ColCount() - 1, g->Row()});
-        };
+        QObject::connect(grid.get(), &CellGrid::clicked, grid.get(), [this, g = grid.get()]() {
+            clicks.push_back({g->currentColumn(), g->currentRow(), g->selection()});
+            g->setSelection({0, g->currentRow(), g->columnCount() - 1, g->currentRow()});
+        });
+        QObject::connect(grid.get(), &CellGrid::keyPressed, grid.get(),
+                         [this, g = grid.get()](int, Qt::KeyboardModifiers) {
+                             ++keyDowns;
+                             g->setSelection({0, g->currentRow(), g->columnCount() - 1, g->currentRow()});
+                         });
         showFocused(*grid, *grid);
-        grid->SetRow(0);
-        grid->SetVertOffset(0);
+        grid->setCurrentRow(0);
+        grid->setVerticalOffset(0);
     }
 
     struct Click {
         int col;
         int row;
-        GridRect areaAtClick;
+        CellRange areaAtClick;
     };
     FakePlatform platform;
     std::unique_ptr<CellGrid> grid;
@@ -64,14 +66,14 @@ TEST_F(StepLogInput, ClickOnRowThreeSelectsTheCellThenTheClickWidensToTheRow) {
     EXPECT_EQ(clicks[0].col, 2);
     EXPECT_EQ(clicks[0].row, 3);
     EXPECT_EQ(clicks[0].areaAtClick, area(2, 3, 2, 3));
-    EXPECT_EQ(grid->SelectArea(), area(0, 3, 3, 3));
+    EXPECT_EQ(grid->selection(), area(0, 3, 3, 3));
 }
 
 TEST_F(StepLogInput, ClickOnTheCurrentCellOpensNoEditor) {
     click(*grid, cellCentre(*grid, 1, 3));
     click(*grid, cellCentre(*grid, 1, 3));
-    EXPECT_FALSE(grid->Editing());
-    EXPECT_FALSE(grid->InplaceEditor()->isVisible());
+    EXPECT_FALSE(grid->isEditing());
+    EXPECT_EQ(grid->findChild<CellEditor*>(), nullptr) << "a read-only grid never makes its editor";
     EXPECT_EQ(clicks.size(), 2u);
 }
 
@@ -89,44 +91,45 @@ TEST_F(StepLogInput, PageKeysJumpToFirstAndLastRow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        grid->SetRow(c.startRow);
+        grid->setCurrentRow(c.startRow);
         QTest::keyClick(grid.get(), static_cast<Qt::Key>(c.key));
-        EXPECT_EQ(grid->Row(), c.expectedRow);
-        EXPECT_EQ(grid->SelectArea(), area(0, c.expectedRow, 3, c.expectedRow));
+        EXPECT_EQ(grid->currentRow(), c.expectedRow);
+        EXPECT_EQ(grid->selection(), area(0, c.expectedRow, 3, c.expectedRow));
     }
 }
 
 TEST_F(StepLogInput, DownOnTheLastRowWithAutoAddRowAddsNothingWhenReadOnly) {
-    grid->SetAutoAddRow(true);
-    grid->SetRow(14);
+    grid->setAutoAddRow(true);
+    grid->setCurrentRow(14);
     QTest::keyClick(grid.get(), Qt::Key_Down);
-    EXPECT_EQ(grid->RowCount(), 15);
-    EXPECT_EQ(grid->Row(), 14);
+    EXPECT_EQ(grid->rowCount(), 15);
+    EXPECT_EQ(grid->currentRow(), 14);
 }
 
 TEST_F(StepLogInput, WithoutRowsNoKeyActsAndOnKeyDownStaysSilent) {
-    grid->SetRowCount(0);
+    grid->setRowCount(0);
     for (int key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Insert, Qt::Key_Return, Qt::Key_C, Qt::Key_A}) {
         QTest::keyClick(grid.get(), static_cast<Qt::Key>(key),
                         key == Qt::Key_C || key == Qt::Key_A ? Qt::ControlModifier : Qt::NoModifier);
     }
     EXPECT_EQ(keyDowns, 0);
-    EXPECT_EQ(grid->RowCount(), 0);
-    EXPECT_EQ(grid->Row(), -1);
+    EXPECT_EQ(grid->rowCount(), 0);
+    EXPECT_EQ(grid->currentRow(), -1);
     EXPECT_TRUE(platform.clipboard.isEmpty());
 }
 
 TEST_F(StepLogInput, OnKeyDownComesAfterTheGridMoved) {
     int rowSeen = -1;
-    grid->OnKeyDown = [&](CellGrid* g, int&, Qt::KeyboardModifiers) { rowSeen = g->Row(); };
-    grid->SetRow(4);
+    QObject::connect(grid.get(), &CellGrid::keyPressed, grid.get(),
+                     [&, g = grid.get()](int, Qt::KeyboardModifiers) { rowSeen = g->currentRow(); });
+    grid->setCurrentRow(4);
     QTest::keyClick(grid.get(), Qt::Key_Down);
     EXPECT_EQ(rowSeen, 5);
 }
 
 TEST_F(StepLogInput, CtrlCOnAWholeRowCopiesItsFourTextsWithTabs) {
-    grid->SetRow(2);
-    grid->SetSelectArea({0, 2, 3, 2});
+    grid->setCurrentRow(2);
+    grid->setSelection({0, 2, 3, 2});
     QTest::keyClick(grid.get(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(platform.clipboard, QStringLiteral("А -> Б\t10\t2\t0\r\n"));
 }
@@ -134,25 +137,27 @@ TEST_F(StepLogInput, CtrlCOnAWholeRowCopiesItsFourTextsWithTabs) {
 // The main window widens only moves to the current row, so Ctrl+A keeps every row for Ctrl+C.
 TEST_F(StepLogInput, CtrlAThenCtrlCCopiesEveryRowAndShiftUpShrinksFromTheBottom) {
     int lastKey = 0;
-    grid->OnKeyDown = [&](CellGrid*, int& key, Qt::KeyboardModifiers) { lastKey = key; };
-    grid->SetRowCount(3);
-    grid->SetRow(1);
-    grid->SetSelectArea({0, 1, 3, 1});
+    QObject::disconnect(grid.get(), &CellGrid::keyPressed, nullptr, nullptr);
+    QObject::connect(grid.get(), &CellGrid::keyPressed, grid.get(),
+                     [&](int key, Qt::KeyboardModifiers) { lastKey = key; });
+    grid->setRowCount(3);
+    grid->setCurrentRow(1);
+    grid->setSelection({0, 1, 3, 1});
     QTest::keyClick(grid.get(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(grid->SelectArea(), area(0, 0, 3, 2));
+    EXPECT_EQ(grid->selection(), area(0, 0, 3, 2));
     EXPECT_EQ(lastKey, Qt::Key_A);
     QTest::keyClick(grid.get(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(platform.clipboard,
               QStringLiteral("А -> Б\t12\t0\t0\r\nА -> Б\t11\t1\t0\r\nА -> Б\t10\t2\t0\r\n"));
-    EXPECT_EQ(grid->RowCount(), 3);
-    EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("10"));
+    EXPECT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(grid->cellText(1, 2), QStringLiteral("10"));
     QTest::keyClick(grid.get(), Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(grid->SelectArea(), area(0, 0, 3, 1));
+    EXPECT_EQ(grid->selection(), area(0, 0, 3, 1));
 }
 
 // Whatever shortcut a window binds to Ctrl+A, the focused grid takes the key.
 TEST_F(StepLogInput, CtrlAWinsOverAWindowShortcut) {
-    grid->OnKeyDown = nullptr;
+    QObject::disconnect(grid.get(), &CellGrid::keyPressed, nullptr, nullptr);
     QWidget window;
     auto* shortcut = new QAction(&window);
     shortcut->setShortcut(QKeySequence::SelectAll);
@@ -163,27 +168,27 @@ TEST_F(StepLogInput, CtrlAWinsOverAWindowShortcut) {
     window.show();
     showFocused(window, *grid);
     QTest::keyClick(grid.get(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(grid->SelectArea(), area(0, 0, 3, 14));
+    EXPECT_EQ(grid->selection(), area(0, 0, 3, 14));
     EXPECT_EQ(triggered, 0);
     grid->setParent(nullptr);
 }
 
 TEST_F(StepLogInput, EditingKeysAreRefusedButMovingWorks) {
     platform.clipboard = QStringLiteral("x\r\n");
-    grid->SetRow(5);
-    grid->SetSelectArea({0, 5, 3, 5});
+    grid->setCurrentRow(5);
+    grid->setSelection({0, 5, 3, 5});
     QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(grid.get(), Qt::Key_X, Qt::ControlModifier);
     QTest::keyClick(grid.get(), Qt::Key_Delete);
     QTest::keyClick(grid.get(), Qt::Key_Delete, Qt::ControlModifier);
     QTest::keyClick(grid.get(), Qt::Key_Insert);
     typeText(*grid, QStringLiteral("9"));
-    EXPECT_EQ(grid->RowCount(), 15);
-    EXPECT_EQ(grid->CellText(0, 5), QStringLiteral("А -> Б"));
-    EXPECT_EQ(grid->CellText(1, 5), QStringLiteral("7"));
+    EXPECT_EQ(grid->rowCount(), 15);
+    EXPECT_EQ(grid->cellText(0, 5), QStringLiteral("А -> Б"));
+    EXPECT_EQ(grid->cellText(1, 5), QStringLiteral("7"));
     EXPECT_EQ(platform.clipboard, QStringLiteral("x\r\n"));
     QTest::keyClick(grid.get(), Qt::Key_Up);
-    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(grid->currentRow(), 4);
 }
 
 // ---- Hit test and cursors
@@ -192,58 +197,33 @@ class SheetInput : public ::testing::Test {
 protected:
     void SetUp() override {
         grid = makeSheet(platform);
+        grid->setDelegate(&rules);
         showFocused(*grid, *grid);
     }
     FakePlatform platform;
+    ScriptedDelegate rules;
     std::unique_ptr<CellGrid> grid;
 };
 
-// With a 20-pixel gutter, one 18-pixel header line and columns of 80: column 0's right edge is at x = 100.
-TEST_F(SheetInput, HitTestFindsTheZoneAtAPoint) {
-    grid->SetRowCount(5);
-    struct Case {
-        const char* name;
-        QPoint p;
-        GridHitTest zone;
-        int sizingCol;
-    };
-    const Case cases[] = {
-        {"CornerAboveGutter", {5, 5}, gtLeftTop, -1},
-        {"GutterOfRow0", {5, 30}, gtLeft, -1},
-        {"GutterBelowLastRow", {5, 18 + 5 * 18 + 3}, gtNone, -1},
-        {"HeaderOfColumn0", {50, 5}, gtTop, -1},
-        {"BodyCell", {50, 30}, gtCell, -1},
-        {"RightEdgeInBody", {100, 30}, gtColSizing, 0},
-        {"RightEdgeInHeader", {101, 5}, gtColSizing, 0},
-        {"RightEdgeBelowRows", {179, 150}, gtColSizing, 1},
-        {"TwoPixelsOffTheEdge", {102, 30}, gtCell, -1},
-        {"OnTheGutterLine", {20, 30}, gtNone, -1},
-        {"OnTheHeaderLine", {50, 18}, gtNone, -1},
-        {"BelowLastRow", {50, 18 + 5 * 18 + 3}, gtNone, -1},
-        {"RightOfLastColumn", {360, 30}, gtNone, -1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(grid->GetHitTestInfo(c.p.x(), c.p.y()), c.zone);
-        EXPECT_EQ(grid->GetSizingCol(), c.sizingCol);
+// The geometry's own tests hold the table of zones; the grid hands it the columns, the offsets and the fill
+// handle it shows.
+TEST_F(SheetInput, TheGridsHitTestIsItsGeometrys) {
+    grid->setRowCount(5);
+    const QPoint points[] = {{5, 5}, {5, 30}, {50, 5}, {50, 30}, {100, 30}, {179, 150}, {360, 30}};
+    for (const QPoint p : points) {
+        SCOPED_TRACE(p.x() * 1000 + p.y());
+        EXPECT_EQ(grid->hitTest(p.x(), p.y()), grid->geometry().hitTest(p, grid->fillHandleRect()));
     }
-}
-
-TEST_F(SheetInput, AnEdgeOfAFixedColumnIsPartOfTheCell) {
-    grid->Columns()[0].SetCanResize(false);
-    EXPECT_EQ(grid->GetHitTestInfo(100, 30), gtCell);
-    EXPECT_EQ(grid->GetSizingCol(), 0);
-    grid->SetAutoColWidth(true);
-    grid->Columns()[0].SetCanResize(true);
-    const int edge = grid->GetFixedWidth() + grid->Columns()[0].Width();
-    EXPECT_NE(grid->GetHitTestInfo(edge, 30), gtColSizing);
+    EXPECT_EQ(grid->hitTest(100, 30), (GridHit{GridZone::ColumnEdge, 0, 0}));
+    grid->setAutoColumnWidth(true);
+    EXPECT_NE(grid->hitTest(grid->fixedWidth() + grid->columns()[0].width(), 30).zone, GridZone::ColumnEdge);
 }
 
 TEST_F(SheetInput, TheFillHandleWinsOverTheEdgeBeneathIt) {
     (void)grid->grab();
-    const GridRect box = grid->GetSmallBox();
-    ASSERT_FALSE(box.IsEmpty());
-    EXPECT_EQ(grid->GetHitTestInfo(box.Left + 3, box.Top + 3), gtSmallBox);
+    const PixelRect box = grid->fillHandleRect();
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_EQ(grid->hitTest(box.left + 3, box.top + 3).zone, GridZone::FillHandle);
 }
 
 TEST_F(SheetInput, TheCursorShowsTheZoneUnderThePointer) {
@@ -271,7 +251,7 @@ TEST_F(SheetInput, TheCursorShowsTheZoneUnderThePointer) {
             EXPECT_EQ(cursor.hotSpot(), c.hotSpot);
         }
     }
-    grid->SetEnabled(false);
+    grid->setCellsEnabled(false);
     hover(*grid, {50, 30});
     EXPECT_EQ(grid->viewport()->cursor().shape(), Qt::ArrowCursor);
 }
@@ -279,7 +259,7 @@ TEST_F(SheetInput, TheCursorShowsTheZoneUnderThePointer) {
 TEST_F(SheetInput, APressActsOnTheZoneShownAtTheLastMove) {
     hover(*grid, {5, 30 + 18});
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(*grid, 2, 3));
-    EXPECT_EQ(grid->SelectArea(), area(0, 3, 3, 3));
+    EXPECT_EQ(grid->selection(), area(0, 3, 3, 3));
 }
 
 // ---- Pointer selection
@@ -290,7 +270,7 @@ TEST_F(SheetInput, PressesSelectCellsRowsColumnsAndEverything) {
         QPoint p;
         int col;
         int row;
-        GridRect selected;
+        CellRange selected;
     };
     const int rowTop = 18;
     const Case cases[] = {
@@ -301,24 +281,22 @@ TEST_F(SheetInput, PressesSelectCellsRowsColumnsAndEverything) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        grid->SetCol(3);
-        grid->SetRow(6);
+        grid->setCurrentColumn(3);
+        grid->setCurrentRow(6);
         click(*grid, c.p);
-        EXPECT_EQ(grid->Col(), c.col);
-        EXPECT_EQ(grid->Row(), c.row);
-        EXPECT_EQ(grid->SelectArea(), c.selected);
+        EXPECT_EQ(grid->currentColumn(), c.col);
+        EXPECT_EQ(grid->currentRow(), c.row);
+        EXPECT_EQ(grid->selection(), c.selected);
     }
 }
 
 TEST_F(SheetInput, BandPressesReportTheirRowOrColumn) {
     std::vector<int> gutter;
     std::vector<int> header;
-    grid->OnGutterClick = [&](CellGrid*, int r, Qt::MouseButton, Qt::KeyboardModifiers) {
-        gutter.push_back(r);
-    };
-    grid->OnHeaderClick = [&](CellGrid*, int c, Qt::MouseButton, Qt::KeyboardModifiers) {
-        header.push_back(c);
-    };
+    QObject::connect(grid.get(), &CellGrid::gutterClicked, grid.get(),
+                     [&](int r, Qt::MouseButton, Qt::KeyboardModifiers) { gutter.push_back(r); });
+    QObject::connect(grid.get(), &CellGrid::headerClicked, grid.get(),
+                     [&](int c, Qt::MouseButton, Qt::KeyboardModifiers) { header.push_back(c); });
     click(*grid, {8, 18 + 2 * 18 + 9});
     click(*grid, {100 + 80 + 40, 9});
     EXPECT_EQ(gutter, std::vector<int>{2});
@@ -332,7 +310,7 @@ TEST_F(SheetInput, DragsExtendFromTheAnchor) {
         QPoint to;
         int col;
         int row;
-        GridRect selected;
+        CellRange selected;
     };
     const Case cases[] = {
         {"CellsDownRight", {60, 18 + 18 + 9}, {230, 18 + 3 * 18 + 9}, 0, 1, {0, 1, 2, 3}},
@@ -343,21 +321,23 @@ TEST_F(SheetInput, DragsExtendFromTheAnchor) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        grid->SetVertOffset(0);
+        grid->setVerticalOffset(0);
         drag(*grid, c.from, c.to);
-        EXPECT_EQ(grid->Col(), c.col);
-        EXPECT_EQ(grid->Row(), c.row);
-        EXPECT_EQ(grid->SelectArea(), c.selected);
+        EXPECT_EQ(grid->currentColumn(), c.col);
+        EXPECT_EQ(grid->currentRow(), c.row);
+        EXPECT_EQ(grid->selection(), c.selected);
     }
 }
 
 TEST_F(SheetInput, ClickNotificationsFollowTheGridsHandling) {
     QStringList order;
-    grid->OnMouseDown = [&](CellGrid* g, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-        order << QStringLiteral("down %1").arg(g->Row());
-    };
-    grid->OnMouseUp = [&](CellGrid*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) { order << "up"; };
-    grid->OnClick = [&](CellGrid*) { order << "click"; };
+    QObject::connect(grid.get(), &CellGrid::mousePressed, grid.get(),
+                     [&, g = grid.get()](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
+                         order << QStringLiteral("down %1").arg(g->currentRow());
+                     });
+    QObject::connect(grid.get(), &CellGrid::mouseReleased, grid.get(),
+                     [&](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) { order << "up"; });
+    QObject::connect(grid.get(), &CellGrid::clicked, grid.get(), [&]() { order << "click"; });
     click(*grid, cellCentre(*grid, 1, 4));
     EXPECT_EQ(order.join(QLatin1Char(',')), QStringLiteral("down 4,up,click"));
 }
@@ -365,32 +345,32 @@ TEST_F(SheetInput, ClickNotificationsFollowTheGridsHandling) {
 // Without rows the corner and the header select nothing, since there is no cell to make current; the
 // header still reports its column.
 TEST_F(SheetInput, BandPressesWithoutRowsSelectNothing) {
-    grid->SetRowCount(0);
+    grid->setRowCount(0);
     std::vector<int> header;
-    grid->OnHeaderClick = [&](CellGrid*, int c, Qt::MouseButton, Qt::KeyboardModifiers) {
-        header.push_back(c);
-    };
+    QObject::connect(grid.get(), &CellGrid::headerClicked, grid.get(),
+                     [&](int c, Qt::MouseButton, Qt::KeyboardModifiers) { header.push_back(c); });
     click(*grid, {8, 9});
     click(*grid, {140, 9});
-    EXPECT_EQ(grid->Col(), -1);
-    EXPECT_EQ(grid->Row(), -1);
+    EXPECT_EQ(grid->currentColumn(), -1);
+    EXPECT_EQ(grid->currentRow(), -1);
     EXPECT_EQ(header, std::vector<int>{1});
-    grid->SetRowCount(3);
-    EXPECT_EQ(grid->Row(), 0);
+    grid->setRowCount(3);
+    EXPECT_EQ(grid->currentRow(), 0);
 }
 
 TEST_F(SheetInput, ADisabledGridIgnoresPressesDragsAndKeys) {
-    grid->SetEnabled(false);
+    grid->setCellsEnabled(false);
     int keyDowns = 0;
-    grid->OnKeyDown = [&](CellGrid*, int&, Qt::KeyboardModifiers) { ++keyDowns; };
+    QObject::connect(grid.get(), &CellGrid::keyPressed, grid.get(),
+                     [&](int, Qt::KeyboardModifiers) { ++keyDowns; });
     click(*grid, cellCentre(*grid, 2, 2));
     drag(*grid, cellCentre(*grid, 2, 2), cellCentre(*grid, 3, 4));
     QTest::keyClick(grid.get(), Qt::Key_Down);
     typeText(*grid, QStringLiteral("9"));
-    EXPECT_EQ(grid->Col(), 0);
-    EXPECT_EQ(grid->Row(), 0);
-    EXPECT_EQ(grid->SelectArea(), area(0, 0, 0, 0));
-    EXPECT_EQ(grid->CellText(0, 0), QStringLiteral("0:0"));
+    EXPECT_EQ(grid->currentColumn(), 0);
+    EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(grid->selection(), area(0, 0, 0, 0));
+    EXPECT_EQ(grid->cellText(0, 0), QStringLiteral("0:0"));
     EXPECT_EQ(keyDowns, 0);
 }
 
@@ -411,79 +391,104 @@ TEST_F(SheetInput, DraggingAColumnEdgeResizesItWithAMinimumOfFive) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        grid->Columns()[1].SetWidth(80);
+        grid->columns()[1].setWidth(80);
         drag(*grid, {180, 30}, {c.toX, 30});
-        EXPECT_EQ(grid->Columns()[1].Width(), c.width);
-        EXPECT_EQ(grid->Columns()[0].Width(), 80);
+        EXPECT_EQ(grid->columns()[1].width(), c.width);
+        EXPECT_EQ(grid->columns()[0].width(), 80);
     }
 }
 
 TEST_F(SheetInput, WithFitToWidthTheRightNeighbourGivesWay) {
-    grid->SetFitToWidth(true);
+    grid->setFitToWidth(true);
     std::vector<int> before;
     for (int c = 0; c < 4; ++c)
-        before.push_back(grid->Columns()[c].Width());
-    const int edge = grid->GetFixedWidth() + before[0];
+        before.push_back(grid->columns()[c].width());
+    const int edge = grid->fixedWidth() + before[0];
     drag(*grid, {edge, 30}, {edge - 30, 30});
-    EXPECT_EQ(grid->Columns()[0].Width(), before[0] - 30);
-    EXPECT_EQ(grid->Columns()[1].Width(), before[1] + 30);
-    EXPECT_EQ(grid->Columns()[2].Width(), before[2]);
+    EXPECT_EQ(grid->columns()[0].width(), before[0] - 30);
+    EXPECT_EQ(grid->columns()[1].width(), before[1] + 30);
+    EXPECT_EQ(grid->columns()[2].width(), before[2]);
     // The neighbour never gets narrower than 5: the column takes what is left.
-    const int edge1 = grid->GetFixedWidth() + grid->Columns()[0].Width() + grid->Columns()[1].Width();
-    const int shared = grid->Columns()[1].Width() + grid->Columns()[2].Width();
+    const int edge1 = grid->fixedWidth() + grid->columns()[0].width() + grid->columns()[1].width();
+    const int shared = grid->columns()[1].width() + grid->columns()[2].width();
     drag(*grid, {edge1, 30}, {edge1 + 400, 30});
-    EXPECT_EQ(grid->Columns()[2].Width(), 5);
-    EXPECT_EQ(grid->Columns()[1].Width(), shared - 5);
-    const int lastEdge = grid->GetFixedWidth() + grid->GetBodyWidth();
-    const int lastWidth = grid->Columns()[3].Width();
+    EXPECT_EQ(grid->columns()[2].width(), 5);
+    EXPECT_EQ(grid->columns()[1].width(), shared - 5);
+    const int lastEdge = grid->fixedWidth() + grid->bodyWidth();
+    const int lastWidth = grid->columns()[3].width();
     drag(*grid, {lastEdge - 1, 30}, {lastEdge - 40, 30});
-    EXPECT_EQ(grid->Columns()[3].Width(), lastWidth);
+    EXPECT_EQ(grid->columns()[3].width(), lastWidth);
 }
 
 // ---- Fill handle
 
 TEST_F(SheetInput, TheFillHandleRepeatsTheBlockOverTheTarget) {
-    grid->SetCellText(0, 0, QStringLiteral("1"));
-    grid->SetCellText(0, 1, QStringLiteral("2"));
+    grid->setCellText(0, 0, QStringLiteral("1"));
+    grid->setCellText(0, 1, QStringLiteral("2"));
     drag(*grid, cellCentre(*grid, 0, 0), cellCentre(*grid, 0, 1));
-    ASSERT_EQ(grid->SelectArea(), area(0, 0, 0, 1));
+    ASSERT_EQ(grid->selection(), area(0, 0, 0, 1));
     (void)grid->grab();
-    const GridRect box = grid->GetSmallBox();
-    drag(*grid, {box.Left + 3, box.Top + 3}, cellCentre(*grid, 0, 5));
-    EXPECT_EQ(grid->SelectArea(), area(0, 0, 0, 5));
+    const PixelRect box = grid->fillHandleRect();
+    drag(*grid, {box.left + 3, box.top + 3}, cellCentre(*grid, 0, 5));
+    EXPECT_EQ(grid->selection(), area(0, 0, 0, 5));
     QStringList texts;
     for (int r = 0; r < 7; ++r)
-        texts << grid->CellText(0, r);
+        texts << grid->cellText(0, r);
     EXPECT_EQ(texts.join(','), QStringLiteral("1,2,1,2,1,2,0:6"));
 }
 
 TEST_F(SheetInput, TheFillHandleRepeatsLeftAndUpFromTheBlock) {
-    grid->SetCellText(2, 3, QStringLiteral("a"));
-    grid->SetCellText(3, 3, QStringLiteral("b"));
-    grid->SetCol(2);
-    grid->SetRow(3);
-    grid->SetSelectArea({2, 3, 3, 3});
+    grid->setCellText(2, 3, QStringLiteral("a"));
+    grid->setCellText(3, 3, QStringLiteral("b"));
+    grid->setCurrentColumn(2);
+    grid->setCurrentRow(3);
+    grid->setSelection({2, 3, 3, 3});
     (void)grid->grab();
-    const GridRect box = grid->GetSmallBox();
-    drag(*grid, {box.Left + 3, box.Top + 3}, cellCentre(*grid, 0, 2));
-    EXPECT_EQ(grid->SelectArea(), area(0, 2, 3, 3));
+    const PixelRect box = grid->fillHandleRect();
+    drag(*grid, {box.left + 3, box.top + 3}, cellCentre(*grid, 0, 2));
+    EXPECT_EQ(grid->selection(), area(0, 2, 3, 3));
     QStringList row2;
     QStringList row3;
     for (int c = 0; c < 4; ++c) {
-        row2 << grid->CellText(c, 2);
-        row3 << grid->CellText(c, 3);
+        row2 << grid->cellText(c, 2);
+        row3 << grid->cellText(c, 3);
     }
     EXPECT_EQ(row2.join(','), QStringLiteral("a,b,a,b"));
     EXPECT_EQ(row3.join(','), QStringLiteral("a,b,a,b"));
 }
 
+// Where the fill handle is, and what a press there takes, follows from the selection alone: no paint is
+// needed first, and repaints do not move it.
+TEST_F(SheetInput, TheFillHandleDependsOnTheSelectionNotOnPainting) {
+    struct Case {
+        const char* name;
+        QPoint press;
+        FillHandlePlace place;
+    };
+    const Case cases[] = {
+        {"AGutterPressPutsItBottomLeft", {5, 18 + 2 * 18 + 5}, FillHandlePlace::BottomLeft},
+        {"AHeaderPressPutsItTopRight", {130, 5}, FillHandlePlace::TopRight},
+        {"ACellPressPutsItBottomRight", {130, 18 + 2 * 18 + 5}, FillHandlePlace::BottomRight},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        click(*grid, c.press);
+        const PixelRect expected = grid->geometry().fillHandleRect(grid->selection(), c.place);
+        EXPECT_EQ(grid->fillHandleRect(), expected);
+        (void)grid->grab();
+        (void)grid->grab();
+        EXPECT_EQ(grid->fillHandleRect(), expected);
+        EXPECT_EQ(grid->hitTest(expected.left + 3, expected.top + 3).zone, GridZone::FillHandle);
+    }
+}
+
 TEST_F(SheetInput, AReadOnlyGridExtendsByTheFillHandleButFillsNothing) {
-    grid->SetReadOnly(true);
+    grid->setReadOnly(true);
     (void)grid->grab();
-    const GridRect box = grid->GetSmallBox();
-    drag(*grid, {box.Left + 3, box.Top + 3}, cellCentre(*grid, 0, 4));
-    EXPECT_EQ(grid->SelectArea(), area(0, 0, 0, 4));
-    EXPECT_EQ(grid->CellText(0, 4), QStringLiteral("0:4"));
+    const PixelRect box = grid->fillHandleRect();
+    drag(*grid, {box.left + 3, box.top + 3}, cellCentre(*grid, 0, 4));
+    EXPECT_EQ(grid->selection(), area(0, 0, 0, 4));
+    EXPECT_EQ(grid->cellText(0, 4), QStringLiteral("0:4"));
 }
 
 // ---- Keys
@@ -498,7 +503,7 @@ TEST_F(SheetInput, KeysMoveAndExtend) {
         Qt::KeyboardModifiers mods;
         int expCol;
         int expRow;
-        GridRect expArea;
+        CellRange expArea;
     };
     const auto none = Qt::NoModifier;
     const auto shift = Qt::ShiftModifier;
@@ -530,28 +535,28 @@ TEST_F(SheetInput, KeysMoveAndExtend) {
         SCOPED_TRACE(c.name);
         auto g = makeSheet(platform);
         if (c.hidden >= 0)
-            g->Columns()[c.hidden].SetVisible(false);
-        g->SetCol(c.col);
-        g->SetRow(c.row);
+            g->columns()[c.hidden].setVisible(false);
+        g->setCurrentColumn(c.col);
+        g->setCurrentRow(c.row);
         QTest::keyClick(g.get(), static_cast<Qt::Key>(c.key), c.mods);
-        EXPECT_EQ(g->Col(), c.expCol);
-        EXPECT_EQ(g->Row(), c.expRow);
-        EXPECT_EQ(g->SelectArea(), c.expArea);
+        EXPECT_EQ(g->currentColumn(), c.expCol);
+        EXPECT_EQ(g->currentRow(), c.expRow);
+        EXPECT_EQ(g->selection(), c.expArea);
     }
 }
 
 TEST_F(SheetInput, ShiftArrowsGrowFromTheMovingCorner) {
-    grid->SetCol(1);
-    grid->SetRow(1);
+    grid->setCurrentColumn(1);
+    grid->setCurrentRow(1);
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);
     QTest::keyClick(grid.get(), Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(grid.get(), Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(grid->SelectArea(), area(1, 1, 2, 3));
-    EXPECT_EQ(grid->Col(), 1);
-    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->selection(), area(1, 1, 2, 3));
+    EXPECT_EQ(grid->currentColumn(), 1);
+    EXPECT_EQ(grid->currentRow(), 1);
     QTest::keyClick(grid.get(), Qt::Key_Down);
-    EXPECT_EQ(grid->SelectArea(), area(1, 2, 1, 2));
+    EXPECT_EQ(grid->selection(), area(1, 2, 1, 2));
 }
 
 TEST_F(SheetInput, EnterStepsInsideTheSelectionBothWays) {
@@ -575,29 +580,29 @@ TEST_F(SheetInput, EnterStepsInsideTheSelectionBothWays) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         int notified = 0;
-        grid->OnColRowChanged = [&](CellGrid*, int, int) { ++notified; };
-        grid->SetCol(c.col);
-        grid->SetRow(c.row);
-        grid->SetSelectArea({1, 1, 2, 3});
+        QObject listener;
+        QObject::connect(grid.get(), &CellGrid::currentCellChanged, &listener, [&](int, int) { ++notified; });
+        grid->setCurrentColumn(c.col);
+        grid->setCurrentRow(c.row);
+        grid->setSelection({1, 1, 2, 3});
         notified = 0;
         QTest::keyClick(grid.get(), Qt::Key_Return, c.mods);
-        EXPECT_EQ(grid->Col(), c.expCol);
-        EXPECT_EQ(grid->Row(), c.expRow);
-        EXPECT_EQ(grid->SelectArea(), area(1, 1, 2, 3));
+        EXPECT_EQ(grid->currentColumn(), c.expCol);
+        EXPECT_EQ(grid->currentRow(), c.expRow);
+        EXPECT_EQ(grid->selection(), area(1, 1, 2, 3));
         EXPECT_EQ(notified, 1);
     }
-    grid->OnColRowChanged = nullptr;
 }
 
 TEST_F(SheetInput, EnterOnASingleCellMovesDownAndShiftEnterUp) {
-    grid->SetCol(2);
-    grid->SetRow(5);
+    grid->setCurrentColumn(2);
+    grid->setCurrentRow(5);
     QTest::keyClick(grid.get(), Qt::Key_Return);
-    EXPECT_EQ(grid->Row(), 6);
+    EXPECT_EQ(grid->currentRow(), 6);
     QTest::keyClick(grid.get(), Qt::Key_Enter, Qt::ShiftModifier);
     QTest::keyClick(grid.get(), Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(grid->Row(), 4);
-    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->currentRow(), 4);
+    EXPECT_EQ(grid->currentColumn(), 2);
 }
 
 TEST_F(SheetInput, EnterCommitsThroughOnCellAssignmentAndFills) {
@@ -607,9 +612,9 @@ TEST_F(SheetInput, EnterCommitsThroughOnCellAssignmentAndFills) {
         bool fillDown;
         bool fillRight;
         QString typed;
-        GridRect selection; // empty: the single current cell (1, 11)
-        QString column1;    // rows 10..14 of column 1
-        QString row11;      // columns 0..3 of row 11
+        CellRange selection; // empty: the single current cell (1, 11)
+        QString column1;     // rows 10..14 of column 1
+        QString row11;       // columns 0..3 of row 11
         int rowAfter;
     };
     const Case cases[] = {
@@ -656,28 +661,30 @@ TEST_F(SheetInput, EnterCommitsThroughOnCellAssignmentAndFills) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto g = makeSheet(platform);
-        g->SetAutoFillDown(c.fillDown);
-        g->SetAutoFillRight(c.fillRight);
-        g->OnCellAssignment = [&](CellGrid*, int, int, QString& s) {
-            s = c.readOnly ? s + QStringLiteral("*") : s.toUpper();
+        g->setAutoFillDown(c.fillDown);
+        g->setAutoFillRight(c.fillRight);
+        ScriptedDelegate entering;
+        entering.entered = [&](int, int, const QString& s) {
+            return c.readOnly ? s + QStringLiteral("*") : s.toUpper();
         };
-        g->SetCol(1);
-        g->SetRow(11);
-        if (c.selection.Right > 0)
-            g->SetSelectArea(c.selection);
+        g->setDelegate(&entering);
+        g->setCurrentColumn(1);
+        g->setCurrentRow(11);
+        if (c.selection.right > 0)
+            g->setSelection(c.selection);
         if (c.readOnly)
-            g->SetReadOnly(true);
+            g->setReadOnly(true);
         typeText(*g, c.typed);
         QTest::keyClick(g.get(), Qt::Key_Return);
         QStringList column;
         QStringList row;
         for (int r = 10; r < 15; ++r)
-            column << g->CellText(1, r);
+            column << g->cellText(1, r);
         for (int col = 0; col < 4; ++col)
-            row << g->CellText(col, 11);
+            row << g->cellText(col, 11);
         EXPECT_EQ(column.join(','), c.column1);
         EXPECT_EQ(row.join(','), c.row11);
-        EXPECT_EQ(g->Row(), c.rowAfter);
+        EXPECT_EQ(g->currentRow(), c.rowAfter);
     }
 }
 
@@ -687,7 +694,7 @@ TEST_F(SheetInput, RowKeysInsertDeleteAndClear) {
         bool readOnly;
         bool autoAddRow;
         int startRow;
-        GridRect selection; // applied when not empty
+        CellRange selection; // applied when not empty
         QString typedFirst;
         int key;
         Qt::KeyboardModifiers mods;
@@ -833,22 +840,24 @@ TEST_F(SheetInput, RowKeysInsertDeleteAndClear) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto g = makeSheet(platform);
-        g->SetAutoAddRow(c.autoAddRow);
+        g->setAutoAddRow(c.autoAddRow);
         QStringList inserted;
         QStringList deleted;
-        g->OnInsertRow = [&](CellGrid*, int r) { inserted << QString::number(r); };
-        g->OnDeleteRow = [&](CellGrid*, int r) { deleted << QString::number(r); };
-        g->SetRow(c.startRow);
-        if (c.selection.Right > 0)
-            g->SetSelectArea(c.selection);
+        QObject::connect(g.get(), &CellGrid::rowInserted, g.get(),
+                         [&](int r) { inserted << QString::number(r); });
+        QObject::connect(g.get(), &CellGrid::rowRemoved, g.get(),
+                         [&](int r) { deleted << QString::number(r); });
+        g->setCurrentRow(c.startRow);
+        if (c.selection.right > 0)
+            g->setSelection(c.selection);
         typeText(*g, c.typedFirst);
-        g->SetReadOnly(c.readOnly);
+        g->setReadOnly(c.readOnly);
         QTest::keyClick(g.get(), static_cast<Qt::Key>(c.key), c.mods);
-        EXPECT_EQ(g->RowCount(), c.rowCount);
-        EXPECT_EQ(g->Row(), c.row);
+        EXPECT_EQ(g->rowCount(), c.rowCount);
+        EXPECT_EQ(g->currentRow(), c.row);
         QStringList column;
         for (int r = 1; r < 5; ++r)
-            column << g->CellText(0, r);
+            column << g->cellText(0, r);
         EXPECT_EQ(column.join(','), c.column0);
         EXPECT_EQ(inserted.join(','), c.inserted);
         EXPECT_EQ(deleted.join(','), c.deleted);
@@ -856,24 +865,24 @@ TEST_F(SheetInput, RowKeysInsertDeleteAndClear) {
 }
 
 TEST_F(SheetInput, UpFromAnEmptyAddedRowDropsIt) {
-    grid->SetAutoAddRow(true);
+    grid->setAutoAddRow(true);
     std::vector<int> deleted;
-    grid->OnDeleteRow = [&](CellGrid*, int r) { deleted.push_back(r); };
-    grid->SetRow(14);
+    QObject::connect(grid.get(), &CellGrid::rowRemoved, grid.get(), [&](int r) { deleted.push_back(r); });
+    grid->setCurrentRow(14);
     QTest::keyClick(grid.get(), Qt::Key_Down);
-    ASSERT_EQ(grid->RowCount(), 16);
+    ASSERT_EQ(grid->rowCount(), 16);
     for (int c = 0; c < 4; ++c)
-        EXPECT_EQ(grid->CellText(c, 15), QString());
+        EXPECT_EQ(grid->cellText(c, 15), QString());
     QTest::keyClick(grid.get(), Qt::Key_Up);
-    EXPECT_EQ(grid->RowCount(), 15);
-    EXPECT_EQ(grid->Row(), 14);
+    EXPECT_EQ(grid->rowCount(), 15);
+    EXPECT_EQ(grid->currentRow(), 14);
     EXPECT_EQ(deleted, std::vector<int>{15});
 }
 
 TEST_F(SheetInput, CtrlDeleteKeepsTheLastRow) {
     auto g = makeSheet(platform, 4, 1);
     QTest::keyClick(g.get(), Qt::Key_Delete, Qt::ControlModifier);
-    EXPECT_EQ(g->RowCount(), 1);
+    EXPECT_EQ(g->rowCount(), 1);
 }
 
 // The grid keeps the arrows even where it cannot move: they never reach the window to move the focus.
@@ -892,8 +901,8 @@ TEST(GridFocus, ArrowsStayWithTheGrid) {
     auto* other = new QLineEdit;
     layout->addWidget(grid);
     layout->addWidget(other);
-    grid->SetColCount(2);
-    grid->SetRowCount(1);
+    grid->setColumnCount(2);
+    grid->setRowCount(1);
     showFocused(host, *grid);
     ASSERT_TRUE(grid->hasFocus());
     for (int key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
@@ -930,64 +939,63 @@ TEST_F(SheetInput, TypingReplacesTheCellTextWithTheBuffer) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        auto g = makeSheet(platform);
-        showFocused(*g, *g);
-        g->SetReadOnly(c.readOnly);
-        g->Columns()[1].SetReadOnly(c.readOnlyColumn);
+        ScriptedDelegate filter;
         if (c.refuseDigits)
-            g->OnFilterChar = [](QWidget*, int, int, QChar ch, bool& allowed) { allowed = !ch.isDigit(); };
-        g->SetCol(1);
-        g->SetRow(2);
+            filter.accepts = [](QWidget&, int, int, QChar ch) { return !ch.isDigit(); };
+        auto g = makeSheet(platform);
+        g->setDelegate(&filter);
+        showFocused(*g, *g);
+        g->setReadOnly(c.readOnly);
+        g->columns()[1].setReadOnly(c.readOnlyColumn);
+        g->setCurrentColumn(1);
+        g->setCurrentRow(2);
         typeText(*g, c.typed);
-        EXPECT_EQ(g->CellText(1, 2), c.expected);
-        EXPECT_EQ(g->CaretVisible(), c.caret);
+        EXPECT_EQ(g->cellText(1, 2), c.expected);
+        EXPECT_EQ(g->isCaretVisible(), c.caret);
     }
 }
 
 TEST_F(SheetInput, AKeyPressHandlerThatClearsTheCharacterStopsTheTyping) {
-    grid->OnKeyPress = [](CellGrid*, QChar& key) {
-        if (key == QLatin1Char('x'))
-            key = QChar();
-    };
-    grid->SetCol(1);
-    grid->SetRow(2);
+    rules.typed = [](QChar key) { return key == QLatin1Char('x') ? QChar() : key; };
+    grid->setCurrentColumn(1);
+    grid->setCurrentRow(2);
     typeText(*grid, QStringLiteral("1x2"));
-    EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("12"));
+    EXPECT_EQ(grid->cellText(1, 2), QStringLiteral("12"));
 }
 
 TEST_F(SheetInput, TheCaretStandsAfterTheTypedText) {
-    grid->SetCol(1);
-    grid->SetRow(2);
+    grid->setCurrentColumn(1);
+    grid->setCurrentRow(2);
     typeText(*grid, QStringLiteral("12"));
-    const GridRect r = grid->CellRect(1, 2);
-    const int textWidth = QFontMetrics(grid->Columns()[1].Font()).horizontalAdvance(QStringLiteral("12"));
-    EXPECT_TRUE(grid->CaretVisible());
-    EXPECT_EQ(grid->CaretPoint(), QPoint(r.Left + 4 + textWidth + 1, r.Top + 2 - 1));
+    const PixelRect r = grid->cellRect(1, 2);
+    const int textWidth = QFontMetrics(grid->columns()[1].font()).horizontalAdvance(QStringLiteral("12"));
+    EXPECT_TRUE(grid->isCaretVisible());
+    EXPECT_EQ(grid->caretPoint(), QPoint(r.left + 4 + textWidth + 1, r.top + 2 - 1));
     QTest::keyClick(grid.get(), Qt::Key_Right);
-    EXPECT_FALSE(grid->CaretVisible());
+    EXPECT_FALSE(grid->isCaretVisible());
 }
 
 TEST_F(SheetInput, AMoveStartsAFreshBuffer) {
-    grid->SetCol(1);
-    grid->SetRow(2);
+    grid->setCurrentColumn(1);
+    grid->setCurrentRow(2);
     typeText(*grid, QStringLiteral("12"));
     QTest::keyClick(grid.get(), Qt::Key_Right);
     QTest::keyClick(grid.get(), Qt::Key_Left);
     typeText(*grid, QStringLiteral("3"));
-    EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("3"));
-    EXPECT_EQ(grid->TypedText(), QStringLiteral("3"));
+    EXPECT_EQ(grid->cellText(1, 2), QStringLiteral("3"));
+    EXPECT_EQ(grid->typedText(), QStringLiteral("3"));
 }
 
 TEST_F(SheetInput, TypedEditsPassTheChangeEvents) {
-    grid->OnCellChanging = [](CellGrid*, int, int r, bool& can) { can = r != 3; };
-    grid->OnCellChange = [](CellGrid*, int, int, QString& s) { s = s + QStringLiteral("!"); };
-    grid->SetCol(0);
-    grid->SetRow(2);
+    rules.allowsChange = [](int, int r) { return r != 3; };
+    rules.changed = [](int, int, const QString& s) { return s + QStringLiteral("!"); };
+    grid->setCurrentColumn(0);
+    grid->setCurrentRow(2);
     typeText(*grid, QStringLiteral("a"));
     QTest::keyClick(grid.get(), Qt::Key_Down);
     typeText(*grid, QStringLiteral("b"));
-    EXPECT_EQ(grid->CellText(0, 2), QStringLiteral("a!"));
-    EXPECT_EQ(grid->CellText(0, 3), QStringLiteral("0:3"));
+    EXPECT_EQ(grid->cellText(0, 2), QStringLiteral("a!"));
+    EXPECT_EQ(grid->cellText(0, 3), QStringLiteral("0:3"));
 }
 
 // ---- In-place editor
@@ -1008,66 +1016,69 @@ TEST_F(SheetInput, TheSecondClickOpensTheEditorWhereTheGridAllows) {
         SCOPED_TRACE(c.name);
         auto g = makeSheet(platform);
         showFocused(*g, *g);
-        g->SetReadOnly(c.readOnly);
-        g->Columns()[2].SetReadOnly(c.readOnlyColumn);
+        g->setReadOnly(c.readOnly);
+        g->columns()[2].setReadOnly(c.readOnlyColumn);
         click(*g, cellCentre(*g, 2, 3));
-        EXPECT_FALSE(g->Editing());
+        EXPECT_FALSE(g->isEditing());
         click(*g, cellCentre(*g, 2, 3));
-        EXPECT_EQ(g->Editing(), c.opens);
-        EXPECT_EQ(g->InplaceEditor()->isVisible(), c.opens);
+        EXPECT_EQ(g->isEditing(), c.opens);
+        EXPECT_EQ(g->editor()->isVisible(), c.opens);
         EXPECT_TRUE(g->hasFocus());
     }
 }
 
 TEST_F(SheetInput, ADoubleClickOnACellOpensTheEditor) {
     click(*grid, cellCentre(*grid, 1, 1));
-    EXPECT_FALSE(grid->Editing());
+    EXPECT_FALSE(grid->isEditing());
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(*grid, 1, 1));
-    EXPECT_EQ(grid->Col(), 1);
-    EXPECT_TRUE(grid->Editing());
+    EXPECT_EQ(grid->currentColumn(), 1);
+    EXPECT_TRUE(grid->isEditing());
 }
 
 TEST_F(SheetInput, TheEditorLiesOverTheCellAndStoresEveryChange) {
-    grid->Columns()[1].SetHorzAlign(haRight);
+    grid->columns()[1].setHorizontalAlignment(HorizontalAlignment::Right);
     click(*grid, cellCentre(*grid, 1, 2));
     click(*grid, cellCentre(*grid, 1, 2));
-    CellEditor* editor = grid->InplaceEditor();
+    CellEditor* editor = grid->editor();
     ASSERT_TRUE(editor->isVisible());
-    const GridRect r = grid->CellRect(1, 2);
-    const int th = QFontMetrics(grid->Columns()[1].Font()).height();
-    EXPECT_EQ(editor->geometry().left(), r.Left + 4);
-    EXPECT_EQ(editor->geometry().width(), r.Width() + 1 - 8);
+    const PixelRect r = grid->cellRect(1, 2);
+    const int th = QFontMetrics(grid->columns()[1].font()).height();
+    EXPECT_EQ(editor->geometry().left(), r.left + 4);
+    EXPECT_EQ(editor->geometry().width(), r.width() + 1 - 8);
     EXPECT_EQ(editor->geometry().height(), th);
-    EXPECT_EQ(editor->geometry().top(), r.Top + 3 + (r.Height() - 6 - th) / 2);
+    EXPECT_EQ(editor->geometry().top(), r.top + 3 + (r.height() - 6 - th) / 2);
     EXPECT_EQ(editor->text(), QStringLiteral("1:2"));
     EXPECT_TRUE(editor->alignment() & Qt::AlignRight);
-    EXPECT_EQ(editor->CellX(), 1);
-    EXPECT_EQ(editor->CellY(), 2);
+    EXPECT_EQ(editor->column(), 1);
+    EXPECT_EQ(editor->row(), 2);
 
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_End);
     typeText(*editor, QStringLiteral("Жx"));
-    EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("1:2Жx"));
+    EXPECT_EQ(grid->cellText(1, 2), QStringLiteral("1:2Жx"));
     QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_FALSE(editor->isVisible());
-    EXPECT_FALSE(grid->Editing());
+    EXPECT_FALSE(grid->isEditing());
     EXPECT_TRUE(grid->hasFocus());
-    EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("1:2Жx"));
+    EXPECT_EQ(grid->cellText(1, 2), QStringLiteral("1:2Жx"));
 }
 
 // Opening the editor and leaving it without typing changes nothing, however long the cell's text.
 TEST_F(SheetInput, TheEditorKeepsALongTextWhole) {
     const QString longText = QString(40000, QLatin1Char('x')) + QStringLiteral("end");
-    grid->SetCellText(1, 2, longText);
+    grid->setCellText(1, 2, longText);
     int edits = 0;
-    grid->OnCellChanging = [&](CellGrid*, int, int, bool&) { ++edits; };
+    rules.allowsChange = [&](int, int) {
+        ++edits;
+        return true;
+    };
     click(*grid, cellCentre(*grid, 1, 2));
     click(*grid, cellCentre(*grid, 1, 2));
-    ASSERT_TRUE(grid->Editing());
-    EXPECT_EQ(grid->InplaceEditor()->text(), longText);
+    ASSERT_TRUE(grid->isEditing());
+    EXPECT_EQ(grid->editor()->text(), longText);
     click(*grid, cellCentre(*grid, 2, 3));
-    EXPECT_FALSE(grid->Editing());
-    EXPECT_EQ(grid->CellText(1, 2), longText);
+    EXPECT_FALSE(grid->isEditing());
+    EXPECT_EQ(grid->cellText(1, 2), longText);
     EXPECT_EQ(edits, 0);
 }
 
@@ -1085,31 +1096,31 @@ TEST_F(SheetInput, TheEditorClosesOnItsKeysAndOnMoves) {
         SCOPED_TRACE(c.name);
         click(*grid, cellCentre(*grid, 1, 2));
         click(*grid, cellCentre(*grid, 1, 2));
-        ASSERT_TRUE(grid->Editing());
-        QWidget* target = c.inEditor ? static_cast<QWidget*>(grid->InplaceEditor()) : grid.get();
+        ASSERT_TRUE(grid->isEditing());
+        QWidget* target = c.inEditor ? static_cast<QWidget*>(grid->editor()) : grid.get();
         if (c.inEditor)
-            grid->InplaceEditor()->setFocus();
+            grid->editor()->setFocus();
         QTest::keyClick(target, static_cast<Qt::Key>(c.key));
-        EXPECT_FALSE(grid->Editing());
-        EXPECT_FALSE(grid->InplaceEditor()->isVisible());
-        EXPECT_EQ(grid->Row(), 2);
+        EXPECT_FALSE(grid->isEditing());
+        EXPECT_FALSE(grid->editor()->isVisible());
+        EXPECT_EQ(grid->currentRow(), 2);
     }
 }
 
 TEST_F(SheetInput, TheEditorFiltersTypedCharacters) {
     QWidget* sender = nullptr;
-    grid->OnFilterChar = [&](QWidget* s, int, int, QChar ch, bool& allowed) {
-        sender = s;
-        allowed = !ch.isDigit();
+    rules.accepts = [&](QWidget& s, int, int, QChar ch) {
+        sender = &s;
+        return !ch.isDigit();
     };
     click(*grid, cellCentre(*grid, 3, 1));
     click(*grid, cellCentre(*grid, 3, 1));
-    CellEditor* editor = grid->InplaceEditor();
+    CellEditor* editor = grid->editor();
     editor->setFocus();
     editor->selectAll();
     typeText(*editor, QStringLiteral("a1b2"));
     QTest::keyClick(editor, Qt::Key_Backspace);
-    EXPECT_EQ(grid->CellText(3, 1), QStringLiteral("a"));
+    EXPECT_EQ(grid->cellText(3, 1), QStringLiteral("a"));
     EXPECT_EQ(sender, editor);
 }
 
@@ -1123,10 +1134,10 @@ TEST_F(SheetInput, FocusElsewhereEndsTheEditing) {
     showFocused(host, *g);
     click(*g, cellCentre(*g, 1, 1));
     click(*g, cellCentre(*g, 1, 1));
-    g->InplaceEditor()->setFocus();
-    ASSERT_TRUE(g->Editing());
+    g->editor()->setFocus();
+    ASSERT_TRUE(g->isEditing());
     other->setFocus();
-    EXPECT_FALSE(g->Editing());
+    EXPECT_FALSE(g->isEditing());
 }
 
 // ---- Clipboard
@@ -1134,7 +1145,7 @@ TEST_F(SheetInput, FocusElsewhereEndsTheEditing) {
 TEST_F(SheetInput, CopyWritesTabbedLinesOfTheVisibleColumns) {
     struct Case {
         const char* name;
-        GridRect selection;
+        CellRange selection;
         int hidden;
         QString expected;
     };
@@ -1146,24 +1157,24 @@ TEST_F(SheetInput, CopyWritesTabbedLinesOfTheVisibleColumns) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         for (int col = 0; col < 4; ++col)
-            grid->Columns()[col].SetVisible(col != c.hidden);
-        grid->SetSelectArea(c.selection);
+            grid->columns()[col].setVisible(col != c.hidden);
+        grid->setSelection(c.selection);
         QTest::keyClick(grid.get(), Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(platform.clipboard, c.expected);
     }
 }
 
 TEST_F(SheetInput, CutEmptiesTheCellsThatMayChange) {
-    grid->Columns()[1].SetReadOnly(true);
-    grid->OnCellChanging = [](CellGrid*, int c, int r, bool& can) { can = !(c == 0 && r == 2); };
-    grid->SetSelectArea({0, 1, 1, 2});
+    grid->columns()[1].setReadOnly(true);
+    rules.allowsChange = [](int c, int r) { return !(c == 0 && r == 2); };
+    grid->setSelection({0, 1, 1, 2});
     QTest::keyClick(grid.get(), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(platform.clipboard, QStringLiteral("0:1\t1:1\r\n0:2\t1:2\r\n"));
-    EXPECT_EQ(grid->CellText(0, 1), QString());
-    EXPECT_EQ(grid->CellText(1, 1), QStringLiteral("1:1"));
-    EXPECT_EQ(grid->CellText(0, 2), QStringLiteral("0:2"));
-    EXPECT_EQ(grid->CellText(1, 2), QStringLiteral("1:2"));
-    EXPECT_FALSE(grid->Updating());
+    EXPECT_EQ(grid->cellText(0, 1), QString());
+    EXPECT_EQ(grid->cellText(1, 1), QStringLiteral("1:1"));
+    EXPECT_EQ(grid->cellText(0, 2), QStringLiteral("0:2"));
+    EXPECT_EQ(grid->cellText(1, 2), QStringLiteral("1:2"));
+    EXPECT_FALSE(grid->isUpdating());
 }
 
 TEST_F(SheetInput, PasteFillsFromTheCurrentCellOrRepeatsOverTheSelection) {
@@ -1172,7 +1183,7 @@ TEST_F(SheetInput, PasteFillsFromTheCurrentCellOrRepeatsOverTheSelection) {
         QString clipboard;
         int col;
         int row;
-        GridRect selection; // applied when not a single cell
+        CellRange selection; // applied when not a single cell
         int hidden;
         QString rows0to3; // "|"-separated rows of columns 0..3
     };
@@ -1220,47 +1231,48 @@ TEST_F(SheetInput, PasteFillsFromTheCurrentCellOrRepeatsOverTheSelection) {
         auto g = makeSheet(platform);
         platform.clipboard = c.clipboard;
         if (c.hidden >= 0)
-            g->Columns()[c.hidden].SetVisible(false);
-        g->SetCol(c.col);
-        g->SetRow(c.row);
-        g->SetSelectArea(c.selection);
+            g->columns()[c.hidden].setVisible(false);
+        g->setCurrentColumn(c.col);
+        g->setCurrentRow(c.row);
+        g->setSelection(c.selection);
         QTest::keyClick(g.get(), Qt::Key_V, Qt::ControlModifier);
         QStringList rows;
         for (int r = 0; r < 4; ++r) {
             QStringList cells;
             for (int col = 0; col < 4; ++col)
-                cells << g->CellText(col, r);
+                cells << g->cellText(col, r);
             rows << cells.join(',');
         }
         EXPECT_EQ(rows.join('|'), c.rows0to3);
-        EXPECT_FALSE(g->Updating());
+        EXPECT_FALSE(g->isUpdating());
     }
 }
 
 TEST_F(SheetInput, APasteBelowTheLastRowIsCutToTheGrid) {
     platform.clipboard = QStringLiteral("a\r\nb\r\nc\r\n");
-    grid->SetRow(13);
+    grid->setCurrentRow(13);
     QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(grid->CellText(0, 13), QStringLiteral("a"));
-    EXPECT_EQ(grid->CellText(0, 14), QStringLiteral("b"));
-    EXPECT_EQ(grid->RowCount(), 15);
+    EXPECT_EQ(grid->cellText(0, 13), QStringLiteral("a"));
+    EXPECT_EQ(grid->cellText(0, 14), QStringLiteral("b"));
+    EXPECT_EQ(grid->rowCount(), 15);
 }
 
 // An error raised by an application's handler ends the operation, reaches the error report, and leaves the
 // grid painting.
 TEST_F(SheetInput, AnErrorInAHandlerIsReportedAndTheGridGoesOn) {
-    grid->OnCellChange = [](CellGrid*, int, int r, QString&) {
+    rules.changed = [](int, int r, const QString& s) {
         if (r == 1)
             throw Error("boom");
+        return s;
     };
     platform.clipboard = QStringLiteral("x\r\n");
-    grid->SetSelectArea({0, 0, 0, 2});
+    grid->setSelection({0, 0, 0, 2});
     QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(platform.errors.size(), 1u);
     EXPECT_EQ(platform.errors[0].message, QStringLiteral("boom."));
-    EXPECT_EQ(grid->CellText(0, 0), QStringLiteral("x"));
-    EXPECT_EQ(grid->CellText(0, 2), QStringLiteral("0:2"));
-    EXPECT_FALSE(grid->Updating());
+    EXPECT_EQ(grid->cellText(0, 0), QStringLiteral("x"));
+    EXPECT_EQ(grid->cellText(0, 2), QStringLiteral("0:2"));
+    EXPECT_FALSE(grid->isUpdating());
 }
 
 } // namespace

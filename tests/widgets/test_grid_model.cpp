@@ -5,6 +5,7 @@
 
 #include "core/Error.h"
 #include "support/FakePlatform.h"
+#include "support/GridInputSupport.h"
 #include "widgets/StepLogGrid.h"
 
 using namespace trimerka;
@@ -14,7 +15,7 @@ namespace {
 
 struct Cell {
     const char* str;
-    GridRect rc;
+    CellRange rc;
 };
 
 struct HeaderCase {
@@ -31,18 +32,19 @@ std::vector<HeaderColumn> logTitles(const char* second) {
             {QStringLiteral("Емкость|4 литра")}};
 }
 
-std::string describe(const std::vector<HeaderInfo>& cells) {
+std::string describe(const std::vector<HeaderCell>& cells) {
     std::string s;
     for (const auto& c : cells)
-        s += "'" + c.Str.toStdString() + "' (" + std::to_string(c.Rc.Left) + "," + std::to_string(c.Rc.Top) +
-             "," + std::to_string(c.Rc.Right) + "," + std::to_string(c.Rc.Bottom) + ") ";
+        s += "'" + c.text.toStdString() + "' (" + std::to_string(c.cells.left) + "," +
+             std::to_string(c.cells.top) + "," + std::to_string(c.cells.right) + "," +
+             std::to_string(c.cells.bottom) + ") ";
     return s;
 }
 
 void expectHeaderCells(const std::vector<HeaderCase>& cases) {
     for (const auto& c : cases) {
-        const auto cells = BuildHeaderCells(c.columns, c.headerLine);
-        std::vector<HeaderInfo> expected;
+        const auto cells = buildHeaderCells(c.columns, c.headerLine);
+        std::vector<HeaderCell> expected;
         for (const auto& e : c.expected)
             expected.push_back({QString::fromUtf8(e.str), e.rc});
         EXPECT_EQ(describe(cells), describe(expected)) << c.name;
@@ -150,92 +152,92 @@ TEST(GridHeader, EveryTitleTextBuildsItsCells) {
 TEST(GridHeader, StepLogGeometry) {
     FakePlatform platform;
     auto g = makeStepLog(platform, 0);
-    const std::vector<GridRect> clientRects = {
+    const std::vector<PixelRect> clientRects = {
         {19, -1, 180, 36}, {179, -1, 660, 18}, {179, 17, 340, 36}, {339, 17, 500, 36}, {499, 17, 660, 36}};
-    ASSERT_EQ(g->HeaderCellsCount(), 5);
+    ASSERT_EQ(g->headerCellCount(), 5);
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(g->HeaderCellRect(g->HeaderCells(i)), clientRects[static_cast<size_t>(i)])
+        EXPECT_EQ(g->headerCellRect(g->headerCell(i)), clientRects[static_cast<size_t>(i)])
             << "header cell " << i;
-    EXPECT_EQ(g->CornerRect(), (GridRect{-1, -1, 20, 36}));
-    EXPECT_EQ(g->GetFixedHeight(), 36);
-    g->SetRowCount(1);
-    EXPECT_EQ(g->CellRect(0, 0), (GridRect{19, 35, 180, 54}));
-    EXPECT_EQ(g->CellRect(-1, 0), GridRect{});
+    EXPECT_EQ(g->cornerRect(), (PixelRect{-1, -1, 20, 36}));
+    EXPECT_EQ(g->fixedHeight(), 36);
+    g->setRowCount(1);
+    EXPECT_EQ(g->cellRect(0, 0), (PixelRect{19, 35, 180, 54}));
+    EXPECT_EQ(g->cellRect(-1, 0), PixelRect{});
 
-    g->Columns()[1].SetTitle(QStringLiteral("Объём|12 литров"));
-    ASSERT_EQ(g->HeaderCellsCount(), 6) << "a title change rebuilds the header";
-    EXPECT_EQ(g->HeaderCells(1).Str, QStringLiteral("Объём"));
-    EXPECT_EQ(g->HeaderCells(3).Str, QStringLiteral("Емкость"));
-    EXPECT_EQ(g->HeaderCells(3).Rc, (GridRect{2, 0, 3, 0}));
+    g->columns()[1].setTitle(QStringLiteral("Объём|12 литров"));
+    ASSERT_EQ(g->headerCellCount(), 6) << "a title change rebuilds the header";
+    EXPECT_EQ(g->headerCell(1).text, QStringLiteral("Объём"));
+    EXPECT_EQ(g->headerCell(3).text, QStringLiteral("Емкость"));
+    EXPECT_EQ(g->headerCell(3).cells, (CellRange{2, 0, 3, 0}));
 }
 
 TEST(GridRows, ShrinkToZeroAndGrowBackKeepsTheTexts) {
     FakePlatform platform;
     auto g = makeStepLog(platform, 3);
     g->show();
-    g->SetRowCount(20);
+    g->setRowCount(20);
     QApplication::processEvents();
     EXPECT_TRUE(g->verticalScrollBar()->isVisible());
     int notifications = 0;
-    g->OnColRowChanged = [&](CellGrid*, int, int) { ++notifications; };
+    QObject::connect(g.get(), &CellGrid::currentCellChanged, g.get(), [&](int, int) { ++notifications; });
 
-    g->SetRowCount(0);
-    EXPECT_EQ(g->Col(), -1);
-    EXPECT_EQ(g->Row(), -1);
-    EXPECT_EQ(g->SelectArea(), (GridRect{-1, -1, -1, -1}));
+    g->setRowCount(0);
+    EXPECT_EQ(g->currentColumn(), -1);
+    EXPECT_EQ(g->currentRow(), -1);
+    EXPECT_EQ(g->selection(), (CellRange{-1, -1, -1, -1}));
     QApplication::processEvents();
     EXPECT_FALSE(g->verticalScrollBar()->isVisible());
 
-    g->SetRowCount(1);
-    EXPECT_EQ(g->Col(), 0);
-    EXPECT_EQ(g->Row(), 0);
-    EXPECT_EQ(g->CellText(1, 0), QStringLiteral("12")) << "the old text of row 0 shows again";
-    g->SetRowCount(3);
-    EXPECT_EQ(g->CellText(2, 2), QStringLiteral("2"));
+    g->setRowCount(1);
+    EXPECT_EQ(g->currentColumn(), 0);
+    EXPECT_EQ(g->currentRow(), 0);
+    EXPECT_EQ(g->cellText(1, 0), QStringLiteral("12")) << "the old text of row 0 shows again";
+    g->setRowCount(3);
+    EXPECT_EQ(g->cellText(2, 2), QStringLiteral("2"));
     EXPECT_EQ(notifications, 3);
 }
 
 TEST(GridRows, AddInsertDelete) {
     FakePlatform platform;
     auto g = makeStepLog(platform, 3); // column 2 holds 0, 1, 2
-    g->InsertRow(1);
-    ASSERT_EQ(g->RowCount(), 4);
-    EXPECT_EQ(g->CellText(2, 1), QString());
-    EXPECT_EQ(g->CellText(2, 2), QStringLiteral("1"));
-    g->InsertRow(4);
-    EXPECT_EQ(g->RowCount(), 4) << "inserting past the last row does nothing";
+    g->insertRow(1);
+    ASSERT_EQ(g->rowCount(), 4);
+    EXPECT_EQ(g->cellText(2, 1), QString());
+    EXPECT_EQ(g->cellText(2, 2), QStringLiteral("1"));
+    g->insertRow(4);
+    EXPECT_EQ(g->rowCount(), 4) << "inserting past the last row does nothing";
 
-    g->SetRow(3);
-    g->DeleteRow(0);
-    EXPECT_EQ(g->RowCount(), 3);
-    EXPECT_EQ(g->Row(), 2) << "the current last row follows the deletion";
-    EXPECT_EQ(g->CellText(2, 0), QString());
-    EXPECT_EQ(g->CellText(2, 1), QStringLiteral("1"));
-    EXPECT_EQ(g->Columns()[2].Strings().size(), 4u) << "the list keeps its length";
-    EXPECT_EQ(g->Columns()[2].Strings().back().Text, QString());
+    g->setCurrentRow(3);
+    g->removeRow(0);
+    EXPECT_EQ(g->rowCount(), 3);
+    EXPECT_EQ(g->currentRow(), 2) << "the current last row follows the deletion";
+    EXPECT_EQ(g->cellText(2, 0), QString());
+    EXPECT_EQ(g->cellText(2, 1), QStringLiteral("1"));
+    EXPECT_EQ(g->columns()[2].cells().size(), 4u) << "the list keeps its length";
+    EXPECT_EQ(g->columns()[2].cells().back().text, QString());
 
-    const int added = g->AddRow();
+    const int added = g->addRow();
     EXPECT_EQ(added, 3);
-    EXPECT_EQ(g->CellText(2, 3), QString())
+    EXPECT_EQ(g->cellText(2, 3), QString())
         << "a new row starts empty even when an old text was stored there";
 }
 
 TEST(GridCells, CheckedAccessorsRaiseOutOfBound) {
     FakePlatform platform;
     auto g = makeStepLog(platform, 0);
-    g->SetRowCount(20);
+    g->setRowCount(20);
     struct Case {
         const char* name;
         std::function<void()> call;
     };
     const std::vector<Case> cases = {
-        {"read past the last column", [&] { (void)g->CellText(4, 0); }},
-        {"read a negative column", [&] { (void)g->CellText(-1, 0); }},
-        {"read past the last row", [&] { (void)g->CellText(0, 20); }},
-        {"write past the last row", [&] { g->SetCellText(0, 20, QStringLiteral("x")); }},
-        {"write a negative row", [&] { g->SetCellText(0, -1, QStringLiteral("x")); }},
-        {"read a mark past the last column", [&] { (void)g->CellMark(4, 0); }},
-        {"write a mark past the last row", [&] { g->SetCellMark(0, 20, 1); }},
+        {"read past the last column", [&] { (void)g->cellText(4, 0); }},
+        {"read a negative column", [&] { (void)g->cellText(-1, 0); }},
+        {"read past the last row", [&] { (void)g->cellText(0, 20); }},
+        {"write past the last row", [&] { g->setCellText(0, 20, QStringLiteral("x")); }},
+        {"write a negative row", [&] { g->setCellText(0, -1, QStringLiteral("x")); }},
+        {"read a mark past the last column", [&] { (void)g->cellMark(4, 0); }},
+        {"write a mark past the last row", [&] { g->setCellMark(0, 20, 1); }},
     };
     for (const auto& c : cases) {
         try {
@@ -245,12 +247,12 @@ TEST(GridCells, CheckedAccessorsRaiseOutOfBound) {
             EXPECT_STREQ(e.what(), "Cell Index out of bound.") << c.name;
         }
     }
-    EXPECT_TRUE(g->Columns()[0].Strings().empty()) << "a failed write changes nothing";
-    g->SetCellText(0, 19, QStringLiteral("x"));
-    EXPECT_EQ(g->Columns()[0].Strings().size(), 20u);
-    EXPECT_EQ(g->CellText(0, 19), QStringLiteral("x"));
-    EXPECT_EQ(g->CellText(0, 5), QString());
-    EXPECT_EQ(g->CellMark(1, 5), 0);
+    EXPECT_TRUE(g->columns()[0].cells().empty()) << "a failed write changes nothing";
+    g->setCellText(0, 19, QStringLiteral("x"));
+    EXPECT_EQ(g->columns()[0].cells().size(), 20u);
+    EXPECT_EQ(g->cellText(0, 19), QStringLiteral("x"));
+    EXPECT_EQ(g->cellText(0, 5), QString());
+    EXPECT_EQ(g->cellMark(1, 5), 0);
 }
 
 TEST(GridCells, UserEditsGoThroughTheEvents) {
@@ -258,35 +260,34 @@ TEST(GridCells, UserEditsGoThroughTheEvents) {
         const char* name;
         bool columnReadOnly;
         bool canChange;
-        QString changedTo; // what OnCellChange makes of the text; empty keeps it
+        QString changedTo; // what the delegate makes of the text; empty keeps it
         QString expected;
         int changingCalls;
     };
     const std::vector<Case> cases = {
         {"plain edit", false, true, {}, QStringLiteral("new"), 1},
         {"read-only column refuses", true, true, {}, QStringLiteral("old"), 0},
-        {"OnCellChanging refuses", false, false, {}, QStringLiteral("old"), 1},
-        {"OnCellChange rewrites", false, true, QStringLiteral("NEW"), QStringLiteral("NEW"), 1},
+        {"TheDelegateRefuses", false, false, {}, QStringLiteral("old"), 1},
+        {"TheDelegateRewrites", false, true, QStringLiteral("NEW"), QStringLiteral("NEW"), 1},
     };
     for (const auto& c : cases) {
         FakePlatform platform;
         CellGrid g(platform);
-        g.SetColCount(2);
-        g.SetCellText(1, 2, QStringLiteral("old"));
-        g.Columns()[1].SetReadOnly(c.columnReadOnly);
+        g.setColumnCount(2);
+        g.setCellText(1, 2, QStringLiteral("old"));
+        g.columns()[1].setReadOnly(c.columnReadOnly);
         int changing = 0;
-        g.OnCellChanging = [&](CellGrid*, int col, int row, bool& can) {
+        ScriptedDelegate rules;
+        rules.allowsChange = [&](int col, int row) {
             ++changing;
             EXPECT_EQ(col, 1);
             EXPECT_EQ(row, 2);
-            can = c.canChange;
+            return c.canChange;
         };
-        g.OnCellChange = [&](CellGrid*, int, int, QString& s) {
-            if (!c.changedTo.isEmpty())
-                s = c.changedTo;
-        };
-        g.StoreCell(1, 2, true, QStringLiteral("new"));
-        EXPECT_EQ(g.CellText(1, 2), c.expected) << c.name;
+        rules.changed = [&](int, int, const QString& s) { return c.changedTo.isEmpty() ? s : c.changedTo; };
+        g.setDelegate(&rules);
+        g.storeCell(1, 2, true, QStringLiteral("new"));
+        EXPECT_EQ(g.cellText(1, 2), c.expected) << c.name;
         EXPECT_EQ(changing, c.changingCalls) << c.name;
     }
 }
@@ -299,16 +300,24 @@ TEST(GridCells, UnchangedTextFiresAndRepaintsNothing) {
     PaintCounter counter;
     g->viewport()->installEventFilter(&counter);
     int events = 0;
-    g->OnCellChanging = [&](CellGrid*, int, int, bool&) { ++events; };
-    g->OnCellChange = [&](CellGrid*, int, int, QString&) { ++events; };
+    ScriptedDelegate rules;
+    rules.allowsChange = [&](int, int) {
+        ++events;
+        return true;
+    };
+    rules.changed = [&](int, int, const QString& s) {
+        ++events;
+        return s;
+    };
+    g->setDelegate(&rules);
 
-    g->StoreCell(2, 1, true, g->CellText(2, 1));
-    g->SetCellText(2, 1, g->CellText(2, 1));
+    g->storeCell(2, 1, true, g->cellText(2, 1));
+    g->setCellText(2, 1, g->cellText(2, 1));
     QApplication::processEvents();
     EXPECT_EQ(events, 0);
     EXPECT_EQ(counter.paints, 0);
 
-    g->SetCellText(2, 1, QStringLiteral("7"));
+    g->setCellText(2, 1, QStringLiteral("7"));
     EXPECT_EQ(counter.paints, 1) << "a changed text is drawn at once";
     g->viewport()->removeEventFilter(&counter);
 }
@@ -316,75 +325,76 @@ TEST(GridCells, UnchangedTextFiresAndRepaintsNothing) {
 TEST(GridCells, MergedCellsMarkTheCellsTheyCover) {
     FakePlatform platform;
     CellGrid g(platform);
-    g.SetColCount(3);
-    g.SetRowCount(4);
-    g.SetCellText(1, 1, QStringLiteral("hidden"));
-    MergedCell& m = g.MergeCells(2, 2, 1, 1, QStringLiteral("joined"));
-    EXPECT_EQ(m.Rc, (GridRect{1, 1, 2, 2}));
-    EXPECT_EQ(m.HorzAlign, haCenter);
-    EXPECT_EQ(g.CellText(1, 1), QString());
-    EXPECT_EQ(g.CellMark(2, 2), -2);
-    EXPECT_EQ(g.CellMark(0, 1), 0);
+    g.setColumnCount(3);
+    g.setRowCount(4);
+    g.setCellText(1, 1, QStringLiteral("hidden"));
+    MergedCell& m = g.mergeCells(2, 2, 1, 1, QStringLiteral("joined"));
+    EXPECT_EQ(m.cells, (CellRange{1, 1, 2, 2}));
+    EXPECT_EQ(m.horizontalAlignment, HorizontalAlignment::Center);
+    EXPECT_EQ(g.cellText(1, 1), QString());
+    EXPECT_EQ(g.cellMark(2, 2), -2);
+    EXPECT_EQ(g.cellMark(0, 1), 0);
     // A merged cell that no longer fits the rows is cut to them instead of failing every layout pass.
-    g.MergeCells(0, 3, 0, 9, QString());
-    EXPECT_NO_THROW(g.SetRowCount(2));
-    g.ClearMergeCells();
-    EXPECT_EQ(g.CellMark(2, 1), 0);
-    EXPECT_TRUE(g.MergedCells().empty());
+    g.mergeCells(0, 3, 0, 9, QString());
+    EXPECT_NO_THROW(g.setRowCount(2));
+    g.clearMergedCells();
+    EXPECT_EQ(g.cellMark(2, 1), 0);
+    EXPECT_TRUE(g.mergedCells().empty());
 }
 
 TEST(GridCells, ClearEmptiesTheTextsButKeepsTheShape) {
     FakePlatform platform;
     auto g = makeStepLog(platform, 3);
-    g->Clear();
-    EXPECT_EQ(g->RowCount(), 3);
-    EXPECT_EQ(g->ColCount(), 4);
-    EXPECT_EQ(g->CellText(1, 0), QString());
-    EXPECT_EQ(g->HeaderCellsCount(), 5);
+    g->clear();
+    EXPECT_EQ(g->rowCount(), 3);
+    EXPECT_EQ(g->columnCount(), 4);
+    EXPECT_EQ(g->cellText(1, 0), QString());
+    EXPECT_EQ(g->headerCellCount(), 5);
 }
 
 TEST(GridCells, GutterTexts) {
     FakePlatform platform;
     CellGrid g(platform);
-    g.SetGutterKind(gkNumber);
-    EXPECT_EQ(g.GutterText(0), QStringLiteral("1"));
-    EXPECT_EQ(g.GutterText(14), QStringLiteral("15"));
-    g.SetGutterKind(gkString);
-    g.SetGutterStrings({QStringLiteral("a")});
-    EXPECT_EQ(g.GutterText(0), QStringLiteral("a"));
-    EXPECT_EQ(g.GutterText(1), QString());
-    g.SetGutterKind(gkPointer);
-    EXPECT_EQ(g.GutterText(0), QString());
+    g.setGutterContent(GutterContent::Numbers);
+    EXPECT_EQ(g.gutterText(0), QStringLiteral("1"));
+    EXPECT_EQ(g.gutterText(14), QStringLiteral("15"));
+    g.setGutterContent(GutterContent::Texts);
+    g.setGutterTexts({QStringLiteral("a")});
+    EXPECT_EQ(g.gutterText(0), QStringLiteral("a"));
+    EXPECT_EQ(g.gutterText(1), QString());
+    g.setGutterContent(GutterContent::Pointer);
+    EXPECT_EQ(g.gutterText(0), QString());
 }
 
 TEST(GridCells, CurrentCellSettersNotify) {
     FakePlatform platform;
     auto g = makeStepLog(platform, 5);
     std::vector<std::pair<int, int>> seen;
-    g->OnColRowChanged = [&](CellGrid*, int c, int r) { seen.emplace_back(c, r); };
-    g->SetSelectArea({0, 1, 3, 1});
-    g->SetRow(2);
-    EXPECT_EQ(g->SelectArea(), (GridRect{g->Col(), 2, g->Col(), 2}))
+    QObject::connect(g.get(), &CellGrid::currentCellChanged, g.get(),
+                     [&](int c, int r) { seen.emplace_back(c, r); });
+    g->setSelection({0, 1, 3, 1});
+    g->setCurrentRow(2);
+    EXPECT_EQ(g->selection(), (CellRange{g->currentColumn(), 2, g->currentColumn(), 2}))
         << "moving the row collapses the selection";
-    g->SetCol(3);
-    g->SetCol(3);
+    g->setCurrentColumn(3);
+    g->setCurrentColumn(3);
     EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{0, 2}, {3, 2}}));
-    g->SetColCount(2);
-    EXPECT_EQ(g->Col(), 1) << "the current column is limited to the columns left";
+    g->setColumnCount(2);
+    EXPECT_EQ(g->currentColumn(), 1) << "the current column is limited to the columns left";
     EXPECT_EQ(seen.back(), (std::pair<int, int>{1, 2}));
 }
 
 TEST(GridLayout, MaxVScrollIsRoundedUpToWholeRows) {
     FakePlatform platform;
     CellGrid g(platform);
-    g.SetColCount(1);
-    g.SetRowCount(10);
+    g.setColumnCount(1);
+    g.setRowCount(10);
     // Header 18 + body 180 in a client area 158 high: 40 pixels of overflow.
     g.resize(200, 160);
     g.show();
     QApplication::processEvents();
     ASSERT_EQ(g.viewport()->height(), 158);
-    EXPECT_EQ(g.MaxVScroll(), 54);
+    EXPECT_EQ(g.maxVerticalOffset(), 54);
 }
 
 TEST(GridLayout, ScrollBarsShowOnlyWhenTheBodyOverflows) {
@@ -404,54 +414,26 @@ TEST(GridLayout, ScrollBarsShowOnlyWhenTheBodyOverflows) {
     for (const auto& c : cases) {
         FakePlatform platform;
         CellGrid g(platform);
-        g.SetColCount(1);
-        g.Columns()[0].SetWidth(c.width);
-        g.SetRowCount(c.rows);
+        g.setColumnCount(1);
+        g.columns()[0].setWidth(c.width);
+        g.setRowCount(c.rows);
         g.show();
         QApplication::processEvents();
         EXPECT_EQ(g.horizontalScrollBar()->isVisible(), c.horz) << c.name;
         EXPECT_EQ(g.verticalScrollBar()->isVisible(), c.vert) << c.name;
-        EXPECT_EQ(g.GetCellBox(), (GridRect{20, 18, g.viewport()->width(), g.viewport()->height()}))
-            << c.name;
-    }
-}
-
-TEST(GridLayout, FitToWidthRoundRobin) {
-    using Cols = std::vector<CellGrid::FitColumn>;
-    struct Case {
-        const char* name;
-        Cols columns;
-        int available;
-        int forced;
-        std::vector<int> widths;
-    };
-    const std::vector<Case> cases = {
-        {"grows from the first column", {{50}, {50}, {50}}, 155, -1, {52, 52, 51}},
-        {"shrinks from the first column", {{50}, {50}, {50}}, 146, -1, {48, 49, 49}},
-        {"fixed columns keep their widths", {{50, true, false}, {50, true, false}}, 300, -1, {50, 50}},
-        {"only resizable columns grow", {{50, true, false}, {50}}, 110, -1, {50, 60}},
-        {"hidden columns stay", {{50, false}, {50}}, 60, -1, {50, 60}},
-        {"the forced column does not shrink", {{50}, {50}}, 90, 0, {50, 40}},
-    };
-    for (const auto& c : cases) {
-        Cols cols = c.columns;
-        CellGrid::FitWidths(cols, c.available, c.forced);
-        std::vector<int> widths;
-        for (const auto& col : cols)
-            widths.push_back(col.Width);
-        EXPECT_EQ(widths, c.widths) << c.name;
+        EXPECT_EQ(g.cellBox(), (PixelRect{20, 18, g.viewport()->width(), g.viewport()->height()})) << c.name;
     }
 }
 
 TEST(GridLayout, FitToWidthFillsTheClientArea) {
     FakePlatform platform;
     CellGrid g(platform);
-    g.SetColCount(3);
-    g.Columns()[2].SetCanResize(false);
-    g.SetFitToWidth(true);
+    g.setColumnCount(3);
+    g.columns()[2].setResizable(false);
+    g.setFitToWidth(true);
     g.show();
     QApplication::processEvents();
-    const int available = g.viewport()->width() - g.GetFixedWidth();
-    EXPECT_EQ(g.Columns()[0].Width() + g.Columns()[1].Width() + 80, available);
-    EXPECT_EQ(g.Columns()[2].Width(), 80);
+    const int available = g.viewport()->width() - g.fixedWidth();
+    EXPECT_EQ(g.columns()[0].width() + g.columns()[1].width() + 80, available);
+    EXPECT_EQ(g.columns()[2].width(), 80);
 }

@@ -17,10 +17,10 @@ namespace {
 std::unique_ptr<CellGrid> selectedRowLog(Platform& platform) {
     auto g = makeStepLog(platform, 6);
     g->show();
-    g->SetVertOffset(0);
-    g->SetRow(3);
-    g->SetCol(0);
-    g->SetSelectArea({0, 3, 3, 3});
+    g->setVerticalOffset(0);
+    g->setCurrentRow(3);
+    g->setCurrentColumn(0);
+    g->setSelection({0, 3, 3, 3});
     QApplication::processEvents();
     g->clearFocus();
     return g;
@@ -40,9 +40,9 @@ TEST(GridPaint, StepLogWithSelectedRowWithoutFocus) {
     auto g = selectedRowLog(platform);
     ASSERT_FALSE(g->hasFocus());
     const QImage img = shot(*g);
-    const QColor dark = g->HeaderDarkColor();
-    const QColor light = g->HeaderLightColor();
-    const QColor face = g->HeaderColor();
+    const QColor dark = g->headerDarkColor();
+    const QColor light = g->headerLightColor();
+    const QColor face = g->headerColor();
     expectPixels(img, {
                           {"row 0 plain", 30, 44, kLogColor},
                           {"row 1 alternate", 190, 62, kLogAlternate},
@@ -99,9 +99,9 @@ TEST(GridPaint, FrameAndFillHandleTurnBlackWithFocus) {
 TEST(GridPaint, SingleCellSelectionShowsNoSelectionColour) {
     FakePlatform platform;
     auto g = selectedRowLog(platform);
-    g->SetSelectArea({1, 2, 1, 2});
-    g->SetCol(1);
-    g->SetRow(2);
+    g->setSelection({1, 2, 1, 2});
+    g->setCurrentColumn(1);
+    g->setCurrentRow(2);
     const QImage img = shot(*g);
     expectPixels(img, {
                           {"current cell plain", 200, 80, kLogColor},
@@ -116,7 +116,7 @@ TEST(GridPaint, NoRowsFillsTheBodyAndStillPaintsTheBands) {
     auto g = makeStepLog(platform, 0);
     g->show();
     const QImage img = shot(*g);
-    const QColor dark = g->HeaderDarkColor();
+    const QColor dark = g->headerDarkColor();
     expectPixels(img, {
                           {"body area", 100, 60, kLogColor},
                           {"where a frame would be", 19, 36, kLogColor},
@@ -128,14 +128,14 @@ TEST(GridPaint, NoRowsFillsTheBodyAndStillPaintsTheBands) {
 TEST(GridPaint, RaisedHeaderHasBlackBorderAndInnerShadow) {
     FakePlatform platform;
     auto g = selectedRowLog(platform);
-    g->SetFlat(false);
+    g->setFlat(false);
     const QImage img = shot(*g);
     expectPixels(img, {
                           {"black right border", 179, 10, Qt::black},
                           {"black bottom border", 100, 35, Qt::black},
-                          {"shadow inside the right border", 178, 10, g->HeaderDarkColor()},
-                          {"shadow above the bottom border", 100, 34, g->HeaderDarkColor()},
-                          {"light left edge", 20, 10, g->HeaderLightColor()},
+                          {"shadow inside the right border", 178, 10, g->headerDarkColor()},
+                          {"shadow above the bottom border", 100, 34, g->headerDarkColor()},
+                          {"light left edge", 20, 10, g->headerLightColor()},
                       });
 }
 
@@ -144,7 +144,7 @@ TEST(GridPaint, PartialRowBlankedAtTheEnd) {
     FakePlatform platform;
     auto g = makeStepLog(platform, 20);
     g->show();
-    g->SetVertOffset(g->MaxVScroll());
+    g->setVerticalOffset(g->maxVerticalOffset());
     const QImage img = shot(*g);
     const int ch = g->viewport()->height();
     const int blankTop = (ch - 36) / 18 * 18 + 36;
@@ -159,14 +159,14 @@ TEST(GridPaint, ImmediateRepaintReturnsTheCaretPoint) {
     FakePlatform platform;
     auto g = makeStepLog(platform, 3);
     g->show();
-    g->SetVertOffset(0);
-    const GridRect r = g->CellRect(1, 1);
-    const QPoint p = g->RepaintCell(1, 1);
-    EXPECT_EQ(p.y(), r.Top + 2 - 1);
-    EXPECT_GT(p.x(), r.Left + 4);
-    EXPECT_LE(p.x(), r.Right - 4);
-    g->SetRowCount(40);
-    EXPECT_EQ(g->RepaintCell(1, 39), QPoint(-1, -1)) << "a cell out of view is skipped";
+    g->setVerticalOffset(0);
+    const PixelRect r = g->cellRect(1, 1);
+    const QPoint p = g->repaintCell(1, 1);
+    EXPECT_EQ(p.y(), r.top + 2 - 1);
+    EXPECT_GT(p.x(), r.left + 4);
+    EXPECT_LE(p.x(), r.right - 4);
+    g->setRowCount(40);
+    EXPECT_EQ(g->repaintCell(1, 39), QPoint(-1, -1)) << "a cell out of view is skipped";
 }
 
 // A cell text written by the program shows at once, without waiting for a full paint.
@@ -174,19 +174,19 @@ TEST(GridPaint, StoredTextIsDrawnInsideTheCell) {
     FakePlatform platform;
     auto g = makeStepLog(platform, 2);
     g->show();
-    g->SetVertOffset(0);
-    auto inkIn = [&](const QImage& img, const GridRect& R) {
+    g->setVerticalOffset(0);
+    auto inkIn = [&](const QImage& img, const PixelRect& rect) {
         int dark = 0;
-        for (int y = R.Top + 2; y < R.Bottom - 2; ++y)
-            for (int x = R.Left + 4; x < R.Right - 4; ++x)
+        for (int y = rect.top + 2; y < rect.bottom - 2; ++y)
+            for (int x = rect.left + 4; x < rect.right - 4; ++x)
                 if (qGray(img.pixel(x, y)) < 100)
                     ++dark;
         return dark;
     };
-    g->SetCellText(2, 0, QString());
-    EXPECT_EQ(inkIn(shot(*g), g->CellRect(2, 0)), 0);
-    g->SetCellText(2, 0, QStringLiteral("12345"));
-    EXPECT_GT(inkIn(shot(*g), g->CellRect(2, 0)), 10);
+    g->setCellText(2, 0, QString());
+    EXPECT_EQ(inkIn(shot(*g), g->cellRect(2, 0)), 0);
+    g->setCellText(2, 0, QStringLiteral("12345"));
+    EXPECT_GT(inkIn(shot(*g), g->cellRect(2, 0)), 10);
 }
 
 TEST(GridPaint, LookAtTheStepLog) {
@@ -201,25 +201,25 @@ TEST(GridPaint, LookAtTheOtherParts) {
     FakePlatform platform;
     CellGrid g(platform);
     g.resize(420, 200);
-    g.SetColCount(4);
-    g.SetRowCount(12);
-    g.SetHeaderLine(2);
-    g.SetDefRowHeight(20);
-    g.SetGutterKind(gkPointer);
-    g.SetShowFooter(true);
-    g.SetFlat(false);
-    g.SetAlternateColor(QColor(240, 240, 255));
-    g.Columns()[0].SetTitle(QStringLiteral("Итого;за день"));
-    g.Columns()[1].SetTitle(QStringLiteral("Общий|a"));
-    g.Columns()[2].SetTitle(QStringLiteral("Общий|b"));
-    g.Columns()[3].SetTitle(QStringLiteral("Очень длинный заголовок"));
-    g.Columns()[3].SetHorzAlign(haRight);
-    g.Columns()[1].SetFooter(QStringLiteral("сумма"));
+    g.setColumnCount(4);
+    g.setRowCount(12);
+    g.setHeaderLines(2);
+    g.setRowHeight(20);
+    g.setGutterContent(GutterContent::Pointer);
+    g.setShowFooter(true);
+    g.setFlat(false);
+    g.setAlternateColor(QColor(240, 240, 255));
+    g.columns()[0].setTitle(QStringLiteral("Итого;за день"));
+    g.columns()[1].setTitle(QStringLiteral("Общий|a"));
+    g.columns()[2].setTitle(QStringLiteral("Общий|b"));
+    g.columns()[3].setTitle(QStringLiteral("Очень длинный заголовок"));
+    g.columns()[3].setHorizontalAlignment(HorizontalAlignment::Right);
+    g.columns()[1].setFooter(QStringLiteral("сумма"));
     for (int r = 0; r < 12; ++r)
-        g.SetCellText(3, r, QStringLiteral("текст шире своей ячейки %1").arg(r));
-    g.MergeCells(1, 2, 2, 3, QStringLiteral("объединено"));
-    g.SetRow(1);
-    g.SetSelectArea({0, 1, 2, 4});
+        g.setCellText(3, r, QStringLiteral("текст шире своей ячейки %1").arg(r));
+    g.mergeCells(1, 2, 2, 3, QStringLiteral("объединено"));
+    g.setCurrentRow(1);
+    g.setSelection({0, 1, 2, 4});
     g.show();
     QApplication::processEvents();
     EXPECT_TRUE(g.grab().save(QStringLiteral(TRIMERKA_BINARY_DIR "/grid_parts.png")));
@@ -229,24 +229,24 @@ TEST(GridPaint, LookAtTheOtherParts) {
 TEST(GridPaint, FooterBand) {
     FakePlatform platform;
     CellGrid g(platform);
-    g.SetColCount(2);
-    g.SetRowCount(3);
-    g.SetShowFooter(true);
-    g.Columns()[0].SetFooter(QStringLiteral("Σ"));
+    g.setColumnCount(2);
+    g.setRowCount(3);
+    g.setShowFooter(true);
+    g.columns()[0].setFooter(QStringLiteral("Σ"));
     g.show();
-    ASSERT_EQ(g.GetFooterTop(), 71);
+    ASSERT_EQ(g.footerTop(), 71);
     const QImage img = shot(g);
-    const QColor dark = g.HeaderDarkColor();
-    const QColor face = g.HeaderColor();
+    const QColor dark = g.headerDarkColor();
+    const QColor face = g.headerColor();
     expectPixels(img, {
                           {"footer top border over the last row's border", 50, 71, dark},
                           {"footer cell face", 30, 80, face},
-                          {"footer cell light edge", 20, 80, g.HeaderLightColor()},
+                          {"footer cell light edge", 20, 80, g.headerLightColor()},
                           {"footer cell right border", 99, 80, dark},
                           {"footer corner border", 19, 80, dark},
                           {"rest of the band", 100, 150, face},
                           {"rest of the band right border", 179, 150, dark},
-                          {"empty area right of the columns", 190, 150, g.Color()},
+                          {"empty area right of the columns", 190, 150, g.color()},
                       });
 }
 
@@ -254,21 +254,21 @@ TEST(GridPaint, FooterBand) {
 TEST(GridPaint, PointerTriangleMarksTheCurrentRow) {
     FakePlatform platform;
     CellGrid g(platform);
-    g.SetColCount(1);
-    g.SetRowCount(3);
-    g.SetGutterKind(gkPointer);
+    g.setColumnCount(1);
+    g.setRowCount(3);
+    g.setGutterContent(GutterContent::Pointer);
     g.show();
     const QImage img = shot(g);
-    const QColor dark = g.HeaderDarkColor();
+    const QColor dark = g.headerDarkColor();
     expectPixels(img, {
                           {"upright edge", 6, 27, dark},
                           {"upright edge top", 6, 23, dark},
                           {"upper edge next to the tip", 13, 26, dark},
-                          {"tip starts the light edge", 14, 26, g.HeaderLightColor()},
-                          {"inside the triangle", 8, 26, g.HeaderColor()},
-                          {"next row has no triangle", 6, 45, g.HeaderColor()},
+                          {"tip starts the light edge", 14, 26, g.headerLightColor()},
+                          {"inside the triangle", 8, 26, g.headerColor()},
+                          {"next row has no triangle", 6, 45, g.headerColor()},
                       });
-    EXPECT_EQ(QColor(img.pixel(10, 29)).name(), g.HeaderLightColor().name())
+    EXPECT_EQ(QColor(img.pixel(10, 29)).name(), g.headerLightColor().name())
         << "lower edge in the light colour";
 }
 
@@ -276,22 +276,22 @@ TEST(GridPaint, PointerTriangleMarksTheCurrentRow) {
 TEST(GridPaint, SemicolonBreaksABandText) {
     FakePlatform platform;
     CellGrid g(platform);
-    g.SetColCount(1);
-    g.SetRowCount(1);
-    g.SetDefRowHeight(40);
-    g.Columns()[0].SetWidth(120);
-    g.Columns()[0].SetTitle(QStringLiteral("Итого;за день"));
+    g.setColumnCount(1);
+    g.setRowCount(1);
+    g.setRowHeight(40);
+    g.columns()[0].setWidth(120);
+    g.columns()[0].setTitle(QStringLiteral("Итого;за день"));
     g.show();
     const QImage img = shot(g);
-    const GridRect R = g.HeaderCellRect(g.HeaderCells(0));
+    const PixelRect rect = g.headerCellRect(g.headerCell(0));
     std::vector<std::pair<int, int>> lines; // inked rows as runs: first row, extent centre * 2
     int runStart = -1;
     int minX = 0;
     int maxX = 0;
-    for (int y = R.Top + 2; y < R.Bottom - 3; ++y) {
-        int lo = R.Right;
+    for (int y = rect.top + 2; y < rect.bottom - 3; ++y) {
+        int lo = rect.right;
         int hi = -1;
-        for (int x = R.Left + 2; x < R.Right - 3; ++x)
+        for (int x = rect.left + 2; x < rect.right - 3; ++x)
             if (qGray(img.pixel(x, y)) < 120) {
                 lo = std::min(lo, x);
                 hi = std::max(hi, x);
@@ -310,27 +310,27 @@ TEST(GridPaint, SemicolonBreaksABandText) {
         }
     }
     ASSERT_EQ(lines.size(), 2u) << "two separate lines of text";
-    const int centre2 = R.Left + 2 + R.Right - 3; // twice the centre of the text rectangle
+    const int centre2 = rect.left + 2 + rect.right - 3; // twice the centre of the text rectangle
     for (const auto& [top, c2] : lines)
         EXPECT_NEAR(c2, centre2, 4) << "line at " << top << " is centred";
 }
 
-// With the grid's own Enabled off there is no selection colour and no frame, and texts turn GridColor.
+// With the grid's own Enabled off there is no selection colour and no frame, and texts turn gridColor.
 TEST(GridPaint, DisabledGridShowsNoSelection) {
     FakePlatform platform;
     auto g = selectedRowLog(platform);
-    g->SetEnabled(false);
+    g->setCellsEnabled(false);
     const QImage img = shot(*g);
     expectPixels(img, {
                           {"selected row in its alternate colour", 190, 98, kLogAlternate},
                           {"no frame above the row", 300, 88, kLogColor},
                           {"no fill handle", 661, 108, kLogColor},
                       });
-    const GridRect R = g->CellRect(1, 0);
+    const PixelRect rect = g->cellRect(1, 0);
     bool inkInGridColour = false;
-    for (int y = R.Top + 2; y < R.Bottom - 2 && !inkInGridColour; ++y)
-        for (int x = R.Left + 4; x < R.Right - 4; ++x)
-            // Blended over the cell colour, GridColor ink is redder than green; black ink never is.
+    for (int y = rect.top + 2; y < rect.bottom - 2 && !inkInGridColour; ++y)
+        for (int x = rect.left + 4; x < rect.right - 4; ++x)
+            // Blended over the cell colour, gridColor ink is redder than green; black ink never is.
             if (qRed(img.pixel(x, y)) > qGreen(img.pixel(x, y)) + 10) {
                 inkInGridColour = true;
                 break;

@@ -29,7 +29,7 @@ std::unique_ptr<CellGrid> longLog(Platform& platform) {
     auto g = makeStepLog(platform, 50);
     g->show();
     QApplication::processEvents();
-    g->SetVertOffset(0);
+    g->setVerticalOffset(0);
     return g;
 }
 
@@ -53,15 +53,15 @@ TEST(GridScroll, VerticalBarAndWheel) {
          90},
         {"wheel notch down moves 120 pixels", 0, [](CellGrid& g) { turnWheel(g, -120); }, 120},
         {"wheel notch up stops at the top", 36, [](CellGrid& g) { turnWheel(g, 120); }, 0},
-        {"offset setter rounds down to a row", 0, [](CellGrid& g) { g.SetVertOffset(40); }, 36},
+        {"offset setter rounds down to a row", 0, [](CellGrid& g) { g.setVerticalOffset(40); }, 36},
     };
     for (const auto& c : cases) {
         FakePlatform platform;
         auto g = longLog(platform);
-        g->SetVertOffset(c.startOffset);
-        ASSERT_EQ(g->VertOffset(), c.startOffset) << c.name;
+        g->setVerticalOffset(c.startOffset);
+        ASSERT_EQ(g->verticalOffset(), c.startOffset) << c.name;
         c.act(*g);
-        EXPECT_EQ(g->VertOffset(), c.expected) << c.name;
+        EXPECT_EQ(g->verticalOffset(), c.expected) << c.name;
         EXPECT_EQ(g->verticalScrollBar()->value(), c.expected) << c.name << ": the bar shows the offset";
     }
 }
@@ -70,91 +70,91 @@ TEST(GridScroll, LineAfterWheelSnapsToARow) {
     FakePlatform platform;
     auto g = longLog(platform);
     turnWheel(*g, -120);
-    ASSERT_EQ(g->VertOffset(), 120);
+    ASSERT_EQ(g->verticalOffset(), 120);
     g->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(g->VertOffset(), 126);
+    EXPECT_EQ(g->verticalOffset(), 126);
 }
 
 TEST(GridScroll, OffsetsStayInRange) {
     FakePlatform platform;
     auto g = longLog(platform);
-    g->SetVertOffset(1000000);
-    EXPECT_EQ(g->VertOffset(), g->MaxVScroll());
-    EXPECT_EQ(g->MaxVScroll() % 18, 0);
+    g->setVerticalOffset(1000000);
+    EXPECT_EQ(g->verticalOffset(), g->maxVerticalOffset());
+    EXPECT_EQ(g->maxVerticalOffset() % 18, 0);
     turnWheel(*g, -1200);
-    EXPECT_EQ(g->VertOffset(), g->MaxVScroll());
-    g->SetHorzOffset(50);
-    EXPECT_EQ(g->HorzOffset(), 0) << "the log fits its width";
+    EXPECT_EQ(g->verticalOffset(), g->maxVerticalOffset());
+    g->setHorizontalOffset(50);
+    EXPECT_EQ(g->horizontalOffset(), 0) << "the log fits its width";
 }
 
 TEST(GridScroll, HorizontalLineMovesPixelsWithoutSnapping) {
     FakePlatform platform;
     CellGrid g(platform);
-    g.SetColCount(5);
+    g.setColumnCount(5);
     g.show();
     QApplication::processEvents();
-    ASSERT_GT(g.MaxHScroll(), 40);
+    ASSERT_GT(g.maxHorizontalOffset(), 40);
     g.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(g.HorzOffset(), 18);
+    EXPECT_EQ(g.horizontalOffset(), 18);
     dragThumb(*g.horizontalScrollBar(), 23);
-    EXPECT_EQ(g.HorzOffset(), 23);
+    EXPECT_EQ(g.horizontalOffset(), 23);
 }
 
-TEST(GridScroll, EnsureVisible) {
+TEST(GridScroll, ensureVisible) {
     FakePlatform platform;
     auto g = longLog(platform);
     const int ch = g->viewport()->height();
     const int span = (ch - 36) / 18 - 1;
 
-    g->EnsureVisible(1, 20);
-    EXPECT_EQ(g->VertOffset(), (20 - span) * 18) << "a row below becomes the last fully visible one";
-    EXPECT_LE(g->CellRect(1, 20).Bottom, ch);
-    EXPECT_GT(g->CellRect(1, 21).Bottom, ch);
+    g->ensureVisible(1, 20);
+    EXPECT_EQ(g->verticalOffset(), (20 - span) * 18) << "a row below becomes the last fully visible one";
+    EXPECT_LE(g->cellRect(1, 20).bottom, ch);
+    EXPECT_GT(g->cellRect(1, 21).bottom, ch);
 
-    g->EnsureVisible(1, 3);
-    EXPECT_EQ(g->VertOffset(), 3 * 18) << "a row above becomes the first";
-    EXPECT_EQ(g->CellRect(1, 3).Top, 35);
+    g->ensureVisible(1, 3);
+    EXPECT_EQ(g->verticalOffset(), 3 * 18) << "a row above becomes the first";
+    EXPECT_EQ(g->cellRect(1, 3).top, 35);
 
-    const int before = g->VertOffset();
-    g->EnsureVisible(1, 4);
-    EXPECT_EQ(g->VertOffset(), before) << "a visible row does not scroll";
-    g->EnsureVisible(-1, 40);
-    EXPECT_EQ(g->VertOffset(), before);
+    const int before = g->verticalOffset();
+    g->ensureVisible(1, 4);
+    EXPECT_EQ(g->verticalOffset(), before) << "a visible row does not scroll";
+    g->ensureVisible(-1, 40);
+    EXPECT_EQ(g->verticalOffset(), before);
 }
 
 TEST(GridScroll, EnsureVisibleBringsAColumnIntoView) {
     FakePlatform platform;
     CellGrid g(platform);
-    g.SetColCount(6);
-    g.SetRowCount(3);
+    g.setColumnCount(6);
+    g.setRowCount(3);
     g.show();
     QApplication::processEvents();
     const int cw = g.viewport()->width();
-    g.EnsureVisible(4, 0);
-    const int right = g.GetFixedWidth() + g.ColumnLeft(5) - g.HorzOffset();
+    g.ensureVisible(4, 0);
+    const int right = g.fixedWidth() + g.columnLeft(5) - g.horizontalOffset();
     EXPECT_EQ(right, cw - 1);
-    g.EnsureVisible(0, 0);
-    EXPECT_EQ(g.HorzOffset(), 0);
+    g.ensureVisible(0, 0);
+    EXPECT_EQ(g.horizontalOffset(), 0);
 }
 
-// The painter visits only the rows between these two; they must be exactly the rows that meet CellBox.
+// The painter visits only the rows between these two; they must be exactly the rows that meet cellBox_.
 TEST(GridScroll, VisibleRowsAreExactlyThoseMeetingTheCellBox) {
     FakePlatform platform;
     auto g = longLog(platform);
     const int offsets[] = {0, 18, 120, 126, 1000000};
     for (const int offset : offsets) {
-        g->SetVertOffset(0);
+        g->setVerticalOffset(0);
         turnWheel(*g, -offset);
-        const int first = g->FirstVisibleRow();
-        const int last = g->LastVisibleRow();
-        const GridRect box = g->GetCellBox();
-        EXPECT_TRUE(g->CellRect(0, first).Intersects(box)) << "offset " << g->VertOffset();
-        EXPECT_TRUE(g->CellRect(0, last).Intersects(box)) << "offset " << g->VertOffset();
+        const int first = g->firstVisibleRow();
+        const int last = g->lastVisibleRow();
+        const PixelRect box = g->cellBox();
+        EXPECT_TRUE(g->cellRect(0, first).intersects(box)) << "offset " << g->verticalOffset();
+        EXPECT_TRUE(g->cellRect(0, last).intersects(box)) << "offset " << g->verticalOffset();
         if (first > 0) {
-            EXPECT_FALSE(g->CellRect(0, first - 1).Intersects(box)) << "offset " << g->VertOffset();
+            EXPECT_FALSE(g->cellRect(0, first - 1).intersects(box)) << "offset " << g->verticalOffset();
         }
-        if (last < g->RowCount() - 1) {
-            EXPECT_FALSE(g->CellRect(0, last + 1).Intersects(box)) << "offset " << g->VertOffset();
+        if (last < g->rowCount() - 1) {
+            EXPECT_FALSE(g->cellRect(0, last + 1).intersects(box)) << "offset " << g->verticalOffset();
         }
     }
 }
