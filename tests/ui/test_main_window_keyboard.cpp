@@ -126,7 +126,7 @@ protected:
     void openWithOneStep() {
         openByKeys();
         type({kOne, kTwo, kEnter});
-        ASSERT_EQ(grid()->RowCount(), 1);
+        ASSERT_EQ(grid()->rowCount(), 1);
     }
     std::array<bool, 3> pressed() const {
         return {vesselButton(VesselA)->isChecked(), vesselButton(VesselB)->isChecked(),
@@ -365,18 +365,18 @@ TEST_P(FocusAfterOpening, RestsWhereSpaceAndEnterChangeNothing) {
     }
     type(row.strokes);
     ASSERT_TRUE(shown("cnz"));
-    ASSERT_EQ(grid()->RowCount(), 0);
+    ASSERT_EQ(grid()->rowCount(), 0);
     EXPECT_EQ(QApplication::focusWidget(), find("fz")) << "the statement, which a screen reader reads";
 
     const std::size_t dialogs = platform.openRequests.size();
     type({kSpace, kEnter, kSpace});
     EXPECT_EQ(platform.openRequests.size(), dialogs) << "no task was chosen";
     EXPECT_EQ(pressed(), (std::array<bool, 3>{false, false, false}));
-    EXPECT_EQ(grid()->RowCount(), 0);
+    EXPECT_EQ(grid()->rowCount(), 0);
     EXPECT_TRUE(shown("cnz"));
 
     type({kOne, kTwo, kEnter});
-    EXPECT_EQ(grid()->RowCount(), 1) << "the vessel keys and Enter still work";
+    EXPECT_EQ(grid()->rowCount(), 1) << "the vessel keys and Enter still work";
     EXPECT_EQ(errorMessages(), QStringList());
 }
 

@@ -88,15 +88,15 @@ protected:
         return program->runState() == RunState::Idle;
     }
     bool waitForRows(int rows) const {
-        return QTest::qWaitFor([&] { return grid()->RowCount() >= rows; }, 5000);
+        return QTest::qWaitFor([&] { return grid()->rowCount() >= rows; }, 5000);
     }
     // The step log, one row a line with TAB-separated cells.
     QStringList log() const {
         QStringList rows;
-        for (int r = 0; r < grid()->RowCount(); ++r) {
+        for (int r = 0; r < grid()->rowCount(); ++r) {
             QStringList cells;
             for (int c = 0; c < 4; ++c) {
-                cells << grid()->CellText(c, r);
+                cells << grid()->cellText(c, r);
             }
             rows << cells.join(QLatin1Char('\t'));
         }
@@ -137,7 +137,7 @@ TEST_F(ProgramWindowFixture, ProgramSolvesTheTaskWithTheRowsOfTheSolutionByHand)
     EXPECT_TRUE(pupilControlsEnabled());
     EXPECT_FALSE(editor->isReadOnly());
     step(VesselA, VesselV);
-    EXPECT_EQ(grid()->RowCount(), 8);
+    EXPECT_EQ(grid()->rowCount(), 8);
 }
 
 TEST_F(ProgramWindowFixture, ProgramStartsAsRestartDoes) {
@@ -175,7 +175,7 @@ TEST_P(ProgramEndings, StatusLineSaysHowTheRunEnded) {
     const EndingCase& c = GetParam();
     setText(QString::fromUtf8(c.program));
     runToEnd();
-    EXPECT_EQ(grid()->RowCount(), c.rows);
+    EXPECT_EQ(grid()->rowCount(), c.rows);
     EXPECT_EQ(platform.modalShown.contains(QStringLiteral("Form11")), c.completed);
     EXPECT_EQ(status(), QString::fromUtf8(c.status));
     EXPECT_EQ(editor->markedLine(), c.markedLine);
@@ -256,17 +256,17 @@ TEST_F(ProgramWindowFixture, StepRunsToTheNextCommandAndMarksTheLineToRunNext) {
     EXPECT_FALSE(button("openButton")->isEnabled());
 
     key(Qt::Key_F8);
-    EXPECT_EQ(grid()->RowCount(), 2);
+    EXPECT_EQ(grid()->rowCount(), 2);
     const int loopHead = editor->markedLine();
     EXPECT_TRUE(loopHead == 1 || loopHead == 4) << loopHead;
     key(Qt::Key_F8);
-    EXPECT_EQ(grid()->RowCount(), 3);
+    EXPECT_EQ(grid()->rowCount(), 3);
     EXPECT_EQ(editor->markedLine(), 3);
 
     // «Пуск» goes on from there.
     key(Qt::Key_F9);
     EXPECT_TRUE(waitForEnd());
-    EXPECT_EQ(grid()->RowCount(), 4);
+    EXPECT_EQ(grid()->rowCount(), 4);
     EXPECT_EQ(status(), QStringLiteral("Программа выполнена до конца: 4 шага."));
 }
 
@@ -287,9 +287,9 @@ TEST_F(ProgramWindowFixture, StopHaltsALongLoopAfterTheCurrentStep) {
 
     QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_EQ(program->runState(), RunState::Idle);
-    const int rows = grid()->RowCount();
+    const int rows = grid()->rowCount();
     QTest::qWait(300);
-    EXPECT_EQ(grid()->RowCount(), rows);
+    EXPECT_EQ(grid()->rowCount(), rows);
     // The loop pours А - Б on its odd steps (line 2) and Б - А on its even ones (line 3).
     const int line = rows % 2 == 1 ? 2 : 3;
     EXPECT_TRUE(status().startsWith(
@@ -319,9 +319,9 @@ TEST_P(ProgramInterruptions, EndTheRun) {
     ASSERT_TRUE(waitForRows(2));
     GetParam().interrupt(*this);
     EXPECT_EQ(program->runState(), RunState::Idle);
-    const int rows = grid()->RowCount();
+    const int rows = grid()->rowCount();
     QTest::qWait(300);
-    EXPECT_EQ(grid()->RowCount(), rows);
+    EXPECT_EQ(grid()->rowCount(), rows);
     EXPECT_FALSE(editor->isReadOnly());
 }
 
@@ -402,9 +402,8 @@ TEST_F(ProgramWindowFixture, OpensAProgramFileAndRefusesOneThatIsNotText) {
 
     platform.openAnswers.push_back(programFile("picture.txt", std::string("\x89PNG\r\n\x1A\n\0\0", 10)));
     press("openButton");
-    EXPECT_EQ(errorMessages(), QStringList{QStringLiteral(
-                                   "Файл «picture.txt» — не текст. Программа для исполнителя — это обычный "
-                                   "текстовый файл.")});
+    EXPECT_EQ(errorMessages(),
+              QStringList{QStringLiteral("Файл «picture.txt»: не текст: в нём есть нулевые байты.")});
     EXPECT_EQ(editor->toPlainText(), QStringLiteral("А - Б\nБ - В"));
 }
 
