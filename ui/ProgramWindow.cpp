@@ -113,6 +113,14 @@ void ProgramWindow::buildControls() {
     statusLine_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     statusLine_->setAccessibleDescription(QStringLiteral("Строка состояния"));
 
+    layOutControls(paceLabel);
+    connectControls();
+    setState(RunState::Idle);
+    setStatus(QStringLiteral("Напишите программу и нажмите «Пуск» (F9) или «Шаг» (F8)."));
+    enableFocusMarks(*this);
+}
+
+void ProgramWindow::layOutControls(QLabel* paceLabel) {
     auto* files = new QHBoxLayout;
     files->addWidget(openButton_);
     files->addWidget(saveButton_);
@@ -141,7 +149,9 @@ void ProgramWindow::buildControls() {
     setTabOrder(stopButton_, paceChooser_);
     setTabOrder(paceChooser_, openButton_);
     setTabOrder(openButton_, saveButton_);
+}
 
+void ProgramWindow::connectControls() {
     connect(runButton_, &QPushButton::clicked, this, &ProgramWindow::runProgram);
     connect(stepButton_, &QPushButton::clicked, this, &ProgramWindow::stepProgram);
     connect(stopButton_, &QPushButton::clicked, this, &ProgramWindow::stopProgram);
@@ -172,10 +182,6 @@ void ProgramWindow::buildControls() {
     key(QKeySequence(Qt::CTRL | Qt::Key_O), openButton_);
     // Esc stops a run; with nothing running it closes the window, as in every other window.
     stopKey_ = key(QKeySequence(Qt::Key_Escape), stopButton_);
-
-    setState(RunState::Idle);
-    setStatus(QStringLiteral("Напишите программу и нажмите «Пуск» (F9) или «Шаг» (F8)."));
-    enableFocusMarks(*this);
 }
 
 void ProgramWindow::showBesideOwner() {

@@ -62,6 +62,10 @@ public:
 
 protected:
     void buildControls() override;
+    // The rows of buttons, the pace, the text and the status line, and the order Tab takes through them.
+    void layOutControls(QLabel* paceLabel);
+    // The buttons' handlers and the window's keys.
+    void connectControls();
     void hideEvent(QHideEvent* event) override;
     // Asks whether to save an unsaved program before the main window closes and the program ends.
     bool eventFilter(QObject* watched, QEvent* event) override;
