@@ -10,9 +10,9 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "core/CountWord.h"
 #include "core/Profile.h"
 #include "core/ProgramFile.h"
+#include "core/Solver.h"
 #include "platform/ErrorReport.h"
 #include "platform/Fonts.h"
 #include "ui/Controls.h"
@@ -30,10 +30,6 @@ constexpr qint64 kSliceMilliseconds = 30;
 // than the least.
 constexpr int kPreferredWidth = 380;
 constexpr int kLeastWidth = 260;
-
-QString steps(int count) {
-    return QString::number(count) + QLatin1Char(' ') + fromStd(CountWord(count, "шаг", "шага", "шагов"));
-}
 
 QString paceText(int milliseconds) {
     if (milliseconds == 0) {
@@ -252,9 +248,14 @@ void ProgramWindow::setState(RunState state) {
     }
 }
 
+bool ProgramWindow::readyToGo() {
+    // A paused run goes on; an idle window first starts the program, as «Начать заново» starts a task.
+    return state_ != RunState::Running && (state_ != RunState::Idle || startRun());
+}
+
 void ProgramWindow::runProgram() {
     guarded(platform_, this, [&] {
-        if (state_ == RunState::Running || (state_ == RunState::Idle && !startRun())) {
+        if (!readyToGo()) {
             return;
         }
         setState(RunState::Running);
@@ -264,7 +265,7 @@ void ProgramWindow::runProgram() {
 
 void ProgramWindow::stepProgram() {
     guarded(platform_, this, [&] {
-        if (state_ == RunState::Running || (state_ == RunState::Idle && !startRun())) {
+        if (!readyToGo()) {
             return;
         }
         setState(RunState::Paused);
@@ -397,12 +398,13 @@ void ProgramWindow::endRun(Ending ending) {
     switch (ending) {
     case Ending::Finished:
         editor_->clearMark();
-        text = QStringLiteral("Программа выполнена до конца: ") + steps(count) + QLatin1Char('.');
+        text =
+            QStringLiteral("Программа выполнена до конца: ") + fromStd(StepsText(count)) + QLatin1Char('.');
         break;
     case Ending::Stopped:
         editor_->markLine(stopLine, ProgramEditor::Mark::Executing);
         text = QStringLiteral("Программа остановлена кнопкой «Стоп» на строке %1; сделано ").arg(stopLine) +
-               steps(count) + QLatin1Char('.');
+               fromStd(StepsText(count)) + QLatin1Char('.');
         break;
     case Ending::TargetsReached:
         editor_->markLine(lastLine_, ProgramEditor::Mark::Executing);

@@ -73,6 +73,8 @@ protected:
 private:
     enum class Ending { Finished, Stopped, TargetsReached, Limit, TaskReset, WindowClosed };
 
+    // Whether «Пуск» or «Шаг» may go on: a paused run, or a run that has just started.
+    bool readyToGo();
     // Checks the text and starts a run from the task's start; false when nothing starts.
     bool startRun();
     // Executes the next command, showing its line when `shown`; false when the run has ended.
