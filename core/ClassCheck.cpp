@@ -1,10 +1,8 @@
 #include "core/ClassCheck.h"
 
-#include <algorithm>
 #include <system_error>
 
 #include "core/Error.h"
-#include "core/Profile.h"
 #include "core/SafeText.h"
 #include "core/TextFile.h"
 
@@ -15,10 +13,6 @@ namespace {
 std::string utf8Text(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
-}
-
-bool isSolutionName(const std::filesystem::path& path) {
-    return LowerCaseName(utf8Text(path.extension())) == ".txt";
 }
 
 // The first line of a report, for a cell of the table.
@@ -37,18 +31,14 @@ std::vector<ClassFile> ClassSolutionFiles(const std::vector<std::filesystem::pat
             continue;
         }
         std::vector<std::filesystem::path> inFolder;
-        for (std::filesystem::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
-            if (isSolutionName(it->path())) {
-                inFolder.push_back(it->path());
-            }
-        }
-        if (ec) {
-            throw Error("«" + SafeText(utf8Text(path)) + "»: папка не читается.");
+        try {
+            inFolder = FolderFilesWithExtension(path, ".txt");
+        } catch (const Error&) {
+            throw Error(QuotedText(utf8Text(path)) + ": папка не читается.");
         }
         if (inFolder.empty()) {
-            throw Error("«" + SafeText(utf8Text(path)) + "»: в папке нет файлов .txt.");
+            throw Error(QuotedText(utf8Text(path)) + ": в папке нет файлов .txt.");
         }
-        std::sort(inFolder.begin(), inFolder.end());
         for (const auto& file : inFolder) {
             files.push_back({file, utf8Text(file.filename())});
         }

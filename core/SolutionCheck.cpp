@@ -8,6 +8,7 @@
 #include "core/Solver.h"
 #include "core/StepLog.h"
 #include "core/TextCodec.h"
+#include "core/TextFile.h"
 
 namespace trimerka {
 
@@ -345,20 +346,18 @@ TaskFolderCheck CheckProgramOnTasks(const std::filesystem::path& folder, std::st
         return check;
     }
     std::vector<std::filesystem::path> tasks;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (entry->path().extension() == ".tmk" && entry->is_regular_file(error)) {
-            tasks.push_back(entry->path());
-        }
-    }
-    if (error || tasks.empty()) {
+    try {
+        tasks = FolderFilesWithExtension(folder, ".tmk");
+    } catch (const Error&) {
         check.unreadable = true;
-        check.report = error ? "Папка заданий не читается.\n" : "В папке нет файлов заданий .tmk.\n";
+        check.report = "Папка заданий не читается.\n";
         return check;
     }
-    std::sort(tasks.begin(), tasks.end(),
-              [](const auto& a, const auto& b) { return a.filename().string() < b.filename().string(); });
+    if (tasks.empty()) {
+        check.unreadable = true;
+        check.report = "В папке нет файлов заданий .tmk.\n";
+        return check;
+    }
     for (const std::filesystem::path& path : tasks) {
         check.report += SafeText(path.filename().string(), 200) + ": ";
         try {

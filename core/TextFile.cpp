@@ -1,10 +1,12 @@
 #include "core/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <system_error>
 
 #include "core/Error.h"
+#include "core/Profile.h"
 #include "core/TextCodec.h"
 
 namespace trimerka {
@@ -98,6 +100,23 @@ std::string ReadTextStream(std::istream& in, std::uintmax_t limit) {
         tooLarge(limit);
     }
     return checkedText(std::move(bytes));
+}
+
+std::vector<std::filesystem::path> FolderFilesWithExtension(const std::filesystem::path& folder,
+                                                            std::string_view extension) {
+    std::vector<std::filesystem::path> files;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::u8string name = it->path().extension().u8string();
+        if (LowerCaseName(std::string(name.begin(), name.end())) == extension) {
+            files.push_back(it->path());
+        }
+    }
+    if (ec) {
+        throw Error("папка не читается");
+    }
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 } // namespace trimerka

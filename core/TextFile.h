@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <istream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace trimerka {
 
@@ -19,6 +21,11 @@ std::string ReadFileBytesOrCause(const std::filesystem::path& path, std::uintmax
 std::string ReadTextFile(const std::filesystem::path& path, std::uintmax_t limit);
 // The same for standard input or any stream: the size and the text are checked alike.
 std::string ReadTextStream(std::istream& in, std::uintmax_t limit);
+
+// The entries of a folder whose names end in `extension` in any letter case (".txt", ".tmk"), in the order of
+// their names; raises Error("папка не читается") when the folder cannot be listed.
+std::vector<std::filesystem::path> FolderFilesWithExtension(const std::filesystem::path& folder,
+                                                            std::string_view extension);
 
 // "16 МиБ", "1 МиБ", "512 КиБ", "100 байт": a size limit as the messages name it.
 std::string SizeText(std::uintmax_t bytes);
