@@ -20,6 +20,12 @@ trimerka_expected_files(expected)
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${prefix} ${prefix}/*)
 list(SORT installed)
 trimerka_expect_files("the installed tree" "${installed}" "${expected}")
+# The examples folder, where the open dialogs start, holds tasks and example programs and nothing of the build.
+foreach(file ${installed})
+    if(file MATCHES "/trimerka/examples/" AND NOT file MATCHES "\\.(tmk|program\\.txt)$")
+        message(FATAL_ERROR "the examples folder holds ${file}, which is neither a task nor a program")
+    endif()
+endforeach()
 
 foreach(program trimerka trimerka-solve)
     execute_process(COMMAND test -x ${prefix}/${BINDIR}/${program} RESULT_VARIABLE not_executable)

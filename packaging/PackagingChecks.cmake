@@ -22,7 +22,7 @@ function(trimerka_expected_files out_var)
         list(APPEND files ${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
     endforeach()
     file(GLOB examples RELATIVE ${SOURCE_DIR}/examples ${SOURCE_DIR}/examples/*.tmk
-         ${SOURCE_DIR}/examples/*.txt)
+         ${SOURCE_DIR}/examples/*.program.txt)
     foreach(task ${examples})
         list(APPEND files ${DATADIR}/trimerka/examples/${task})
     endforeach()
